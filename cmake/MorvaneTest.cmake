@@ -1,0 +1,26 @@
+# morvane_add_test(<name> SOURCES <files...> LIBS <targets...> [LABELS <labels...>] [TIMEOUT <s>])
+# Every test runs in a throw-away HOME and XDG folders, headless, with a fixed locale.
+function(morvane_add_test name)
+    cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+    add_executable(${name} ${T_SOURCES})
+    target_link_libraries(${name} PRIVATE ${T_LIBS} morvane_testsupport Qt6::Test)
+    add_test(NAME ${name}
+             COMMAND ${CMAKE_SOURCE_DIR}/tests/run-isolated $<TARGET_FILE:${name}>)
+    if(NOT T_TIMEOUT)
+        set(T_TIMEOUT 120)
+    endif()
+    set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT})
+    if(T_LABELS)
+        set_tests_properties(${name} PROPERTIES LABELS "${T_LABELS}")
+    endif()
+endfunction()
+
+# Registers one test per tst_*.cpp file of the calling folder, linked against LIBS.
+function(morvane_add_tests_in_folder)
+    cmake_parse_arguments(T "" "" "LIBS" ${ARGN})
+    file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tst_*.cpp)
+    foreach(src ${tests})
+        get_filename_component(name ${src} NAME_WE)
+        morvane_add_test(${name} SOURCES ${src} LIBS ${T_LIBS})
+    endforeach()
+endfunction()

@@ -1,0 +1,16 @@
+#include "app/CardPaintBox.h"
+
+#include <QPainter>
+
+CardPaintBox::CardPaintBox(QWidget *parent)
+    : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CardPaintBox::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    if (m_handler)
+        m_handler(painter);
+}

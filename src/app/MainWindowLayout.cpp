@@ -1,0 +1,199 @@
+// Builds the main window's controls at their fixed positions. The window
+// manager draws the title bar, so top-level controls sit 24 pixels higher
+// than on a skinned window whose title band is part of the client area.
+#include "app/UnitMain.h"
+
+#include "app/CardPaintBox.h"
+#include "app/ToolbarIcons.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QToolButton>
+
+namespace {
+
+constexpr int TitleBand = 24;
+
+template <typename W>
+W *named(W *widget, const char *name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QLabel *label(QWidget *parent, const char *name, const QString &text, int left, int top, bool bold = false)
+{
+    auto *l = named(new QLabel(text, parent), name);
+    if (bold) {
+        QFont f = l->font();
+        f.setBold(true);
+        l->setFont(f);
+    }
+    l->adjustSize();
+    l->move(left, top);
+    return l;
+}
+
+} // namespace
+
+void TFrmMain::buildControls()
+{
+    QFont controlsFont(QStringLiteral("Sans Serif"), 8);
+    setFont(controlsFont);
+
+    buildMenus();
+    buildToolbar();
+
+    CboCardStr = named(new QComboBox(this), "CboCardStr");
+    CboCardStr->setEditable(true);
+    CboCardStr->setInsertPolicy(QComboBox::NoInsert);
+    CboCardStr->setCompleter(nullptr);
+    CboCardStr->setGeometry(8, 85 - TitleBand, 193, 21);
+
+    BtnAdd = named(new QPushButton(QStringLiteral("Add"), this), "BtnAdd");
+    BtnAdd->setGeometry(216, 83 - TitleBand, 80, 27);
+    BtnDelete = named(new QPushButton(QStringLiteral("Delete"), this), "BtnDelete");
+    BtnDelete->setGeometry(305, 83 - TitleBand, 80, 27);
+
+    Label2 = label(this, "Label2", QStringLiteral("Sample Card:"), 8, 113 - TitleBand, true);
+
+    PB = named(new CardPaintBox(this), "PB");
+    PB->setGeometry(8, 136 - TitleBand, 441, 313);
+
+    GroupBoxOptions = named(new QGroupBox(QStringLiteral("Options"), this), "GroupBoxOptions");
+    GroupBoxOptions->setGeometry(456, 128 - TitleBand, 217, 321);
+    QWidget *g = GroupBoxOptions;
+
+    Label3 = label(g, "Label3", QStringLiteral("Card Size: "), 8, 24);
+    CboCardSize = named(new QComboBox(g), "CboCardSize");
+    CboCardSize->addItems({QStringLiteral("3 x 3"), QStringLiteral("5 x 5"), QStringLiteral("7 x 7")});
+    CboCardSize->setCurrentIndex(1);
+    CboCardSize->setGeometry(64, 21, 108, 21);
+
+    ChkFreeSpace = named(new QCheckBox(QStringLiteral("Use Free Space "), g), "ChkFreeSpace");
+    ChkFreeSpace->setGeometry(8, 48, 105, 21);
+    Label5 = label(g, "Label5", QStringLiteral("Text: "), 30, 72);
+    TxtFreeSpace = named(new QLineEdit(QStringLiteral("Free Space"), g), "TxtFreeSpace");
+    TxtFreeSpace->setGeometry(61, 70, 121, 19);
+    TxtFreeSpace->setEnabled(false); // follows ChkFreeSpace, unchecked here
+
+    ChkHeading = named(new QCheckBox(QStringLiteral("Use Column Heading"), g), "ChkHeading");
+    ChkHeading->setGeometry(8, 96, 125, 21);
+    Label6 = label(g, "Label6", QStringLiteral("Text: "), 30, 120);
+    TxtHeading = named(new QLineEdit(QStringLiteral("BINGO"), g), "TxtHeading");
+    TxtHeading->setGeometry(61, 118, 121, 19);
+    TxtHeading->setEnabled(false);
+
+    ChkWordWrap = named(new QCheckBox(QStringLiteral("Word Wrap"), g), "ChkWordWrap");
+    ChkWordWrap->setGeometry(8, 144, 80, 21);
+    ChkWordWrap->setChecked(true);
+
+    GroupBoxPrint = named(new QGroupBox(QStringLiteral("Print"), g), "GroupBoxPrint");
+    GroupBoxPrint->setGeometry(8, 184, 201, 121);
+    QWidget *p = GroupBoxPrint;
+    Label7 = label(p, "Label7", QStringLiteral("Printer To Use: "), 8, 16);
+    CboPrinters = named(new QComboBox(p), "CboPrinters");
+    CboPrinters->setGeometry(8, 31, 177, 21);
+    Label8 = label(p, "Label8", QStringLiteral("Number of Bingo Card: "), 8, 67);
+    EdtCardNum = named(new QSpinBox(p), "EdtCardNum");
+    EdtCardNum->setRange(1, 99999);
+    EdtCardNum->setValue(1);
+    EdtCardNum->setGeometry(128, 64, 57, 19);
+    Label9 = label(p, "Label9", QStringLiteral("Bingo Cards Per Page: "), 8, 96);
+    CboCardsPerPage = named(new QComboBox(p), "CboCardsPerPage");
+    CboCardsPerPage->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("4")});
+    CboCardsPerPage->setCurrentIndex(0);
+    CboCardsPerPage->setGeometry(128, 93, 57, 21);
+
+    Label1 = named(new QLabel(this), "Label1");
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1->setGeometry(8, 456 - TitleBand, 665, 41);
+
+    setTabOrder(ToolButtonNew, ToolButtonOpen);
+    setTabOrder(ToolButtonOpen, ToolButtonSave);
+    setTabOrder(ToolButtonSave, ToolButtonPrint);
+    setTabOrder(ToolButtonPrint, CboCardStr);
+    setTabOrder(CboCardStr, BtnAdd);
+    setTabOrder(BtnAdd, BtnDelete);
+    setTabOrder(BtnDelete, CboCardSize);
+    setTabOrder(CboCardSize, ChkFreeSpace);
+    setTabOrder(ChkFreeSpace, TxtFreeSpace);
+    setTabOrder(TxtFreeSpace, ChkHeading);
+    setTabOrder(ChkHeading, TxtHeading);
+    setTabOrder(TxtHeading, ChkWordWrap);
+    setTabOrder(ChkWordWrap, CboPrinters);
+    setTabOrder(CboPrinters, EdtCardNum);
+    setTabOrder(EdtCardNum, CboCardsPerPage);
+}
+
+void TFrmMain::buildMenus()
+{
+    MainMenu = named(new QMenuBar(this), "MainMenu");
+    MainMenu->setNativeMenuBar(false);
+    MainMenu->setGeometry(0, 0, 681, TitleBand);
+
+    auto action = [this](QMenu *menu, const char *name, const QString &caption, const QKeySequence &keys) {
+        auto *a = named(new QAction(caption, this), name);
+        if (!keys.isEmpty())
+            a->setShortcut(keys);
+        a->setShortcutContext(Qt::WindowShortcut);
+        menu->addAction(a);
+        return a;
+    };
+
+    File1 = named(MainMenu->addMenu(QStringLiteral("File")), "File1");
+    MnuFileNew = action(File1, "MnuFileNew", QStringLiteral("New"), QKeySequence(QStringLiteral("Ctrl+N")));
+    MnuFileOpen = action(File1, "MnuFileOpen", QStringLiteral("Open"), QKeySequence(QStringLiteral("Ctrl+O")));
+    MnuFileSave = action(File1, "MnuFileSave", QStringLiteral("Save"), QKeySequence(QStringLiteral("Ctrl+S")));
+    MnuFilePrint = action(File1, "MnuFilePrint", QStringLiteral("Print"), QKeySequence(QStringLiteral("Ctrl+P")));
+    MnuFilePrintList = action(File1, "MnuFilePrintList", QStringLiteral("Print Call List"),
+                              QKeySequence(QStringLiteral("Ctrl+C")));
+    MnuFileExit = action(File1, "MnuFileExit", QStringLiteral("Exit"), QKeySequence(QStringLiteral("Ctrl+E")));
+
+    MnuOptions = named(MainMenu->addMenu(QStringLiteral("Options")), "MnuOptions");
+    MnuFont = action(MnuOptions, "MnuFont", QStringLiteral("Font"), QKeySequence());
+
+    MnuSample = named(MainMenu->addMenu(QStringLiteral("Samples")), "MnuSample");
+
+    MnuHelp = named(MainMenu->addMenu(QStringLiteral("Help")), "MnuHelp");
+    MnuHelpFile = action(MnuHelp, "MnuHelpFile", QStringLiteral("Contents"), QKeySequence(Qt::Key_F1));
+    MnuHomepage = action(MnuHelp, "MnuHomepage", QStringLiteral("Homepage"), QKeySequence());
+    MnuAbout = action(MnuHelp, "MnuAbout", QStringLiteral("About"), QKeySequence());
+}
+
+void TFrmMain::buildToolbar()
+{
+    ToolBar1 = named(new QFrame(this), "ToolBar1");
+    ToolBar1->setGeometry(0, 48 - TitleBand, 681, 29);
+
+    int x = 0;
+    auto button = [this, &x](const char *name, const QIcon &icon) {
+        auto *b = named(new QToolButton(ToolBar1), name);
+        b->setIcon(icon);
+        b->setIconSize(QSize(16, 16));
+        b->setAutoRaise(true);
+        b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        b->setGeometry(x, 2, 33, 25);
+        x += 33;
+        return b;
+    };
+    ToolButtonNew = button("ToolButtonNew", newIcon());
+    ToolButtonOpen = button("ToolButtonOpen", openIcon());
+    ToolButtonSave = button("ToolButtonSave", saveIcon());
+    auto *separator = named(new QFrame(ToolBar1), "ToolButtonSeparator");
+    separator->setFrameShape(QFrame::VLine);
+    separator->setFrameShadow(QFrame::Sunken);
+    separator->setGeometry(x + 3, 4, 2, 21);
+    x += 8;
+    ToolButtonPrint = button("ToolButtonPrint", printIcon());
+}

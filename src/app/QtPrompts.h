@@ -1,0 +1,22 @@
+#pragma once
+
+#include "card/Prompts.h"
+
+class QWidget;
+
+// Message boxes titled "Morvane" and the Qt file dialogs.
+class QtPrompts : public IPrompts
+{
+public:
+    explicit QtPrompts(QWidget *parent = nullptr) : m_parent(parent) {}
+    void setParent(QWidget *parent) { m_parent = parent; }
+
+    void information(const QString &text) override;
+    bool question(const QString &text, DefaultButton defaultButton) override;
+    void error(const QString &text) override;
+    std::optional<QString> saveFileName(const FileDialogSpec &spec) override;
+    std::optional<QString> openFileName(const FileDialogSpec &spec) override;
+
+private:
+    QWidget *m_parent;
+};

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QIcon>
+
+// The toolbar's four images, drawn by the program itself.
+QIcon newIcon();
+QIcon openIcon();
+QIcon saveIcon();
+QIcon printIcon();

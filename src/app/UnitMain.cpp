@@ -1,0 +1,149 @@
+#include "app/UnitMain.h"
+
+#include "app/CardPaintBox.h"
+#include "card/ArrangeCard.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QToolButton>
+
+namespace {
+
+const char *const TipText =
+    "Tip: To make your own card list, please type words in the text box, then press Enter or Add button. "
+    "If you want to delete a word, please select it from the dropdown list and click Delete button. "
+    "When all words are added, please click Print button in the toolbar to print it.";
+
+} // namespace
+
+TFrmMain::TFrmMain(const MainServices &services, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      m_services(services)
+{
+    setObjectName(QStringLiteral("FrmMain"));
+    setFixedSize(681, 471);
+    buildControls();
+    PB->setPaintHandler([this](QPainter &) { PBPaint(); });
+    connectHandlers();
+    FormCreate();
+}
+
+TFrmMain::~TFrmMain() = default;
+
+void TFrmMain::connectHandlers()
+{
+    connect(BtnAdd, &QPushButton::clicked, this, [this] { BtnAddClick(); });
+    connect(BtnDelete, &QPushButton::clicked, this, [this] { BtnDeleteClick(); });
+    // Enter comes through a key filter on the line edit: its returnPressed
+    // was seen firing twice per key, and one Enter must add exactly once.
+    CboCardStr->lineEdit()->installEventFilter(this);
+    // Typing drops the picked entry, so Delete acts only on one picked from the list.
+    connect(CboCardStr->lineEdit(), &QLineEdit::textEdited, this, [this](const QString &text) {
+        if (CboCardStr->currentIndex() < 0)
+            return;
+        const int cursor = CboCardStr->lineEdit()->cursorPosition();
+        const QSignalBlocker block(CboCardStr);
+        CboCardStr->setCurrentIndex(-1);
+        CboCardStr->setEditText(text);
+        CboCardStr->lineEdit()->setCursorPosition(cursor);
+    });
+    connect(CboCardSize, &QComboBox::activated, this, [this] { CboCardSizeSelect(); });
+    connect(ChkFreeSpace, &QCheckBox::toggled, this, [this] { ChkFreeSpaceClick(); });
+    connect(TxtFreeSpace, &QLineEdit::textChanged, this, [this] { TxtFreeSpaceChange(); });
+    connect(ChkHeading, &QCheckBox::toggled, this, [this] { ChkHeadingClick(); });
+    connect(TxtHeading, &QLineEdit::textChanged, this, [this] { TxtHeadingChange(); });
+    connect(ChkWordWrap, &QCheckBox::toggled, this, [this] { ChkWordWrapClick(); });
+
+    connect(MnuFileNew, &QAction::triggered, this, [this] { MnuFileNewClick(); });
+    connect(MnuFileOpen, &QAction::triggered, this, [this] { MnuFileOpenClick(); });
+    connect(MnuFileSave, &QAction::triggered, this, [this] { MnuFileSaveClick(); });
+    connect(MnuFilePrint, &QAction::triggered, this, [this] { MnuFilePrintClick(); });
+    connect(MnuFilePrintList, &QAction::triggered, this, [this] { MnuFilePrintListClick(); });
+    connect(MnuFileExit, &QAction::triggered, this, [this] { MnuFileExitClick(); });
+    connect(MnuFont, &QAction::triggered, this, [this] { MnuFontClick(); });
+    connect(MnuHelpFile, &QAction::triggered, this, [this] { MnuHelpFileClick(); });
+    connect(MnuHomepage, &QAction::triggered, this, [this] { MnuHomepageClick(); });
+    connect(MnuAbout, &QAction::triggered, this, [this] { MnuAboutClick(); });
+
+    connect(ToolButtonNew, &QToolButton::clicked, this, [this] { MnuFileNewClick(); });
+    connect(ToolButtonOpen, &QToolButton::clicked, this, [this] { MnuFileOpenClick(); });
+    connect(ToolButtonSave, &QToolButton::clicked, this, [this] { MnuFileSaveClick(); });
+    connect(ToolButtonPrint, &QToolButton::clicked, this, [this] { ToolButtonPrintClick(); });
+}
+
+void TFrmMain::FormCreate()
+{
+    Label1->setText(QString::fromLatin1(TipText));
+    setWindowTitle(QStringLiteral("Morvane"));
+    readOptions();
+    CardCells.clear();
+    ListModified = false;
+    CurrentFileName.clear();
+    buildSamplesMenu();
+    FillPrinterList();
+}
+
+CardSettings TFrmMain::cardSettings() const
+{
+    CardSettings s;
+    s.sizeIndex = CboCardSize->currentIndex();
+    s.freeSpace = ChkFreeSpace->isChecked();
+    s.freeSpaceText = TxtFreeSpace->text();
+    s.heading = ChkHeading->isChecked();
+    s.headingText = TxtHeading->text();
+    s.wordWrap = ChkWordWrap->isChecked();
+    s.fontName = CardFontName;
+    s.fontSize = CardFontSize;
+    return s;
+}
+
+void TFrmMain::arrange()
+{
+    ArrangeCard(m_words.items(), CboCardSize->currentIndex(), ChkFreeSpace->isChecked(), CardCells,
+                *m_services.random);
+}
+
+void TFrmMain::repaintCard()
+{
+    ++m_repaintRequests;
+    PB->update();
+    Q_EMIT repaintRequested();
+}
+
+void TFrmMain::syncEntryBox()
+{
+    const QSignalBlocker block(CboCardStr);
+    CboCardStr->clear();
+    CboCardStr->addItems(m_words.items());
+    CboCardStr->setCurrentIndex(-1);
+    CboCardStr->setEditText(QString());
+}
+
+bool TFrmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == CboCardStr->lineEdit() && event->type() == QEvent::KeyPress)
+        return CboCardStrKeyPress(static_cast<QKeyEvent *>(event));
+    return QWidget::eventFilter(watched, event);
+}
+
+void TFrmMain::closeEvent(QCloseEvent *event)
+{
+    if (FormCloseQuery())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void TFrmMain::MnuFileExitClick()
+{
+    close();
+}

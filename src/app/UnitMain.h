@@ -1,0 +1,165 @@
+#pragma once
+
+#include "app/MainServices.h"
+#include "card/CardSettings.h"
+#include "card/WordList.h"
+
+#include <QStringList>
+#include <QWidget>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QSpinBox;
+class QToolButton;
+class CardPaintBox;
+
+// The main window. Its controls hold the word list and the card options, as
+// the user sees them; the handlers are thin and hand the work to the lower
+// layers. Handler and control names follow the product's own naming.
+class TFrmMain : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TFrmMain(const MainServices &services, QWidget *parent = nullptr);
+    ~TFrmMain() override;
+
+    // Program-wide state of the main window.
+    QStringList CardCells;
+    QString CardFontName = QStringLiteral("Arial");
+    int CardFontSize = 20;
+    QString CurrentFileName;
+    bool ListModified = false;
+
+    const WordList &words() const { return m_words; }
+    CardSettings cardSettings() const;
+    // How many times the sample card was asked to repaint.
+    int repaintRequests() const { return m_repaintRequests; }
+
+    // Word list and option handlers.
+    void BtnAddClick();
+    bool CboCardStrKeyPress(QKeyEvent *event); // true when the key was swallowed
+    void BtnDeleteClick();
+    void CboCardSizeSelect();
+    void ChkFreeSpaceClick();
+    void TxtFreeSpaceChange();
+    void ChkHeadingClick();
+    void TxtHeadingChange();
+    void ChkWordWrapClick();
+
+    // Documents and samples.
+    void MnuFileNewClick();
+    void MnuFileOpenClick();
+    void MnuFileSaveClick();
+
+    // Printing.
+    void MnuFilePrintClick();
+    void ToolButtonPrintClick();
+    void MnuFilePrintListClick();
+    void FillPrinterList();
+
+    // Options, help.
+    void MnuFontClick();
+    void MnuHelpFileClick();
+    void MnuHomepageClick();
+    void MnuAboutClick();
+
+    void MnuFileExitClick();
+    void PBPaint();
+
+Q_SIGNALS:
+    void repaintRequested();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    void buildToolbar();
+    void connectHandlers();
+    void FormCreate();
+    // The close procedure; false keeps the window open.
+    bool FormCloseQuery();
+
+    void readOptions();
+    void writeOptions();
+    void buildSamplesMenu();
+
+    void arrange();
+    void repaintCard();
+    // Runs a command through the general error box; false when it failed.
+    template <typename F> bool guarded(F &&command);
+
+    // Replaces the list's entries and the entry box with the word list.
+    void syncEntryBox();
+
+    MainServices m_services;
+    WordList m_words;
+    int m_repaintRequests = 0;
+
+public:
+    // Controls, named as the product names them (also their objectName).
+    QMenuBar *MainMenu = nullptr;
+    QMenu *File1 = nullptr;
+    QMenu *MnuOptions = nullptr;
+    QMenu *MnuSample = nullptr;
+    QMenu *MnuHelp = nullptr;
+    QAction *MnuFileNew = nullptr;
+    QAction *MnuFileOpen = nullptr;
+    QAction *MnuFileSave = nullptr;
+    QAction *MnuFilePrint = nullptr;
+    QAction *MnuFilePrintList = nullptr;
+    QAction *MnuFileExit = nullptr;
+    QAction *MnuFont = nullptr;
+    QAction *MnuHelpFile = nullptr;
+    QAction *MnuHomepage = nullptr;
+    QAction *MnuAbout = nullptr;
+
+    QWidget *ToolBar1 = nullptr;
+    QToolButton *ToolButtonNew = nullptr;
+    QToolButton *ToolButtonOpen = nullptr;
+    QToolButton *ToolButtonSave = nullptr;
+    QToolButton *ToolButtonPrint = nullptr;
+
+    QComboBox *CboCardStr = nullptr;
+    QPushButton *BtnAdd = nullptr;
+    QPushButton *BtnDelete = nullptr;
+    QLabel *Label2 = nullptr;
+    CardPaintBox *PB = nullptr;
+    QGroupBox *GroupBoxOptions = nullptr;
+    QLabel *Label3 = nullptr;
+    QComboBox *CboCardSize = nullptr;
+    QCheckBox *ChkFreeSpace = nullptr;
+    QLabel *Label5 = nullptr;
+    QLineEdit *TxtFreeSpace = nullptr;
+    QCheckBox *ChkHeading = nullptr;
+    QLabel *Label6 = nullptr;
+    QLineEdit *TxtHeading = nullptr;
+    QCheckBox *ChkWordWrap = nullptr;
+    QGroupBox *GroupBoxPrint = nullptr;
+    QLabel *Label7 = nullptr;
+    QComboBox *CboPrinters = nullptr;
+    QLabel *Label8 = nullptr;
+    QSpinBox *EdtCardNum = nullptr;
+    QLabel *Label9 = nullptr;
+    QComboBox *CboCardsPerPage = nullptr;
+    QLabel *Label1 = nullptr;
+};
+
+#include "card/CommandGuard.h"
+
+template <typename F>
+bool TFrmMain::guarded(F &&command)
+{
+    return runCommand(*m_services.prompts, std::forward<F>(command));
+}

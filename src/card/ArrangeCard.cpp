@@ -1,0 +1,72 @@
+#include "card/ArrangeCard.h"
+
+#include "card/CardSettings.h"
+#include "card/PickPool.h"
+#include "card/WholeNumber.h"
+
+#include <array>
+#include <vector>
+
+bool isStandardNumberList(const QStringList &words)
+{
+    if (words.size() != 75)
+        return false;
+    for (const QString &w : words) {
+        const auto v = tryStrToInt(w);
+        if (!v || *v < 1 || *v > 75)
+            return false;
+    }
+    return true;
+}
+
+namespace {
+
+void arrangeStandard(const QStringList &words, int sizeIndex, bool freeSpace, QStringList &cells,
+                     IRandomSource &random)
+{
+    std::array<std::vector<QString>, 5> pools;
+    for (const QString &w : words)
+        pools[(*tryStrToInt(w) - 1) / 15].push_back(w);
+
+    for (qsizetype slot = 0; slot < cells.size(); ++slot) {
+        bool anyEmpty = false;
+        for (const auto &p : pools)
+            anyEmpty = anyEmpty || p.empty();
+        if (anyEmpty)
+            break;
+        auto &pool = pools[slot % 5];
+        const auto r = random.below(static_cast<std::uint32_t>(pool.size()));
+        cells[slot] = pool[r];
+        pool.erase(pool.begin() + r);
+    }
+
+    if (freeSpace) {
+        const int side = cardSide(sizeIndex);
+        const qsizetype centre = (side * side) / 2;
+        // The centre's pick is dropped so every later number keeps its column;
+        // the last slot keeps its string.
+        for (qsizetype j = centre; j + 1 < cells.size(); ++j)
+            cells[j] = cells[j + 1];
+    }
+}
+
+void arrangeShuffled(const QStringList &words, QStringList &cells, IRandomSource &random)
+{
+    PickPool pool(words.size());
+    for (qsizetype slot = 0; slot < cells.size(); ++slot) {
+        const auto r = random.below(static_cast<std::uint32_t>(pool.remaining()));
+        cells[slot] = words[pool.take(r)];
+    }
+}
+
+} // namespace
+
+void ArrangeCard(const QStringList &words, int sizeIndex, bool freeSpace, QStringList &cardCells,
+                 IRandomSource &random)
+{
+    cardCells.resize(words.size());
+    if (isStandardNumberList(words))
+        arrangeStandard(words, sizeIndex, freeSpace, cardCells, random);
+    else
+        arrangeShuffled(words, cardCells, random);
+}

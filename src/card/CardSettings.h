@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+// Cells per side for a card-size index: 0 gives 3, 1 gives 5, anything else
+// (2, or no selection at all) gives 7.
+inline int cardSide(int sizeIndex)
+{
+    return sizeIndex == 0 ? 3 : sizeIndex == 1 ? 5 : 7;
+}
+
+// A size above this counts as this: a hand-edited settings file could hold
+// 2147483647, and the fitting loops step down one point at a time.
+constexpr int MaxCardFontSize = 999;
+
+inline int clampedFontSize(int points)
+{
+    return points > MaxCardFontSize ? MaxCardFontSize : points;
+}
+
+// The card options, read from the main window's controls when needed.
+struct CardSettings
+{
+    int sizeIndex = 1;
+    bool freeSpace = true;
+    QString freeSpaceText = QStringLiteral("Free Space");
+    bool heading = true;
+    QString headingText = QStringLiteral("BINGO");
+    bool wordWrap = true;
+    QString fontName = QStringLiteral("Arial");
+    int fontSize = 20;
+
+    int side() const { return cardSide(sizeIndex); }
+};

@@ -1,0 +1,23 @@
+#include "card/EntryRules.h"
+
+#include "card/Trim.h"
+
+bool isEmptyEntry(const QString &text)
+{
+    return trimBlanks(text).isEmpty();
+}
+
+bool confirmNewEntry(const QString &text, const WordList &words, IPrompts &prompts)
+{
+    if (isEmptyEntry(text)) {
+        prompts.information(QStringLiteral("Please don't add an empty string."));
+        return false;
+    }
+    const QString question = QStringLiteral("The word '") + text + QStringLiteral("'")
+                             + QStringLiteral(" has already been added into the list, do you want to add it again?");
+    for (qsizetype i = 0; i < words.count(); ++i) {
+        if (words.at(i) == text && !prompts.question(question, DefaultButton::No))
+            return false;
+    }
+    return true;
+}

@@ -1,0 +1,13 @@
+#include "card/Error.h"
+
+MorvaneError::MorvaneError(QString message)
+    : m_message(std::move(message)), m_utf8(m_message.toUtf8())
+{
+}
+
+QString errorBoxText(const QString &message)
+{
+    if (!message.isEmpty() && message.back() > QLatin1Char('.'))
+        return message + QLatin1Char('.');
+    return message;
+}
