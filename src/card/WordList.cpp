@@ -2,7 +2,20 @@
 
 #include <algorithm>
 
+namespace {
+
+QLocale collationLocale()
+{
+    // The C locale's collator compares case-insensitively but builds
+    // case-sensitive sort keys; English root collation keeps the two in step.
+    const QLocale system;
+    return system.language() == QLocale::C ? QLocale(QLocale::English, QLocale::UnitedStates) : system;
+}
+
+} // namespace
+
 WordList::WordList()
+    : m_collator(collationLocale())
 {
     m_collator.setCaseSensitivity(Qt::CaseInsensitive);
     m_collator.setNumericMode(false);
