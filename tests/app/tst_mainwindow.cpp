@@ -1,0 +1,332 @@
+#include "TestServices.h"
+#include "app/CardPaintBox.h"
+#include "app/UnitMain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTest>
+#include <QToolButton>
+#include <memory>
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestServices> fakes;
+    std::unique_ptr<TFrmMain> window;
+
+    void addEntry(const QString &text)
+    {
+        window->CboCardStr->setEditText(text);
+        window->BtnAddClick();
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QApplication::setApplicationName(QStringLiteral("Morvane")); }
+
+    void init()
+    {
+        fakes = std::make_unique<TestServices>();
+        window = std::make_unique<TFrmMain>(fakes->services());
+    }
+    void cleanup()
+    {
+        window.reset();
+        fakes.reset();
+    }
+
+    void startsWithDefaults()
+    {
+        QCOMPARE(window->windowTitle(), QStringLiteral("Morvane"));
+        QVERIFY(window->Label1->text().startsWith(QLatin1String("Tip: To make your own card list")));
+        QCOMPARE(window->CboCardSize->currentIndex(), 1);
+        QVERIFY(window->ChkFreeSpace->isChecked());
+        QVERIFY(window->TxtFreeSpace->isEnabled());
+        QCOMPARE(window->TxtFreeSpace->text(), QStringLiteral("Free Space"));
+        QVERIFY(window->ChkHeading->isChecked());
+        QVERIFY(window->TxtHeading->isEnabled());
+        QCOMPARE(window->TxtHeading->text(), QStringLiteral("BINGO"));
+        QVERIFY(window->ChkWordWrap->isChecked());
+        QCOMPARE(window->CardFontName, QStringLiteral("Arial"));
+        QCOMPARE(window->CardFontSize, 20);
+        QCOMPARE(window->EdtCardNum->value(), 1);
+        QCOMPARE(window->CboCardsPerPage->currentText(), QStringLiteral("1"));
+        QCOMPARE(window->CboCardStr->count(), 0);
+        QVERIFY(window->CardCells.isEmpty());
+        QVERIFY(!window->ListModified);
+        QVERIFY(window->CurrentFileName.isEmpty());
+        QCOMPARE(window->size(), QSize(681, 471));
+        QVERIFY(fakes->prompts.shown.isEmpty());
+    }
+
+    void controlsStandWhereExpected_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("geometry");
+        QTest::newRow("toolbar") << "ToolBar1" << QRect(0, 24, 681, 29);
+        QTest::newRow("entry box") << "CboCardStr" << QRect(8, 61, 193, 21);
+        QTest::newRow("add") << "BtnAdd" << QRect(216, 59, 80, 27);
+        QTest::newRow("delete") << "BtnDelete" << QRect(305, 59, 80, 27);
+        QTest::newRow("paint box") << "PB" << QRect(8, 112, 441, 313);
+        QTest::newRow("options") << "GroupBoxOptions" << QRect(456, 104, 217, 321);
+        QTest::newRow("card size") << "CboCardSize" << QRect(64, 21, 108, 21);
+        QTest::newRow("free space") << "ChkFreeSpace" << QRect(8, 48, 105, 21);
+        QTest::newRow("heading text") << "TxtHeading" << QRect(61, 118, 121, 19);
+        QTest::newRow("print group") << "GroupBoxPrint" << QRect(8, 184, 201, 121);
+        QTest::newRow("printers") << "CboPrinters" << QRect(8, 31, 177, 21);
+        QTest::newRow("card count") << "EdtCardNum" << QRect(128, 64, 57, 19);
+        QTest::newRow("per page") << "CboCardsPerPage" << QRect(128, 93, 57, 21);
+        QTest::newRow("tip") << "Label1" << QRect(8, 432, 665, 41);
+    }
+    void controlsStandWhereExpected()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        auto *w = window->findChild<QWidget *>(name);
+        QVERIFY2(w, qPrintable(name));
+        QCOMPARE(w->geometry(), geometry);
+    }
+
+    void menusAsListed_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QStringList>("captions");
+        QTest::addColumn<QStringList>("shortcuts");
+        QTest::newRow("File") << "File1" << QStringList{"New", "Open", "Save", "Print", "Print Call List", "Exit"}
+                              << QStringList{"Ctrl+N", "Ctrl+O", "Ctrl+S", "Ctrl+P", "Ctrl+C", "Ctrl+E"};
+        QTest::newRow("Options") << "MnuOptions" << QStringList{"Font"} << QStringList{""};
+        QTest::newRow("Help") << "MnuHelp" << QStringList{"Contents", "Homepage", "About"}
+                              << QStringList{"F1", "", ""};
+    }
+    void menusAsListed()
+    {
+        QFETCH(QString, menu);
+        QFETCH(QStringList, captions);
+        QFETCH(QStringList, shortcuts);
+        auto *m = window->findChild<QMenu *>(menu);
+        QVERIFY(m);
+        QStringList gotCaptions;
+        QStringList gotShortcuts;
+        for (QAction *a : m->actions()) {
+            QVERIFY2(!a->isSeparator(), "menus have no separators");
+            QVERIFY(a->isEnabled());
+            gotCaptions.append(a->text());
+            gotShortcuts.append(a->shortcut().toString());
+        }
+        // Later commands may follow the listed ones; the listed order must hold.
+        QCOMPARE(gotCaptions.mid(0, captions.size()).join('|'), captions.join('|'));
+        for (int i = 0; i < captions.size(); ++i) {
+            if (captions[i] == QLatin1String("Print Call List") && gotCaptions.size() > captions.size())
+                continue;
+            const int at = gotCaptions.indexOf(captions[i]);
+            QCOMPARE(gotShortcuts[at], shortcuts[i]);
+        }
+    }
+
+    void menuBarOrder()
+    {
+        QStringList titles;
+        for (QAction *a : window->MainMenu->actions())
+            titles.append(a->text());
+        QCOMPARE(titles, QStringList({"File", "Options", "Samples", "Help"}));
+    }
+
+    void addKeepsSortedAndArranges()
+    {
+        const int picksBefore = fakes->random.picks;
+        const int repaintsBefore = window->repaintRequests();
+        addEntry(QStringLiteral("2"));
+        addEntry(QStringLiteral("10"));
+        QCOMPARE(window->words().items(), QStringList({"10", "2"}));
+        QCOMPARE(window->CboCardStr->itemText(0), QStringLiteral("10"));
+        QCOMPARE(window->CboCardStr->itemText(1), QStringLiteral("2"));
+        QCOMPARE(window->CboCardStr->currentText(), QString());
+        QCOMPARE(window->CardCells.size(), 2);
+        QVERIFY(fakes->random.picks > picksBefore);
+        QCOMPARE(window->repaintRequests(), repaintsBefore + 2);
+        QVERIFY(window->ListModified);
+    }
+
+    void emptyEntryIsRefused()
+    {
+        addEntry(QStringLiteral("   "));
+        QCOMPARE(fakes->prompts.texts(), QStringList({"Please don't add an empty string."}));
+        QCOMPARE(fakes->prompts.shown[0].kind, FakePrompts::Kind::Information);
+        QCOMPARE(window->CboCardStr->currentText(), QStringLiteral("   "));
+        QCOMPARE(window->words().count(), 0);
+        QVERIFY(!window->ListModified);
+    }
+
+    void duplicateQuestions_data()
+    {
+        QTest::addColumn<QList<bool>>("answers");
+        QTest::addColumn<int>("catsAfter");
+        QTest::addColumn<int>("questions");
+        QTest::newRow("yes, yes") << QList<bool>{true, true} << 3 << 2;
+        QTest::newRow("yes, no") << QList<bool>{true, false} << 2 << 2;
+        QTest::newRow("no") << QList<bool>{false} << 2 << 1;
+    }
+    void duplicateQuestions()
+    {
+        QFETCH(QList<bool>, answers);
+        QFETCH(int, catsAfter);
+        QFETCH(int, questions);
+        addEntry(QStringLiteral("cat"));
+        fakes->prompts.answers.enqueue(true);
+        addEntry(QStringLiteral("cat"));
+        fakes->prompts.clear();
+        for (bool a : answers)
+            fakes->prompts.answers.enqueue(a);
+        addEntry(QStringLiteral("cat"));
+        QCOMPARE(fakes->prompts.count(FakePrompts::Kind::Question), questions);
+        QCOMPARE(window->words().countExact(QStringLiteral("cat")), qsizetype(catsAfter));
+        QCOMPARE(window->CboCardStr->count(), catsAfter);
+        QCOMPARE(window->CboCardStr->currentText(), QString()); // No clears the box too
+    }
+
+    void enterAddsOnce()
+    {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QLineEdit *edit = window->CboCardStr->lineEdit();
+        edit->setFocus();
+        QTest::keyClicks(edit, QStringLiteral("apple"));
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(window->words().items(), QStringList({"apple"}));
+        QTest::keyClick(edit, Qt::Key_Enter);
+        QCOMPARE(fakes->prompts.texts(), QStringList({"Please don't add an empty string."}));
+        QCOMPARE(window->words().count(), 1);
+    }
+
+    void deleteNeedsAPick()
+    {
+        addEntry(QStringLiteral("apple"));
+        addEntry(QStringLiteral("pear"));
+        fakes->prompts.clear();
+        window->BtnDeleteClick();
+        QCOMPARE(fakes->prompts.texts(), QStringList({"Please select the string you want to delete firstly."}));
+        QCOMPARE(window->words().count(), 2);
+
+        window->ListModified = false;
+        window->CboCardStr->setCurrentIndex(1);
+        const int picks = fakes->random.picks;
+        window->BtnDeleteClick();
+        QCOMPARE(window->words().items(), QStringList({"apple"}));
+        QCOMPARE(window->CboCardStr->count(), 1);
+        QCOMPARE(window->CardCells.size(), 1);
+        QVERIFY(fakes->random.picks > picks);
+        QVERIFY(window->ListModified);
+    }
+
+    void typingDropsThePick()
+    {
+        addEntry(QStringLiteral("apple"));
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window->CboCardStr->setCurrentIndex(0);
+        QTest::keyClicks(window->CboCardStr->lineEdit(), QStringLiteral("s"));
+        QCOMPARE(window->CboCardStr->currentIndex(), -1);
+        QCOMPARE(window->CboCardStr->currentText(), QStringLiteral("apples"));
+        fakes->prompts.clear();
+        window->BtnDeleteClick();
+        QCOMPARE(fakes->prompts.count(FakePrompts::Kind::Information), 1);
+        QCOMPARE(window->words().count(), 1);
+    }
+
+    // Which changes arrange afresh and which only repaint.
+    void optionHandlers_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("arranges");
+        QTest::newRow("card size picked") << "size" << true;
+        QTest::newRow("free space toggled") << "free" << true;
+        QTest::newRow("heading toggled") << "heading" << true;
+        QTest::newRow("word wrap toggled") << "wrap" << true;
+        QTest::newRow("free space text") << "freetext" << false;
+        QTest::newRow("heading text") << "headtext" << false;
+        QTest::newRow("size set by program") << "sizeprogram" << false;
+    }
+    void optionHandlers()
+    {
+        QFETCH(QString, change);
+        QFETCH(bool, arranges);
+        for (int i = 0; i < 30; ++i)
+            addEntry(QStringLiteral("entry %1").arg(i));
+        window->ListModified = false;
+        const QStringList cellsBefore = window->CardCells;
+        const int picks = fakes->random.picks;
+        QSignalSpy repaints(window.get(), &TFrmMain::repaintRequested);
+
+        if (change == QLatin1String("size")) {
+            window->CboCardSize->setCurrentIndex(0);
+            Q_EMIT window->CboCardSize->activated(0);
+        } else if (change == QLatin1String("sizeprogram")) {
+            window->CboCardSize->setCurrentIndex(2);
+        } else if (change == QLatin1String("free")) {
+            window->ChkFreeSpace->setChecked(false);
+            QVERIFY(!window->TxtFreeSpace->isEnabled());
+        } else if (change == QLatin1String("heading")) {
+            window->ChkHeading->setChecked(false);
+            QVERIFY(!window->TxtHeading->isEnabled());
+        } else if (change == QLatin1String("wrap")) {
+            window->ChkWordWrap->setChecked(false);
+        } else if (change == QLatin1String("freetext")) {
+            window->TxtFreeSpace->setText(QStringLiteral("FREE"));
+        } else if (change == QLatin1String("headtext")) {
+            window->TxtHeading->setText(QStringLiteral("LOTTO"));
+        }
+
+        QCOMPARE(fakes->random.picks > picks, arranges);
+        if (!arranges)
+            QCOMPARE(window->CardCells, cellsBefore);
+        QCOMPARE(repaints.count(), change == QLatin1String("sizeprogram") ? 0 : 1);
+        QVERIFY(!window->ListModified);
+    }
+
+    void textBoxesFollowTheirChecks()
+    {
+        window->ChkFreeSpace->setChecked(false);
+        window->ChkHeading->setChecked(false);
+        QVERIFY(!window->TxtFreeSpace->isEnabled());
+        QVERIFY(!window->TxtHeading->isEnabled());
+        window->ChkFreeSpace->setChecked(true);
+        QVERIFY(window->TxtFreeSpace->isEnabled());
+        QVERIFY(!window->TxtHeading->isEnabled());
+    }
+
+    void standardNumbersThroughTheWindow()
+    {
+        for (int i = 1; i <= 75; ++i)
+            addEntry(QString::number(i));
+        QCOMPARE(window->CardCells.size(), 75);
+        // Free space on, 5 x 5: slot i draws from the column i mod 5 until the centre.
+        for (int slot = 0; slot < 12; ++slot) {
+            const int v = window->CardCells[slot].toInt();
+            QVERIFY(v >= (slot % 5) * 15 + 1 && v <= (slot % 5) * 15 + 15);
+        }
+    }
+
+    void toolbarHasFourButtons()
+    {
+        for (const char *name : {"ToolButtonNew", "ToolButtonOpen", "ToolButtonSave", "ToolButtonPrint"}) {
+            auto *b = window->findChild<QToolButton *>(QLatin1String(name));
+            QVERIFY2(b, name);
+            QCOMPARE(b->size(), QSize(33, 25));
+            QVERIFY(!b->icon().isNull());
+            QVERIFY(b->toolTip().isEmpty());
+        }
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
