@@ -1,0 +1,17 @@
+#pragma once
+
+#include "render/Canvas.h"
+
+#include <QString>
+
+// Draws text fitted into the box (x, y, w, h) in the canvas's current font:
+// one line when it fits across the box less one "M", else two balanced lines
+// when it has a space and word wrap is on, else one line shrunk to fit. The
+// font size is lowered a point at a time while fitting and is restored before
+// returning.
+void DrawCellText(ICanvas &canvas, int x, int y, const QString &text, int w, int h, bool wordWrap);
+
+// The paper twin: two "M" margins instead of one, and the base size ("Free
+// Space!" fitting the box) is found inside every call from the size the
+// canvas holds, which is also the size restored on return.
+void PrintCellText(ICanvas &canvas, int x, int y, const QString &text, int w, int h, bool wordWrap);
