@@ -47,7 +47,9 @@ QLabel *label(QWidget *parent, const char *name, const QString &text, int left, 
 
 void TFrmMain::buildControls()
 {
-    QFont controlsFont(QStringLiteral("Sans Serif"), 8);
+    // A narrow sans serif keeps the captions inside their fixed boxes.
+    QFont controlsFont(QStringLiteral("Liberation Sans"), 8);
+    controlsFont.setStyleHint(QFont::SansSerif);
     setFont(controlsFont);
 
     buildMenus();
