@@ -1,35 +1,57 @@
 #include "card/PickPool.h"
 
-PickPool::PickPool(qsizetype size)
-    : m_tree(static_cast<std::size_t>(size) + 1, 0), m_remaining(size), m_topBit(1)
+#include <bit>
+
+namespace {
+
+constexpr qsizetype WordsPerGroup = 64;
+
+// The position of the r-th set bit of x (r counted from 0).
+int selectBit(std::uint64_t x, int r)
 {
-    // Every position starts present; build the tree in linear time.
-    for (qsizetype i = 1; i <= size; ++i) {
-        m_tree[i] += 1;
-        const qsizetype parent = i + (i & -i);
-        if (parent <= size)
-            m_tree[parent] += m_tree[i];
+    int base = 0;
+    for (;;) {
+        const int inByte = std::popcount(static_cast<unsigned>(x & 0xFF));
+        if (r < inByte)
+            break;
+        r -= inByte;
+        x >>= 8;
+        base += 8;
     }
-    while (m_topBit * 2 <= size)
-        m_topBit *= 2;
+    for (; r > 0; --r)
+        x &= x - 1;
+    return base + std::countr_zero(x);
+}
+
+} // namespace
+
+PickPool::PickPool(qsizetype size)
+    : m_remaining(size)
+{
+    const qsizetype words = (size + 63) / 64;
+    m_bits.assign(static_cast<std::size_t>(words), ~std::uint64_t(0));
+    m_wordCount.assign(static_cast<std::size_t>(words), 64);
+    if (size % 64 != 0) {
+        m_bits.back() = (std::uint64_t(1) << (size % 64)) - 1;
+        m_wordCount.back() = static_cast<std::uint8_t>(size % 64);
+    }
+    m_groupCount.assign(static_cast<std::size_t>((words + WordsPerGroup - 1) / WordsPerGroup), 0);
+    for (qsizetype w = 0; w < words; ++w)
+        m_groupCount[w / WordsPerGroup] += m_wordCount[w];
 }
 
 qsizetype PickPool::take(qsizetype r)
 {
-    // Descend to the largest prefix holding r present positions; the next one is ours.
-    qsizetype pos = 0;
-    qsizetype left = r;
-    const auto n = static_cast<qsizetype>(m_tree.size()) - 1;
-    for (qsizetype bit = m_topBit; bit > 0; bit /= 2) {
-        const qsizetype next = pos + bit;
-        if (next <= n && m_tree[next] <= left) {
-            pos = next;
-            left -= m_tree[next];
-        }
-    }
-    const qsizetype found = pos + 1;
-    for (qsizetype i = found; i <= n; i += i & -i)
-        m_tree[i] -= 1;
+    std::size_t g = 0;
+    while (r >= qsizetype(m_groupCount[g]))
+        r -= m_groupCount[g++];
+    std::size_t w = g * WordsPerGroup;
+    while (r >= qsizetype(m_wordCount[w]))
+        r -= m_wordCount[w++];
+    const int bit = selectBit(m_bits[w], int(r));
+    m_bits[w] &= ~(std::uint64_t(1) << bit);
+    --m_wordCount[w];
+    --m_groupCount[g];
     --m_remaining;
-    return found - 1;
+    return qsizetype(w) * 64 + bit;
 }
