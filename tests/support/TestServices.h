@@ -1,6 +1,10 @@
 #pragma once
 
+#include "FakeFontCatalogue.h"
+#include "FakePrintService.h"
+#include "FakeProgress.h"
 #include "FakePrompts.h"
+#include "FakeShellOpener.h"
 #include "SequenceRandom.h"
 #include "app/MainServices.h"
 
@@ -10,12 +14,20 @@ struct TestServices
 {
     FakePrompts prompts;
     SequenceRandom random;
+    FakeShellOpener shell;
+    FakeFontCatalogue fonts;
+    FakePrintService printService;
+    FakeProgressFactory progress;
 
     MainServices services()
     {
         MainServices s;
         s.prompts = &prompts;
         s.random = &random;
+        s.shell = &shell;
+        s.fonts = &fonts;
+        s.printService = &printService;
+        s.progress = &progress;
         return s;
     }
 };

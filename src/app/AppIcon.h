@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QIcon>
+
+// Morvane's own emblem, at every size it is drawn in.
+QIcon applicationIcon();

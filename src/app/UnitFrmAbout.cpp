@@ -1,0 +1,67 @@
+#include "app/UnitFrmAbout.h"
+
+#include "app/AppIcon.h"
+#include "app/LinkLabel.h"
+#include "docs/ProductLinks.h"
+#include "docs/ShellOpener.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+TFrmAbout::TFrmAbout(IShellOpener &shell, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowCloseButtonHint),
+      m_shell(shell)
+{
+    setObjectName(QStringLiteral("FrmAbout"));
+    setWindowTitle(QStringLiteral("About Morvane"));
+    setFixedSize(290, 228);
+    setFont(QFont(QStringLiteral("Sans Serif"), 10));
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setPixmap(applicationIcon().pixmap(48, 48));
+    Image1->setGeometry(16, 16, 48, 48);
+
+    LblTitle = new QLabel(QStringLiteral("Morvane V3.71"), this);
+    LblTitle->setObjectName(QStringLiteral("LblTitle"));
+    QFont titleFont = font();
+    titleFont.setBold(true);
+    LblTitle->setFont(titleFont);
+    LblTitle->setAlignment(Qt::AlignCenter);
+    LblTitle->setGeometry(72, 16, 202, 48);
+
+    LblWebsite = new LinkLabel(QStringLiteral("Website: ") + productWebPage(), this);
+    LblWebsite->setObjectName(QStringLiteral("LblWebsite"));
+    LblWebsite->setAlignment(Qt::AlignCenter);
+    LblWebsite->setGeometry(8, 96, 274, 22);
+
+    LblEmail = new LinkLabel(QStringLiteral("Support Email: ") + supportEmailAddress(), this);
+    LblEmail->setObjectName(QStringLiteral("LblEmail"));
+    LblEmail->setAlignment(Qt::AlignCenter);
+    LblEmail->setGeometry(8, 128, 274, 22);
+
+    BtnOk = new QPushButton(QStringLiteral("OK"), this);
+    BtnOk->setObjectName(QStringLiteral("BtnOk"));
+    BtnOk->setDefault(true);
+    BtnOk->setGeometry(107, 180, 75, 27);
+
+    connect(LblWebsite, &LinkLabel::clicked, this, [this] { LblWebsiteClick(); });
+    connect(LblEmail, &LinkLabel::clicked, this, [this] { LblEmailClick(); });
+    connect(BtnOk, &QPushButton::clicked, this, [this] { BtnOkClick(); });
+}
+
+void TFrmAbout::LblWebsiteClick()
+{
+    m_shell.openAddress(productWebPage());
+}
+
+void TFrmAbout::LblEmailClick()
+{
+    m_shell.openAddress(supportMailto());
+}
+
+void TFrmAbout::BtnOkClick()
+{
+    accept();
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDialog>
+
+class IShellOpener;
+class LinkLabel;
+class QLabel;
+class QPushButton;
+
+// The About box: the emblem, the version and the two links.
+class TFrmAbout : public QDialog
+{
+    Q_OBJECT
+
+public:
+    TFrmAbout(IShellOpener &shell, QWidget *parent);
+
+    void LblWebsiteClick();
+    void LblEmailClick();
+    void BtnOkClick();
+
+    QLabel *Image1 = nullptr;
+    QLabel *LblTitle = nullptr;
+    LinkLabel *LblWebsite = nullptr;
+    LinkLabel *LblEmail = nullptr;
+    QPushButton *BtnOk = nullptr;
+
+private:
+    IShellOpener &m_shell;
+};

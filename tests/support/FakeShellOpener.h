@@ -1,0 +1,24 @@
+#pragma once
+
+#include "docs/ShellOpener.h"
+
+#include <QList>
+#include <QString>
+
+// Records what it was asked to open, in order; opens nothing.
+class FakeShellOpener : public IShellOpener
+{
+public:
+    enum class Kind { Document, Address };
+    struct Opened
+    {
+        Kind kind;
+        QString target;
+        bool operator==(const Opened &o) const { return kind == o.kind && target == o.target; }
+    };
+
+    QList<Opened> opened;
+
+    void openDocument(const QString &path) override { opened.append({Kind::Document, path}); }
+    void openAddress(const QString &address) override { opened.append({Kind::Address, address}); }
+};
