@@ -2,11 +2,13 @@
 #include "app/UnitMain.h"
 
 #include "app/CardPaintBox.h"
+#include "app/QtCanvas.h"
+#include "render/Preview.h"
 
 #include <QPainter>
 
-void TFrmMain::PBPaint()
+void TFrmMain::PBPaint(QPainter &painter)
 {
-    QPainter painter(PB);
-    painter.fillRect(PB->rect(), PB->palette().window());
+    QtCanvas canvas(painter, PB->palette().window().color());
+    paintPreview(canvas, cardSettings(), CardCells);
 }

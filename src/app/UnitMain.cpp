@@ -32,7 +32,7 @@ TFrmMain::TFrmMain(const MainServices &services, QWidget *parent)
     setObjectName(QStringLiteral("FrmMain"));
     setFixedSize(681, 471);
     buildControls();
-    PB->setPaintHandler([this](QPainter &) { PBPaint(); });
+    PB->setPaintHandler([this](QPainter &painter) { PBPaint(painter); });
     connectHandlers();
     FormCreate();
 }

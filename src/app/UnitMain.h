@@ -16,6 +16,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QMenuBar;
+class QPainter;
 class QPushButton;
 class QSpinBox;
 class QToolButton;
@@ -73,7 +74,8 @@ public:
     void MnuAboutClick();
 
     void MnuFileExitClick();
-    void PBPaint();
+    // Paints the sample card; PB's paint event hands in its painter.
+    void PBPaint(QPainter &painter);
 
 Q_SIGNALS:
     void repaintRequested();

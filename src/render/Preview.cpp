@@ -1,0 +1,65 @@
+#include "render/Preview.h"
+
+#include "render/CardGeometry.h"
+#include "render/CellText.h"
+#include "render/TextFit.h"
+
+#include <algorithm>
+
+namespace {
+
+void ruleGrid(ICanvas &canvas, const PreviewGrid &g)
+{
+    canvas.moveTo(0, 0);
+    canvas.lineTo(0, g.height());
+    canvas.moveTo(0, 0);
+    canvas.lineTo(g.width(), 0);
+    for (int i = 1; i <= g.rows; ++i) {
+        canvas.moveTo(0, i * g.rowHeight);
+        canvas.lineTo(g.width(), i * g.rowHeight);
+    }
+    for (int j = 1; j <= g.side; ++j) {
+        canvas.moveTo(j * g.columnWidth, 0);
+        canvas.lineTo(j * g.columnWidth, g.height());
+    }
+}
+
+void drawIn(ICanvas &canvas, const CanvasRect &box, const QString &text, bool wordWrap)
+{
+    DrawCellText(canvas, box.left, box.top, text, box.width, box.height, wordWrap);
+}
+
+} // namespace
+
+void paintPreview(ICanvas &canvas, const CardSettings &settings, const QStringList &cardCells)
+{
+    const CanvasRect area = canvas.clipRect();
+    canvas.fillRect(area);
+
+    // A size of 0 or below from a hand-edited settings file means nothing as
+    // a font; it is drawn as the smallest size instead.
+    canvas.setFontSize(std::max(MinFitFontSize, clampedFontSize(settings.fontSize)));
+    canvas.setFontStyle(FontStyle::Regular);
+    canvas.setFontName(settings.fontName);
+    canvas.setFontColor(0x000000);
+
+    const PreviewGrid grid = previewGrid(settings.side(), settings.heading, area.width, area.height,
+                                         canvas.penWidth());
+    lowerToBaseSize(canvas, grid.columnWidth, ScreenMargins);
+
+    ruleGrid(canvas, grid);
+
+    if (settings.heading) {
+        const QStringList letters = headingLetters(settings.headingText, grid.side);
+        for (int i = 0; i < letters.size(); ++i)
+            drawIn(canvas, headingBox(grid, i + 1), letters.at(i), settings.wordWrap);
+    }
+
+    const int headingRows = settings.heading ? 1 : 0;
+    for (const BodyCell &cell : bodyCells(cardCells, grid.side, settings.freeSpace, settings.freeSpaceText)) {
+        const int row = cell.row + headingRows;
+        const CanvasRect box =
+            cell.freeSpace ? freeSpaceBox(grid, row, cell.column) : entryBox(grid, row, cell.column);
+        drawIn(canvas, box, cell.text, settings.wordWrap);
+    }
+}
