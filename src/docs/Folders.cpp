@@ -1,0 +1,46 @@
+#include "docs/Folders.h"
+
+#include <QStandardPaths>
+
+namespace {
+
+bool isSeparator(QChar c)
+{
+    return c == QLatin1Char('/') || c == QLatin1Char('\\');
+}
+
+} // namespace
+
+QString joinPath(const QString &folder, const QString &name)
+{
+    if (folder.isEmpty())
+        return name;
+    qsizetype end = folder.size();
+    // A bare root ("/") keeps its one separator.
+    while (end > 1 && isSeparator(folder.at(end - 1)))
+        --end;
+    qsizetype start = 0;
+    while (start < name.size() && isSeparator(name.at(start)))
+        ++start;
+    QString head = folder.left(end);
+    if (!head.isEmpty() && isSeparator(head.back()))
+        head.chop(1);
+    return head + QLatin1Char('/') + name.mid(start);
+}
+
+QString productFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+QString OptionsFilePath()
+{
+    const QString folder = productFolder();
+    return folder.isEmpty() ? QString() : joinPath(folder, QStringLiteral("Options.ini"));
+}
+
+QString SampleListsPath()
+{
+    const QString folder = productFolder();
+    return folder.isEmpty() ? QString() : joinPath(folder, QStringLiteral("SampleLists/"));
+}
