@@ -1,23 +1,189 @@
 // New, Open, Save, the save question, the Samples menu and the close procedure.
 #include "app/UnitMain.h"
 
+#include "docs/CardListDocument.h"
+#include "docs/Folders.h"
+#include "docs/SampleInstall.h"
+#include "docs/SampleTree.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QMenu>
+
+namespace {
+
+FileDialogSpec saveDialogSpec()
+{
+    return {QStringLiteral("Save Bingo Card"), QStringLiteral("Morvane File (*.mrv);;All Files (*)"),
+            QStringLiteral("mrv")};
+}
+
+FileDialogSpec openDialogSpec()
+{
+    return {QStringLiteral("Select Bingo Card"), QStringLiteral("Morvane File(*.mrv);;All Files (*)"), QString()};
+}
+
+// Qt reads a single "&" as an accelerator mark; names show it literally.
+QString menuCaption(const QString &name)
+{
+    QString caption = name;
+    caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return caption;
+}
+
+} // namespace
+
+bool TFrmMain::OfferSaveCardList()
+{
+    if (!ListModified)
+        return true;
+    if (!m_services.prompts->question(QStringLiteral("Do you want to save current bingo card?"), DefaultButton::Yes))
+        return true;
+    if (!CurrentFileName.isEmpty()) {
+        WriteCardList(CurrentFileName, m_words.items());
+        return true;
+    }
+    const auto path = m_services.prompts->saveFileName(saveDialogSpec());
+    if (!path)
+        return false;
+    WriteCardList(*path, m_words.items());
+    return true;
+}
+
+void TFrmMain::clearCardList()
+{
+    m_words.clear();
+    syncEntryBox();
+    CardCells.clear();
+    repaintCard();
+    CurrentFileName.clear();
+}
+
+void TFrmMain::loadCardList(const QString &path)
+{
+    QStringList entries;
+    try {
+        ReadCardList(path, entries);
+    } catch (...) {
+        m_words.insertMany(entries);
+        syncEntryBox();
+        throw;
+    }
+    m_words.insertMany(entries);
+    syncEntryBox();
+    arrange();
+    repaintCard();
+}
+
 void TFrmMain::MnuFileNewClick()
 {
+    guarded([this] {
+        if (!OfferSaveCardList())
+            return;
+        ListModified = false;
+        clearCardList();
+    });
 }
 
 void TFrmMain::MnuFileOpenClick()
 {
+    guarded([this] {
+        if (!OfferSaveCardList())
+            return;
+        // The list is only forgotten once another one replaces it.
+        const auto path = m_services.prompts->openFileName(openDialogSpec());
+        if (!path)
+            return;
+        ListModified = false;
+        clearCardList();
+        loadCardList(*path);
+        CurrentFileName = *path;
+    });
 }
 
 void TFrmMain::MnuFileSaveClick()
 {
+    guarded([this] {
+        if (!CurrentFileName.isEmpty()) {
+            WriteCardList(CurrentFileName, m_words.items());
+        } else {
+            const auto path = m_services.prompts->saveFileName(saveDialogSpec());
+            // Nothing was saved, so the list is still unsaved.
+            if (!path)
+                return;
+            WriteCardList(*path, m_words.items());
+            CurrentFileName = *path;
+        }
+        ListModified = false;
+    });
 }
 
 void TFrmMain::buildSamplesMenu()
 {
+    const QString folder = productFolder();
+    if (folder.isEmpty())
+        return;
+    // A Linux install cannot reach into the user's home: the product folder
+    // and the user's copy of the samples are made at the first start.
+    ensureFolder(folder);
+    installSampleLists(SampleListsPath(), shippedSampleSources());
+    BuildSamplesMenu(SampleListsPath(), MnuSample);
+}
+
+namespace {
+
+template <typename Load>
+void addSampleItems(QMenu *parent, const std::vector<SampleNode> &nodes, const Load &load)
+{
+    for (const SampleNode &node : nodes) {
+        if (node.isFolder) {
+            QMenu *sub = parent->addMenu(menuCaption(node.caption));
+            addSampleItems(sub, node.children, load);
+        } else {
+            QAction *item = parent->addAction(menuCaption(node.caption));
+            // The item knows its own document, so equal names in two themes
+            // and lists at any depth each load the one chosen.
+            item->setData(node.path);
+            const QString path = node.path;
+            QObject::connect(item, &QAction::triggered, parent, [load, path] { load(path); });
+        }
+    }
+}
+
+} // namespace
+
+void TFrmMain::BuildSamplesMenu(const QString &folder, QMenu *parent)
+{
+    addSampleItems(parent, scanSampleFolder(folder), [this](const QString &path) { LoadSample(path); });
+}
+
+void TFrmMain::LoadSample(const QString &path)
+{
+    guarded([this, &path] {
+        if (!OfferSaveCardList())
+            return;
+        ListModified = false;
+        clearCardList();
+        const QFileInfo info(path);
+        if (!info.exists() || info.isDir()) {
+            m_services.prompts->information(QStringLiteral(
+                "The sample bingo card doesn't exist, please re-install the software and try it again."));
+            return;
+        }
+        CurrentFileName = path;
+        loadCardList(path);
+    });
 }
 
 bool TFrmMain::FormCloseQuery()
 {
+    // A settings file that cannot be written is reported, but must not keep
+    // the program from closing.
+    guarded([this] { writeOptions(); });
+    bool proceed = false;
+    guarded([this, &proceed] { proceed = OfferSaveCardList(); });
+    if (!proceed)
+        return false;
+    ListModified = false;
     return true;
 }

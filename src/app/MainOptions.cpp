@@ -1,24 +1,45 @@
 // Reading the card options at start-up and writing them at close.
 #include "app/UnitMain.h"
 
+#include "docs/Folders.h"
+#include "docs/IniFile.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 
+namespace {
+
+const QString Section = QStringLiteral("Options");
+
+} // namespace
+
 void TFrmMain::readOptions()
 {
-    // Applied one by one as read: a check box whose state changes runs its handler.
     const CardSettings defaults;
-    CardFontName = defaults.fontName;
-    CardFontSize = defaults.fontSize;
-    ChkFreeSpace->setChecked(defaults.freeSpace);
-    TxtFreeSpace->setText(defaults.freeSpaceText);
-    ChkHeading->setChecked(defaults.heading);
-    TxtHeading->setText(defaults.headingText);
-    CboCardSize->setCurrentIndex(defaults.sizeIndex);
-    ChkWordWrap->setChecked(defaults.wordWrap);
+    IniFile ini(OptionsFilePath());
+    // Applied one by one as read: a check box whose state changes runs its handler.
+    CardFontName = ini.readString(Section, QStringLiteral("FountName"), defaults.fontName);
+    CardFontSize = ini.readInteger(Section, QStringLiteral("FontSize"), defaults.fontSize);
+    ChkFreeSpace->setChecked(ini.readBool(Section, QStringLiteral("ChkFreeSpace"), defaults.freeSpace));
+    TxtFreeSpace->setText(ini.readString(Section, QStringLiteral("TxtFreeSpace"), defaults.freeSpaceText));
+    ChkHeading->setChecked(ini.readBool(Section, QStringLiteral("ChkHeading"), defaults.heading));
+    TxtHeading->setText(ini.readString(Section, QStringLiteral("TxtHeading"), defaults.headingText));
+    const int size = ini.readInteger(Section, QStringLiteral("CardSize"), defaults.sizeIndex);
+    // A size the list does not have selects nothing; the card then counts as 7 x 7.
+    CboCardSize->setCurrentIndex(size >= 0 && size < CboCardSize->count() ? size : -1);
+    ChkWordWrap->setChecked(ini.readBool(Section, QStringLiteral("ChkWordWrap"), defaults.wordWrap));
+    ini.close();
 }
 
 void TFrmMain::writeOptions()
 {
+    IniFile ini(OptionsFilePath());
+    ini.writeInteger(Section, QStringLiteral("CardSize"), CboCardSize->currentIndex());
+    ini.writeBool(Section, QStringLiteral("ChkFreeSpace"), ChkFreeSpace->isChecked());
+    ini.writeString(Section, QStringLiteral("TxtFreeSpace"), TxtFreeSpace->text());
+    ini.writeBool(Section, QStringLiteral("ChkHeading"), ChkHeading->isChecked());
+    ini.writeString(Section, QStringLiteral("TxtHeading"), TxtHeading->text());
+    ini.writeBool(Section, QStringLiteral("ChkWordWrap"), ChkWordWrap->isChecked());
+    ini.close();
 }

@@ -97,6 +97,17 @@ private:
     void writeOptions();
     void buildSamplesMenu();
 
+    // The save question; false when the user cancelled the save dialog,
+    // which ends the calling command. A failed write throws.
+    bool OfferSaveCardList();
+    // Empties the list, the entry box and the card, and forgets the document.
+    void clearCardList();
+    // Reads a document into the emptied list and shows it; on a read error
+    // the entries read so far stay in the list and the error goes on.
+    void loadCardList(const QString &path);
+    void BuildSamplesMenu(const QString &folder, QMenu *parent);
+    void LoadSample(const QString &path);
+
     void arrange();
     void repaintCard();
     // Runs a command through the general error box; false when it failed.

@@ -1,5 +1,6 @@
 #include "docs/Folders.h"
 
+#include <QDir>
 #include <QStandardPaths>
 
 namespace {
@@ -30,7 +31,9 @@ QString joinPath(const QString &folder, const QString &name)
 
 QString productFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    // XDG_DATA_HOME may end with a separator, which Qt passes on doubled.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return folder.isEmpty() ? folder : QDir::cleanPath(folder);
 }
 
 QString OptionsFilePath()
