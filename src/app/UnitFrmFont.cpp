@@ -1,0 +1,149 @@
+#include "app/UnitFrmFont.h"
+
+#include "card/CardSettings.h"
+#include "card/CommandGuard.h"
+#include "card/WholeNumber.h"
+#include "docs/Folders.h"
+#include "docs/FontCatalogue.h"
+#include "docs/FontChoice.h"
+#include "docs/IniFile.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+const QString Section = QStringLiteral("Options");
+const QString NameKey = QStringLiteral("FountName");
+const QString SizeKey = QStringLiteral("FontSize");
+
+// The sample's size until a stored size converts.
+constexpr int InitialSampleSize = 20;
+
+template <typename W>
+W *named(W *widget, const char *name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+} // namespace
+
+TFrmFonts::TFrmFonts(IPrompts &prompts, const IFontCatalogue &fonts, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowCloseButtonHint),
+      m_prompts(prompts),
+      m_fonts(fonts)
+{
+    setObjectName(QStringLiteral("FrmFonts"));
+    setWindowTitle(QStringLiteral("Font Options"));
+    setFixedSize(226, 181);
+    buildControls();
+
+    // activated, not currentIndexChanged: only the user's picks count, not
+    // the selections made while opening.
+    connect(CboFontName, &QComboBox::activated, this, [this] { runCommand(m_prompts, [this] { CboFontNameChange(); }); });
+    connect(CboFontSize, &QComboBox::activated, this, [this] { runCommand(m_prompts, [this] { CboFontSizeChange(); }); });
+    connect(BtnOK, &QPushButton::clicked, this, [this] { BtnOKClick(); });
+    connect(BtnCancel, &QPushButton::clicked, this, [this] { BtnCancelClick(); });
+
+    runCommand(m_prompts, [this] { FormCreate(); });
+}
+
+void TFrmFonts::buildControls()
+{
+    setFont(QFont(QStringLiteral("Sans Serif"), 8));
+
+    GroupBoxFonts = named(new QGroupBox(QStringLiteral("Fonts"), this), "GroupBoxFonts");
+    GroupBoxFonts->setGeometry(8, 4, 210, 132);
+    QWidget *g = GroupBoxFonts;
+
+    LblName = named(new QLabel(QStringLiteral("Name: "), g), "LblName");
+    LblName->setGeometry(10, 24, 40, 21);
+    CboFontName = named(new QComboBox(g), "CboFontName");
+    CboFontName->setGeometry(52, 24, 148, 21);
+
+    LblSize = named(new QLabel(QStringLiteral("Size: "), g), "LblSize");
+    LblSize->setGeometry(10, 54, 40, 21);
+    CboFontSize = named(new QComboBox(g), "CboFontSize");
+    CboFontSize->setGeometry(52, 54, 60, 21);
+
+    LblFont = named(new QLabel(QStringLiteral("Font Test"), g), "LblFont");
+    LblFont->setAlignment(Qt::AlignCenter);
+    LblFont->setGeometry(12, 90, 185, 28);
+    QFont sample = LblFont->font();
+    sample.setPointSize(InitialSampleSize);
+    LblFont->setFont(sample);
+
+    BtnOK = named(new QPushButton(QStringLiteral("OK"), this), "BtnOK");
+    BtnOK->setDefault(true);
+    BtnOK->setGeometry(60, 146, 75, 27);
+    BtnCancel = named(new QPushButton(QStringLiteral("Cancel"), this), "BtnCancel");
+    BtnCancel->setGeometry(143, 146, 75, 27);
+}
+
+void TFrmFonts::FormCreate()
+{
+    const IniFile ini(OptionsFilePath());
+    const QString storedName = ini.readString(Section, NameKey, QStringLiteral("Arial"));
+
+    const QStringList names = fontNameEntries(m_fonts.families());
+    CboFontName->addItems(names);
+    CboFontName->setCurrentIndex(initialFontNameIndex(names, storedName, m_fonts.arialSubstitute()));
+
+    // Built for Arial whatever the name, and offered even where only Arial's
+    // substitute is installed: every listed size scales.
+    const QStringList sizes = fontSizeEntries();
+    CboFontSize->addItems(sizes);
+    const QString storedSize = ini.readString(Section, SizeKey, QStringLiteral("20"));
+    CboFontSize->setCurrentIndex(lastExactMatch(sizes, storedSize));
+
+    QFont sample = LblFont->font();
+    sample.setFamily(CboFontName->currentText());
+    LblFont->setFont(sample);
+    setSampleSize(storedSize);
+}
+
+void TFrmFonts::setSampleSize(const QString &sizeText)
+{
+    const int points = strToInt(sizeText);
+    // Only a hand-edited file holds such sizes; Qt refuses sizes below one,
+    // and a huge one would be rendered before being cut to the box.
+    if (points < 1)
+        return;
+    QFont sample = LblFont->font();
+    sample.setPointSize(clampedFontSize(points));
+    LblFont->setFont(sample);
+}
+
+void TFrmFonts::CboFontNameChange()
+{
+    QFont sample = LblFont->font();
+    sample.setFamily(CboFontName->currentText());
+    LblFont->setFont(sample);
+    setSampleSize(CboFontSize->currentText());
+}
+
+void TFrmFonts::CboFontSizeChange()
+{
+    setSampleSize(CboFontSize->currentText());
+}
+
+void TFrmFonts::BtnOKClick()
+{
+    const bool written = runCommand(m_prompts, [this] {
+        IniFile ini(OptionsFilePath());
+        ini.writeString(Section, NameKey, CboFontName->currentText());
+        ini.writeString(Section, SizeKey, CboFontSize->currentText());
+        ini.close();
+    });
+    if (written)
+        accept();
+}
+
+void TFrmFonts::BtnCancelClick()
+{
+    reject();
+}
