@@ -34,12 +34,15 @@ TFrmAbout::TFrmAbout(IShellOpener &shell, QWidget *parent)
     LblWebsite = new LinkLabel(QStringLiteral("Website: ") + productWebPage(), this);
     LblWebsite->setObjectName(QStringLiteral("LblWebsite"));
     LblWebsite->setAlignment(Qt::AlignCenter);
-    LblWebsite->setGeometry(8, 96, 274, 22);
+    LblWebsite->setWordWrap(true);
+    LblWebsite->setGeometry(4, 80, 282, 40);
 
     LblEmail = new LinkLabel(QStringLiteral("Support Email: ") + supportEmailAddress(), this);
     LblEmail->setObjectName(QStringLiteral("LblEmail"));
     LblEmail->setAlignment(Qt::AlignCenter);
-    LblEmail->setGeometry(8, 128, 274, 22);
+    // At 10 points the address line is wider than the box; it breaks after the caption.
+    LblEmail->setWordWrap(true);
+    LblEmail->setGeometry(4, 124, 282, 40);
 
     BtnOk = new QPushButton(QStringLiteral("OK"), this);
     BtnOk->setObjectName(QStringLiteral("BtnOk"));
