@@ -46,7 +46,10 @@ QtCanvas::QtCanvas(QPainter &painter, const QColor &background)
 
 QtCanvas::~QtCanvas()
 {
-    m_painter.restore();
+    // A print job may end its painter before the canvas goes; there is then
+    // nothing left to restore.
+    if (m_painter.isActive())
+        m_painter.restore();
 }
 
 QtCanvas::Metrics &QtCanvas::current()

@@ -23,7 +23,8 @@ class QtCanvas : public ICanvas
 {
 public:
     // background is the brush colour: what fillRect paints and what text is
-    // written on.
+    // written on. The painter's state is saved here and restored when the
+    // canvas goes, so let the canvas go before ending the painter.
     QtCanvas(QPainter &painter, const QColor &background);
     ~QtCanvas() override;
 
