@@ -44,8 +44,10 @@ TFrmFonts::TFrmFonts(IPrompts &prompts, const IFontCatalogue &fonts, QWidget *pa
 
     // activated, not currentIndexChanged: only the user's picks count, not
     // the selections made while opening.
-    connect(CboFontName, &QComboBox::activated, this, [this] { runCommand(m_prompts, [this] { CboFontNameChange(); }); });
-    connect(CboFontSize, &QComboBox::activated, this, [this] { runCommand(m_prompts, [this] { CboFontSizeChange(); }); });
+    connect(CboFontName, &QComboBox::activated, this,
+            [this] { runCommand(m_prompts, [this] { CboFontNameChange(); }); });
+    connect(CboFontSize, &QComboBox::activated, this,
+            [this] { runCommand(m_prompts, [this] { CboFontSizeChange(); }); });
     connect(BtnOK, &QPushButton::clicked, this, [this] { BtnOKClick(); });
     connect(BtnCancel, &QPushButton::clicked, this, [this] { BtnCancelClick(); });
 

@@ -126,9 +126,10 @@ private Q_SLOTS:
             QTest::mouseClick(box.LblEmail, Qt::RightButton);
             box.BtnOk->click();
         });
-        QCOMPARE(fakes->shell.opened,
-                 (QList<FakeShellOpener::Opened>{{Kind::Address, QStringLiteral("https://morvane.example.org/")},
-                                                 {Kind::Address, QStringLiteral("mailto:support@morvane.example.org")}}));
+        const QList<FakeShellOpener::Opened> expected{
+            {Kind::Address, QStringLiteral("https://morvane.example.org/")},
+            {Kind::Address, QStringLiteral("mailto:support@morvane.example.org")}};
+        QCOMPARE(fakes->shell.opened, expected);
         const QUrl mail(fakes->shell.opened[1].target, QUrl::StrictMode);
         QVERIFY(mail.isValid());
         QCOMPARE(mail.scheme(), QStringLiteral("mailto"));
