@@ -1,8 +1,36 @@
 // The print commands and the printer list.
 #include "app/UnitMain.h"
 
+#include "print/CallList.h"
+#include "print/CardPrintJob.h"
+#include "print/PrinterList.h"
+
+#include <QComboBox>
+#include <QSpinBox>
+
+namespace {
+
+PrintRequest requestFrom(const TFrmMain &window)
+{
+    PrintRequest r;
+    r.words = window.words().items();
+    r.settings = window.cardSettings();
+    r.printerPosition = window.CboPrinters->currentIndex();
+    // The spin box's text, not its value: an emptied box must fail as typed.
+    r.cardCountText = window.EdtCardNum->text();
+    r.cardsPerPageText = window.CboCardsPerPage->currentText();
+    return r;
+}
+
+} // namespace
+
 void TFrmMain::MnuFilePrintClick()
 {
+    guarded([this] {
+        const PrintContext context{*m_services.printService, *m_services.prompts, *m_services.random,
+                                   m_services.progress};
+        printCards(requestFrom(*this), CardCells, context);
+    });
 }
 
 void TFrmMain::ToolButtonPrintClick()
@@ -12,8 +40,18 @@ void TFrmMain::ToolButtonPrintClick()
 
 void TFrmMain::MnuFilePrintListClick()
 {
+    guarded([this] {
+        const PrintContext context{*m_services.printService, *m_services.prompts, *m_services.random,
+                                   m_services.progress};
+        printCallList(requestFrom(*this), context);
+    });
 }
 
 void TFrmMain::FillPrinterList()
 {
+    guarded([this] {
+        const PrinterChoice choice = ::FillPrinterList(*m_services.printService);
+        CboPrinters->addItems(choice.names);
+        CboPrinters->setCurrentIndex(choice.selected);
+    });
 }

@@ -1,0 +1,73 @@
+#include "app/PdfFilePrintService.h"
+
+#include "card/Error.h"
+#include "docs/FileErrors.h"
+
+#include <QLocale>
+#include <QRect>
+#include <QSaveFile>
+
+#include <cerrno>
+
+PdfFilePrintService::PdfFilePrintService(QString path, const QPageSize &paper)
+    : m_path(std::move(path)), m_paper(paper)
+{
+}
+
+PdfFilePrintService::~PdfFilePrintService()
+{
+    discard();
+}
+
+QPageSize PdfFilePrintService::localePaper()
+{
+    const QLocale::MeasurementSystem system = QLocale().measurementSystem();
+    return QPageSize(system == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4);
+}
+
+void PdfFilePrintService::selectPrinter(int)
+{
+    requireIdle();
+    discard();
+}
+
+PrintableArea PdfFilePrintService::printableArea()
+{
+    requireIdle();
+    const qreal offset = 72.0 / 6; // points
+    const QPageLayout layout(m_paper, QPageLayout::Portrait, QMarginsF(offset, offset, offset, offset),
+                             QPageLayout::Point);
+    setPage(layout, Resolution);
+    const QRect r = layout.paintRectPixels(Resolution);
+    return {r.left(), r.top(), r.width(), r.height()};
+}
+
+QIODevice &PdfFilePrintService::openOutput()
+{
+    m_file = std::make_unique<QSaveFile>(m_path);
+    errno = 0;
+    if (!m_file->open(QIODevice::WriteOnly)) {
+        const int error = errno != 0 ? errno : EACCES;
+        m_file.reset();
+        throwFileError(error, true);
+    }
+    return *m_file;
+}
+
+void PdfFilePrintService::deliver(const QString &)
+{
+    errno = 0;
+    if (!m_file->commit()) {
+        const int error = errno != 0 ? errno : EIO;
+        m_file.reset();
+        throwFileError(error, true);
+    }
+    m_file.reset();
+}
+
+void PdfFilePrintService::dropOutput()
+{
+    if (m_file)
+        m_file->cancelWriting();
+    m_file.reset();
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/PdfPrintService.h"
+
+#include <QPageSize>
+#include <QString>
+
+#include <memory>
+
+class QSaveFile;
+
+// A PDF file standing in for a printer: the paper less physical offsets of
+// 1/6 inch (a common laser printer's) on every side, at 1200 dpi. The file is
+// written beside its final name and only takes it when the document ends, so
+// a cancelled or failed job leaves no file and an existing one untouched.
+class PdfFilePrintService : public PdfPrintService
+{
+public:
+    static constexpr int Resolution = 1200;
+    static constexpr int OffsetPixels = Resolution / 6;
+
+    PdfFilePrintService(QString path, const QPageSize &paper);
+    ~PdfFilePrintService() override;
+
+    // The paper of the user's locale: Letter where it measures in inches, else A4.
+    static QPageSize localePaper();
+
+    // One stand-in printer, always the default.
+    QStringList printers() override { return {}; }
+    void selectPrinter(int position) override;
+    int printerIndex() const override { return -1; }
+    PrintableArea printableArea() override;
+
+protected:
+    QIODevice &openOutput() override;
+    void deliver(const QString &title) override;
+    void dropOutput() override;
+
+private:
+    QString m_path;
+    QPageSize m_paper;
+    std::unique_ptr<QSaveFile> m_file;
+};

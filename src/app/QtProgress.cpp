@@ -1,0 +1,48 @@
+#include "app/QtProgress.h"
+
+#include <QProgressDialog>
+
+namespace {
+
+QString pagesText(int done, int total)
+{
+    return QStringLiteral("Printing: %1 of %2 pages").arg(done).arg(total);
+}
+
+class QtProgress : public IProgress
+{
+public:
+    QtProgress(QWidget *parent, int total) : m_dialog(pagesText(0, total), QStringLiteral("Cancel"), 0, total, parent),
+                                             m_total(total)
+    {
+        m_dialog.setObjectName(QStringLiteral("PrintProgress"));
+        m_dialog.setWindowTitle(QStringLiteral("Morvane"));
+        m_dialog.setWindowModality(Qt::WindowModal);
+        m_dialog.setAutoClose(false);
+        m_dialog.setAutoReset(false);
+        m_dialog.setMinimumDuration(0);
+        m_dialog.setValue(0);
+        // Shown at once: until it shows, the main window would take input.
+        m_dialog.show();
+    }
+
+    void setPagesDone(int done) override
+    {
+        m_dialog.setLabelText(pagesText(done, m_total));
+        // A modal dialog's setValue also handles pending events: the Cancel click.
+        m_dialog.setValue(done);
+    }
+
+    bool cancelled() override { return m_dialog.wasCanceled(); }
+
+private:
+    QProgressDialog m_dialog;
+    int m_total;
+};
+
+} // namespace
+
+std::unique_ptr<IProgress> QtProgressFactory::start(int totalPages)
+{
+    return std::make_unique<QtProgress>(m_parent, totalPages);
+}

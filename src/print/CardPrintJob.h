@@ -1,0 +1,14 @@
+#pragma once
+
+#include "print/PrintRequest.h"
+
+// Jobs of more pages than this show the progress dialog.
+constexpr int ProgressAfterPages = 3;
+
+// The card print command: checks the entry count, selects the printer, reads
+// the count and the cards per page, and prints every page full, each card
+// arranged afresh into cardCells, which holds the last printed card after.
+// Failures throw MorvaneError for the general error box; every check that
+// can stop the command runs before the document begins. Cancelling in the
+// progress dialog drops the document.
+PrintOutcome printCards(const PrintRequest &request, QStringList &cardCells, const PrintContext &context);

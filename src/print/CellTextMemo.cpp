@@ -1,0 +1,79 @@
+#include "print/CellTextMemo.h"
+
+#include "render/CellText.h"
+
+namespace {
+
+// Bounds the memo on lists of many distinct entries.
+constexpr qsizetype MaxFitted = 10000;
+
+// Forwards everything and notes each string drawn, relative to the box.
+class Recorder : public ICanvas
+{
+public:
+    struct Draw
+    {
+        int dx, dy, size;
+        QString text;
+    };
+    Recorder(ICanvas &inner, int x, int y) : m_inner(inner), m_x(x), m_y(y) {}
+    std::vector<Draw> draws;
+
+    void fillRect(const CanvasRect &r) override { m_inner.fillRect(r); }
+    CanvasRect clipRect() const override { return m_inner.clipRect(); }
+    int penWidth() const override { return m_inner.penWidth(); }
+    void moveTo(int x, int y) override { m_inner.moveTo(x, y); }
+    void lineTo(int x, int y) override { m_inner.lineTo(x, y); }
+    void textOut(int x, int y, const QString &text) override
+    {
+        draws.push_back({x - m_x, y - m_y, m_inner.fontSize(), text});
+        m_inner.textOut(x, y, text);
+    }
+    int textWidth(const QString &text) override { return m_inner.textWidth(text); }
+    int textHeight(const QString &text) override { return m_inner.textHeight(text); }
+    QString fontName() const override { return m_inner.fontName(); }
+    void setFontName(const QString &name) override { m_inner.setFontName(name); }
+    int fontSize() const override { return m_inner.fontSize(); }
+    void setFontSize(int points) override { m_inner.setFontSize(points); }
+    FontStyle fontStyle() const override { return m_inner.fontStyle(); }
+    void setFontStyle(FontStyle style) override { m_inner.setFontStyle(style); }
+    void setFontColor(unsigned rgb) override { m_inner.setFontColor(rgb); }
+
+private:
+    ICanvas &m_inner;
+    int m_x;
+    int m_y;
+};
+
+} // namespace
+
+void CellTextMemo::print(ICanvas &canvas, int x, int y, const QString &text, int w, int h, bool wordWrap)
+{
+    const QString face = canvas.fontName();
+    if (face != m_face || canvas.fontStyle() != m_style) {
+        m_fitted.clear();
+        m_face = face;
+        m_style = canvas.fontStyle();
+    }
+    const int size = canvas.fontSize();
+    const Key key{text, w, h, size, wordWrap};
+    const auto found = m_fitted.constFind(key);
+    if (found != m_fitted.cend()) {
+        for (const Draw &d : *found) {
+            canvas.setFontSize(d.size);
+            canvas.textOut(x + d.dx, y + d.dy, d.text);
+        }
+        canvas.setFontSize(size);
+        return;
+    }
+
+    Recorder recorder(canvas, x, y);
+    PrintCellText(recorder, x, y, text, w, h, wordWrap);
+    if (m_fitted.size() >= MaxFitted)
+        m_fitted.clear();
+    std::vector<Draw> draws;
+    draws.reserve(recorder.draws.size());
+    for (auto &d : recorder.draws)
+        draws.push_back({d.dx, d.dy, d.size, std::move(d.text)});
+    m_fitted.insert(key, std::move(draws));
+}

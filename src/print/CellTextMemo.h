@@ -1,0 +1,45 @@
+#pragma once
+
+#include "render/Canvas.h"
+
+#include <QHash>
+#include <QString>
+
+#include <vector>
+
+// Prints cell texts exactly as PrintCellText does, but fits each text only
+// once per box size: the fitting depends on the text, the box's width and
+// height, word wrap and the canvas font, not on where the box lies, so a
+// repeat replays the recorded strings at their sizes and offsets. A long job
+// of the same entries measures almost nothing after its first cards.
+class CellTextMemo
+{
+public:
+    void print(ICanvas &canvas, int x, int y, const QString &text, int w, int h, bool wordWrap);
+
+private:
+    struct Key
+    {
+        QString text;
+        int w;
+        int h;
+        int size;
+        bool wordWrap;
+        bool operator==(const Key &) const = default;
+        friend size_t qHash(const Key &k, size_t seed = 0)
+        {
+            return qHashMulti(seed, k.text, k.w, k.h, k.size, k.wordWrap);
+        }
+    };
+    struct Draw
+    {
+        int dx;
+        int dy;
+        int size;
+        QString text;
+    };
+
+    QHash<Key, std::vector<Draw>> m_fitted;
+    QString m_face;
+    FontStyle m_style = FontStyle::Regular;
+};

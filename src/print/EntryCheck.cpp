@@ -1,0 +1,18 @@
+#include "print/EntryCheck.h"
+
+int RequiredEntryCount(int sizeIndex, bool freeSpace)
+{
+    const int side = cardSide(sizeIndex);
+    return side * side - (freeSpace ? 1 : 0);
+}
+
+bool checkEntryCount(qsizetype entries, const CardSettings &settings, IPrompts &prompts)
+{
+    const int required = RequiredEntryCount(settings.sizeIndex, settings.freeSpace);
+    if (entries >= required)
+        return true;
+    prompts.information(QStringLiteral("Your bingo card needs %1 words at least, please add more words, then try "
+                                       "to print it again.")
+                            .arg(required));
+    return false;
+}

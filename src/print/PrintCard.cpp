@@ -1,0 +1,44 @@
+#include "print/PrintCard.h"
+
+#include "render/CardGeometry.h"
+#include "render/CellText.h"
+
+void PrintCard(ICanvas &canvas, const CardSettings &settings, const QStringList &cardCells, int x, int y,
+               int columns, int rows, int cellSide, CellTextMemo *memo)
+{
+    const auto cellText = [&](int left, int top, const QString &text, int side) {
+        if (memo)
+            memo->print(canvas, left, top, text, side, side, settings.wordWrap);
+        else
+            PrintCellText(canvas, left, top, text, side, side, settings.wordWrap);
+    };
+    const int s = cellSide;
+    const int p = canvas.penWidth();
+
+    canvas.moveTo(x, y);
+    canvas.lineTo(x, y + rows * s);
+    canvas.moveTo(x, y);
+    canvas.lineTo(x + columns * s, y);
+    for (int i = 1; i <= rows; ++i) {
+        canvas.moveTo(x, y + i * s);
+        canvas.lineTo(x + columns * s, y + i * s);
+    }
+    for (int j = 1; j <= columns; ++j) {
+        canvas.moveTo(x + j * s, y);
+        canvas.lineTo(x + j * s, y + rows * s);
+    }
+
+    const int inner = s - p;
+    int headingRows = 0;
+    if (settings.heading) {
+        headingRows = 1;
+        const QStringList letters = headingLetters(settings.headingText, columns);
+        for (qsizetype j = 0; j < letters.size(); ++j)
+            cellText(x + int(j) * s + p, y + p, letters.at(j), inner);
+    }
+
+    for (const BodyCell &cell : bodyCells(cardCells, columns, settings.freeSpace, settings.freeSpaceText)) {
+        const int row = cell.row + headingRows;
+        cellText(x + (cell.column - 1) * s + p, y + (row - 1) * s + p, cell.text, inner);
+    }
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "card/CardSettings.h"
+#include "card/Prompts.h"
+#include "card/RandomSource.h"
+#include "print/PrintService.h"
+#include "print/Progress.h"
+
+#include <QString>
+#include <QStringList>
+
+// What the print commands read from the main window when they run.
+struct PrintRequest
+{
+    QStringList words;
+    CardSettings settings;
+    int printerPosition = -1;  // the printer list's selected position
+    QString cardCountText;     // the card count box's text
+    QString cardsPerPageText;  // the cards-per-page list's text
+};
+
+// The services a print job works through. progress may be null: no dialog.
+struct PrintContext
+{
+    IPrintService &service;
+    IPrompts &prompts;
+    IRandomSource &random;
+    IProgressFactory *progress = nullptr;
+};
+
+enum class PrintOutcome { Refused, Printed, Cancelled };

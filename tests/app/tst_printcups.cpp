@@ -1,0 +1,334 @@
+// The real CUPS adapter against the private test print server: what reaches
+// the printer is read back from the PDFs the queues write.
+#include "FakePrompts.h"
+#include "FakeProgress.h"
+#include "Fixtures.h"
+#include "PdfReading.h"
+#include "PrintFixtures.h"
+#include "SequenceRandom.h"
+#include "TestPrinter.h"
+
+#include "app/CupsPrintService.h"
+#include "card/CommandGuard.h"
+#include "print/CallList.h"
+#include "print/CardPrintJob.h"
+#include "print/PrinterList.h"
+
+#include <QFile>
+#include <QSet>
+#include <QTest>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+struct CardFace
+{
+    QList<PdfWord> heading;
+    QList<PdfWord> numbers;
+    bool freeSpace = false;
+};
+
+// Splits a page of four cards into its quadrants.
+QList<CardFace> fourCards(const PdfPage &page)
+{
+    QList<CardFace> cards(4);
+    for (const PdfWord &w : page.words) {
+        const QPointF c = w.box.center();
+        const int q = (c.x() > page.size.width() / 2 ? 1 : 0) + (c.y() > page.size.height() / 2 ? 2 : 0);
+        bool isNumber = false;
+        w.text.toInt(&isNumber);
+        if (isNumber)
+            cards[q].numbers.append(w);
+        else if (w.text == QLatin1String("Free") || w.text == QLatin1String("Space"))
+            cards[q].freeSpace = true;
+        else
+            cards[q].heading.append(w);
+    }
+    return cards;
+}
+
+// The number's column: the heading letter nearest across.
+int columnOf(const CardFace &card, const PdfWord &w)
+{
+    int best = 0;
+    for (int j = 1; j < card.heading.size(); ++j)
+        if (std::abs(card.heading[j].box.center().x() - w.box.center().x())
+            < std::abs(card.heading[best].box.center().x() - w.box.center().x()))
+            best = j;
+    return best;
+}
+
+QString faceKey(const CardFace &card)
+{
+    QList<PdfWord> sorted = card.numbers;
+    std::sort(sorted.begin(), sorted.end(), [](const PdfWord &a, const PdfWord &b) {
+        return std::round(a.box.top()) != std::round(b.box.top()) ? a.box.top() < b.box.top()
+                                                                    : a.box.left() < b.box.left();
+    });
+    QStringList l;
+    for (const auto &w : sorted)
+        l.append(w.text);
+    return l.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+class TestPrintCups : public QObject
+{
+    Q_OBJECT
+
+    FakePrompts prompts;
+    SequenceRandom random;
+
+    void skipWithoutServer()
+    {
+        const QString why = TestPrinter::unavailable();
+        if (!why.isEmpty())
+            QSKIP(qPrintable(why));
+    }
+
+    int positionOf(CupsPrintService &service, const QString &queue)
+    {
+        return int(service.printers().indexOf(queue));
+    }
+
+    // Prints and returns the PDF the queue wrote (removed after the test by cleanup()).
+    QString printedPdf(CupsPrintService &service, const QString &queue)
+    {
+        const int job = service.lastJobId();
+        if (job == 0 || !TestPrinter::waitForJob(queue, job))
+            return {};
+        QString path;
+        if (queue == QLatin1String("PDF"))
+            path = TestPrinter::cupsPdfFile(job, m_submitted);
+        else
+            path = TestPrinter::marginsOutput();
+        m_outputs.append(path);
+        return path;
+    }
+
+    QDateTime m_submitted;
+    QStringList m_outputs;
+
+private Q_SLOTS:
+    void init()
+    {
+        prompts.clear();
+        m_submitted = QDateTime::currentDateTime();
+    }
+    void cleanup()
+    {
+        for (const QString &path : std::as_const(m_outputs))
+            if (path.contains(QLatin1String("/PDF/")))
+                QFile::remove(path);
+        m_outputs.clear();
+        TestPrinter::cupsTool(QStringLiteral("lpadmin"), {QStringLiteral("-x"), QStringLiteral("Gone")});
+    }
+
+    void listsTheServersPrintersWithItsDefault()
+    {
+        skipWithoutServer();
+        CupsPrintService service;
+        const PrinterChoice choice = FillPrinterList(service);
+        QCOMPARE(choice.names, (QStringList{QStringLiteral("Margins"), QStringLiteral("PDF")}));
+        QCOMPARE(choice.selected, 1);
+    }
+
+    void marginsQueueReportsItsHardwareMarginsAndResolution()
+    {
+        skipWithoutServer();
+        CupsPrintService service;
+        service.selectPrinter(positionOf(service, QStringLiteral("Margins")));
+        const PrintableArea area = service.printableArea();
+        // 18 and 36 points at the queue's 600 dpi, on A4.
+        QCOMPARE(area.offsetX, 150);
+        QCOMPARE(area.offsetY, 300);
+        // Qt holds A4 as 595 x 842 points.
+        QCOMPARE(area.width, qRound((595 - 36) * 600 / 72.0));
+        QCOMPARE(area.height, qRound((842 - 72) * 600 / 72.0));
+        service.abortDoc();
+    }
+
+    void eightCardsFourPerPage()
+    {
+        skipWithoutServer();
+        CupsPrintService service;
+        QStringList cells;
+        PrintRequest r = numbersRequest(QStringLiteral("8"), QStringLiteral("4"));
+        r.printerPosition = positionOf(service, QStringLiteral("PDF"));
+        FakeProgressFactory progress;
+        QVERIFY(runCommand(prompts, [&] { printCards(r, cells, {service, prompts, random, &progress}); }));
+        QVERIFY(prompts.shown.isEmpty());
+        const QString pdf = printedPdf(service, QStringLiteral("PDF"));
+        QVERIFY2(!pdf.isEmpty(), "no PDF from cups-pdf");
+        const QList<PdfPage> pages = pdfPages(pdf);
+        QCOMPARE(pages.size(), 2);
+        QSet<QString> faces;
+        for (const PdfPage &page : pages) {
+            for (const CardFace &card : fourCards(page)) {
+                QStringList letters;
+                for (const auto &w : card.heading)
+                    letters.append(w.text);
+                QCOMPARE(letters, (QStringList{"B", "I", "N", "G", "O"}));
+                QVERIFY(card.freeSpace);
+                QCOMPARE(card.numbers.size(), 24);
+                QSet<QString> distinct;
+                for (const PdfWord &w : card.numbers) {
+                    const int column = columnOf(card, w);
+                    const int v = w.text.toInt();
+                    QVERIFY2(v >= 15 * column + 1 && v <= 15 * column + 15, qPrintable(w.text));
+                    distinct.insert(w.text);
+                }
+                QCOMPARE(distinct.size(), 24);
+                faces.insert(faceKey(card));
+            }
+        }
+        QCOMPARE(faces.size(), 8);
+    }
+
+    void callListOfSeventyFiveNumbersOnOnePage()
+    {
+        skipWithoutServer();
+        CupsPrintService service;
+        PrintRequest r = numbersRequest();
+        r.printerPosition = positionOf(service, QStringLiteral("PDF"));
+        QVERIFY(runCommand(prompts, [&] { printCallList(r, {service, prompts, random, nullptr}); }));
+        const QString pdf = printedPdf(service, QStringLiteral("PDF"));
+        QVERIFY2(!pdf.isEmpty(), "no PDF from cups-pdf");
+        const QList<PdfPage> pages = pdfPages(pdf);
+        QCOMPARE(pages.size(), 1);
+        QSet<QString> found;
+        for (const auto &w : pages[0].words)
+            found.insert(w.text);
+        QCOMPARE(found, QSet<QString>(r.words.cbegin(), r.words.cend()));
+    }
+
+    void offsetsReachThePrintedGeometry()
+    {
+        skipWithoutServer();
+        CupsPrintService service;
+        QStringList cells;
+        PrintRequest r = numbersRequest(QStringLiteral("4"), QStringLiteral("4"));
+        r.printerPosition = positionOf(service, QStringLiteral("Margins"));
+        QFile::remove(TestPrinter::marginsOutput());
+        QVERIFY(runCommand(prompts, [&] { printCards(r, cells, {service, prompts, random, nullptr}); }));
+        const QString pdf = printedPdf(service, QStringLiteral("Margins"));
+        QVERIFY(!pdf.isEmpty());
+        // The file queue keeps the document as sent; cups-pdf rewrites the title.
+        QCOMPARE(pdfTitle(pdf), QStringLiteral("Morvane"));
+        const QList<PdfPage> pages = pdfPages(pdf);
+        QCOMPARE(pages.size(), 1);
+
+        // The same layout the job used, from the queue's own area.
+        service.selectPrinter(r.printerPosition);
+        const PrintableArea area = service.printableArea();
+        service.abortDoc();
+        const CardPageLayout layout = layoutCardPage(4, pageGeometry(area, 1), 5, 6);
+        const double pt = 72.0 / 600;
+        const CardFace first = fourCards(pages[0]).at(0);
+        QCOMPARE(first.heading.size(), 5);
+        for (int j = 0; j < 5; ++j) {
+            // Each letter centred in its heading cell, four offsets from the paper's edge.
+            const double cellLeft = (area.offsetX + layout.slots[0].x + j * layout.cellSide + 1) * pt;
+            const double cellTop = (area.offsetY + layout.slots[0].y + 1) * pt;
+            const double inner = (layout.cellSide - 1) * pt;
+            const QPointF c = first.heading[j].box.center();
+            QVERIFY2(std::abs(c.x() - (cellLeft + inner / 2)) < 1.5, qPrintable(QString::number(c.x())));
+            QVERIFY2(c.y() > cellTop && c.y() < cellTop + inner, qPrintable(QString::number(c.y())));
+        }
+        QCOMPARE(layout.slots[0].x, 3 * 150);
+        QCOMPARE(layout.slots[0].y, 3 * 300);
+    }
+
+    void vanishedQueueIsNotValid()
+    {
+        skipWithoutServer();
+        QVERIFY(TestPrinter::cupsTool(QStringLiteral("lpadmin"),
+                                      {QStringLiteral("-p"), QStringLiteral("Gone"), QStringLiteral("-E"),
+                                       QStringLiteral("-v"), QStringLiteral("file:///dev/null"),
+                                       QStringLiteral("-m"), QStringLiteral("raw")}));
+        CupsPrintService service;
+        const int position = positionOf(service, QStringLiteral("Gone"));
+        QVERIFY(position >= 0);
+        QVERIFY(TestPrinter::cupsTool(QStringLiteral("lpadmin"), {QStringLiteral("-x"), QStringLiteral("Gone")}));
+        QStringList cells;
+        PrintRequest r = numbersRequest();
+        r.printerPosition = position;
+        QVERIFY(!runCommand(prompts, [&] { printCards(r, cells, {service, prompts, random, nullptr}); }));
+        QCOMPARE(prompts.texts(), QStringList{QStringLiteral("Printer selected is not valid.")});
+        QCOMPARE(service.lastJobId(), 0);
+        QVERIFY(cells.isEmpty());
+    }
+
+    void refusedSubmissionShowsCupsMessage()
+    {
+        skipWithoutServer();
+        QVERIFY(TestPrinter::cupsTool(QStringLiteral("lpadmin"),
+                                      {QStringLiteral("-p"), QStringLiteral("Gone"), QStringLiteral("-E"),
+                                       QStringLiteral("-v"), QStringLiteral("file:///dev/null"),
+                                       QStringLiteral("-m"), QStringLiteral("raw")}));
+        CupsPrintService service;
+        service.selectPrinter(positionOf(service, QStringLiteral("Gone")));
+        service.printableArea();
+        service.setTitle(QStringLiteral("Morvane"));
+        service.canvas().setFontSize(12);
+        service.beginDoc();
+        service.canvas().textOut(10, 10, QStringLiteral("x"));
+        // The queue goes while the job is drawn.
+        QVERIFY(TestPrinter::cupsTool(QStringLiteral("lpadmin"), {QStringLiteral("-x"), QStringLiteral("Gone")}));
+        QVERIFY(!runCommand(prompts, [&] { service.endDoc(); }));
+        QCOMPARE(prompts.shown.size(), 1);
+        QCOMPARE(prompts.shown[0].kind, FakePrompts::Kind::Error);
+        QVERIFY(!prompts.shown[0].text.isEmpty());
+        qInfo("CUPS refused the job: %s", qPrintable(prompts.shown[0].text));
+        QVERIFY(!service.printing());
+        QCOMPARE(service.lastJobId(), 0);
+    }
+
+    void cancelledJobReachesNoQueue()
+    {
+        skipWithoutServer();
+        CupsPrintService service;
+        QStringList cells;
+        PrintRequest r = numbersRequest(QStringLiteral("10"));
+        r.printerPosition = positionOf(service, QStringLiteral("Margins"));
+        FakeProgressFactory progress;
+        progress.cancelAfterPage = 2;
+        QFile::remove(TestPrinter::marginsOutput());
+        PrintOutcome outcome = PrintOutcome::Printed;
+        QVERIFY(runCommand(prompts, [&] { outcome = printCards(r, cells, {service, prompts, random, &progress}); }));
+        QCOMPARE(outcome, PrintOutcome::Cancelled);
+        QCOMPARE(service.lastJobId(), 0);
+        QVERIFY(!service.printing());
+        // Nothing queued: the next job gets the next id after the last real one.
+        QVERIFY(!QFile::exists(TestPrinter::marginsOutput()));
+    }
+
+    void measuringBeforeTheDocumentMatchesDrawing()
+    {
+        skipWithoutServer();
+        CupsPrintService service;
+        service.selectPrinter(-1);
+        service.printableArea();
+        ICanvas &before = service.canvas();
+        before.setFontName(QStringLiteral("Arial"));
+        before.setFontStyle(FontStyle::Bold);
+        before.setFontSize(20);
+        const int width = before.textWidth(QStringLiteral("Free Space!"));
+        const int height = before.textHeight(QStringLiteral("75"));
+        service.beginDoc();
+        ICanvas &during = service.canvas();
+        QCOMPARE(during.fontSize(), 20);
+        QCOMPARE(during.textWidth(QStringLiteral("Free Space!")), width);
+        QCOMPARE(during.textHeight(QStringLiteral("75")), height);
+        // 20 points at the queue's 300 dpi: a line box of at least 83 pixels.
+        QVERIFY(height >= 20 * 300 / 72);
+        service.abortDoc();
+        QCOMPARE(service.lastJobId(), 0);
+    }
+};
+
+QTEST_MAIN(TestPrintCups)
+#include "tst_printcups.moc"
