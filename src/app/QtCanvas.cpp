@@ -38,6 +38,9 @@ QtCanvas::QtCanvas(QPainter &painter, const QColor &background)
 {
     m_faces.append(QString());
     m_painter.save();
+    // Qt's PDF engine only hears of a pen that changes: a fresh painter's
+    // default pen would never reach it, and the first lines came out wrong.
+    m_painter.setPen(Qt::NoPen);
     m_painter.setPen(QPen());
     m_painter.setBrush(m_background);
     m_painter.setBackground(m_background);
