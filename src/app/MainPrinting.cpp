@@ -1,8 +1,10 @@
 // The print commands and the printer list.
 #include "app/UnitMain.h"
 
+#include "app/PdfFilePrintService.h"
 #include "print/CallList.h"
 #include "print/CardPrintJob.h"
+#include "print/EntryCheck.h"
 #include "print/PrinterList.h"
 
 #include <QComboBox>
@@ -44,6 +46,23 @@ void TFrmMain::MnuFilePrintListClick()
         const PrintContext context{*m_services.printService, *m_services.prompts, *m_services.random,
                                    m_services.progress};
         printCallList(requestFrom(*this), context);
+    });
+}
+
+void TFrmMain::MnuFileExportPdfClick()
+{
+    guarded([this] {
+        const PrintRequest request = requestFrom(*this);
+        if (!checkEntryCount(request.words.size(), request.settings, *m_services.prompts))
+            return;
+        const auto path = m_services.prompts->saveFileName(
+            {QStringLiteral("Export Bingo Cards"), QStringLiteral("PDF File (*.pdf)"), QStringLiteral("pdf")});
+        if (!path)
+            return;
+        // The same job as printing, on a PDF file standing in for the printer.
+        PdfFilePrintService file(*path, PdfFilePrintService::localePaper());
+        const PrintContext context{file, *m_services.prompts, *m_services.random, m_services.progress};
+        printCards(request, CardCells, context);
     });
 }
 

@@ -160,6 +160,8 @@ void TFrmMain::buildMenus()
     MnuFilePrint = action(File1, "MnuFilePrint", QStringLiteral("Print"), QKeySequence(QStringLiteral("Ctrl+P")));
     MnuFilePrintList = action(File1, "MnuFilePrintList", QStringLiteral("Print Call List"),
                               QKeySequence(QStringLiteral("Ctrl+C")));
+    MnuFileExportPdf = action(File1, "MnuFileExportPdf", QStringLiteral("Export PDF..."),
+                              QKeySequence(QStringLiteral("Ctrl+Shift+P")));
     MnuFileExit = action(File1, "MnuFileExit", QStringLiteral("Exit"), QKeySequence(QStringLiteral("Ctrl+E")));
 
     MnuOptions = named(MainMenu->addMenu(QStringLiteral("Options")), "MnuOptions");

@@ -68,6 +68,7 @@ void TFrmMain::connectHandlers()
     connect(MnuFileSave, &QAction::triggered, this, [this] { MnuFileSaveClick(); });
     connect(MnuFilePrint, &QAction::triggered, this, [this] { MnuFilePrintClick(); });
     connect(MnuFilePrintList, &QAction::triggered, this, [this] { MnuFilePrintListClick(); });
+    connect(MnuFileExportPdf, &QAction::triggered, this, [this] { MnuFileExportPdfClick(); });
     connect(MnuFileExit, &QAction::triggered, this, [this] { MnuFileExitClick(); });
     connect(MnuFont, &QAction::triggered, this, [this] { MnuFontClick(); });
     connect(MnuHelpFile, &QAction::triggered, this, [this] { MnuHelpFileClick(); });

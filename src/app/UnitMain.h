@@ -65,6 +65,7 @@ public:
     void MnuFilePrintClick();
     void ToolButtonPrintClick();
     void MnuFilePrintListClick();
+    void MnuFileExportPdfClick();
     void FillPrinterList();
 
     // Options, help.
@@ -132,6 +133,7 @@ public:
     QAction *MnuFileSave = nullptr;
     QAction *MnuFilePrint = nullptr;
     QAction *MnuFilePrintList = nullptr;
+    QAction *MnuFileExportPdf = nullptr;
     QAction *MnuFileExit = nullptr;
     QAction *MnuFont = nullptr;
     QAction *MnuHelpFile = nullptr;

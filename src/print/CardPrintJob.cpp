@@ -1,13 +1,14 @@
 #include "print/CardPrintJob.h"
 
-#include "card/ArrangeCard.h"
 #include "card/Error.h"
 #include "card/WholeNumber.h"
 #include "print/EntryCheck.h"
+#include "print/FaceCount.h"
 #include "print/PageLayout.h"
 #include "print/PrintCard.h"
 #include "print/PrintMessages.h"
 #include "print/PrintSetup.h"
+#include "print/UniqueCards.h"
 
 PrintOutcome printCards(const PrintRequest &request, QStringList &cardCells, const PrintContext &context)
 {
@@ -29,17 +30,27 @@ PrintOutcome printCards(const PrintRequest &request, QStringList &cardCells, con
     if (layout.cellSide <= 0)
         throw MorvaneError(PrintMessages::areaTooSmall());
 
+    const FaceCount faces = countFaces(request.words, settings.sizeIndex, settings.freeSpace);
+    const std::uint64_t cardsToPrint = std::uint64_t(pages) * std::uint64_t(perPage);
+    if (faces.count < cardsToPrint
+        && !context.prompts.question(QStringLiteral("These entries make only %1 different cards. Print anyway, "
+                                                    "repeating some cards?")
+                                         .arg(faces.count),
+                                     DefaultButton::No))
+        return PrintOutcome::Refused;
+
     service.beginDoc();
     std::unique_ptr<IProgress> progress;
     if (pages > ProgressAfterPages && context.progress)
         progress = context.progress->start(pages);
     ICanvas &canvas = service.canvas();
     CellTextMemo memo;
+    UniqueCards unique(request.words, settings, context.random, faces);
     for (int p = 0; p < pages; ++p) {
         if (p > 0)
             service.newPage();
         for (const CardSlot &slot : layout.slots) {
-            ArrangeCard(request.words, settings.sizeIndex, settings.freeSpace, cardCells, context.random);
+            unique.arrange(cardCells);
             PrintCard(canvas, settings, cardCells, slot.x, slot.y, columns, rows, layout.cellSide, &memo);
         }
         if (progress) {

@@ -102,8 +102,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("menu");
         QTest::addColumn<QStringList>("captions");
         QTest::addColumn<QStringList>("shortcuts");
-        QTest::newRow("File") << "File1" << QStringList{"New", "Open", "Save", "Print", "Print Call List", "Exit"}
-                              << QStringList{"Ctrl+N", "Ctrl+O", "Ctrl+S", "Ctrl+P", "Ctrl+C", "Ctrl+E"};
+        QTest::newRow("File") << "File1"
+                              << QStringList{"New", "Open", "Save", "Print", "Print Call List", "Export PDF...", "Exit"}
+                              << QStringList{"Ctrl+N", "Ctrl+O", "Ctrl+S", "Ctrl+P", "Ctrl+C", "Ctrl+Shift+P", "Ctrl+E"};
         QTest::newRow("Options") << "MnuOptions" << QStringList{"Font"} << QStringList{""};
         QTest::newRow("Help") << "MnuHelp" << QStringList{"Contents", "Homepage", "About"}
                               << QStringList{"F1", "", ""};

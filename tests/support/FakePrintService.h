@@ -42,6 +42,12 @@ public:
     int strayDrawing = 0;
     // Called from endDoc before it succeeds; may throw to refuse the job.
     std::function<void()> onEndDoc;
+    // Sees every finished page; with keepPages off, pages are not kept (long
+    // jobs), and only their count is.
+    std::function<void(const Page &)> onPage;
+    bool keepPages = true;
+    // The pages of each document handed to the printer.
+    QList<int> pageCounts;
 
     FakeCanvas canvasOf;
 
@@ -97,6 +103,7 @@ public:
         canvasOf.lines.clear();
         canvasOf.texts.clear();
         m_pages.clear();
+        m_pageCount = 0;
         m_printing = true;
     }
     void newPage() override
@@ -114,6 +121,7 @@ public:
         if (onEndDoc)
             onEndDoc();
         documents.append(m_pages);
+        pageCounts.append(m_pageCount);
         m_pages.clear();
     }
     void abortDoc() override
@@ -139,7 +147,12 @@ private:
     }
     void takePage()
     {
-        m_pages.append({canvasOf.lines, canvasOf.texts});
+        const Page page{canvasOf.lines, canvasOf.texts};
+        ++m_pageCount;
+        if (onPage)
+            onPage(page);
+        if (keepPages)
+            m_pages.append(page);
         canvasOf.lines.clear();
         canvasOf.texts.clear();
     }
@@ -149,4 +162,5 @@ private:
     bool m_printing = false;
     QString m_title;
     QList<Page> m_pages;
+    int m_pageCount = 0;
 };

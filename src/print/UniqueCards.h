@@ -1,0 +1,54 @@
+#pragma once
+
+#include "card/CardSettings.h"
+#include "card/RandomSource.h"
+#include "print/FaceCount.h"
+
+#include <QStringList>
+
+#include <cstdint>
+#include <unordered_set>
+
+// The faces one job has made, so that no two of its cards show the same
+// entries in the same cells. A card that repeats an earlier face is arranged
+// again, a bounded number of times, then allowed.
+class UniqueCards
+{
+public:
+    // The fewest re-arrangements a card is given before a repeat is allowed.
+    static constexpr std::uint64_t MinAttempts = 1000;
+
+    UniqueCards(const QStringList &words, const CardSettings &settings, IRandomSource &random, FaceCount possible);
+
+    // ArrangeCard into cardCells until the face is new or the bound is spent.
+    void arrange(QStringList &cardCells);
+
+    std::uint64_t rearrangements() const { return m_rearrangements; }
+    std::uint64_t repeatsAllowed() const { return m_repeats; }
+
+private:
+    struct Key
+    {
+        std::uint64_t a;
+        std::uint64_t b;
+        bool operator==(const Key &) const = default;
+    };
+    struct KeyHash
+    {
+        std::size_t operator()(const Key &k) const { return std::size_t(k.a ^ (k.b * 0x9E3779B97F4A7C15ULL)); }
+    };
+
+    Key faceOf(const QStringList &cardCells) const;
+    // How many re-arrangements the next card may take.
+    std::uint64_t attemptsAllowed() const;
+
+    const QStringList &m_words;
+    const CardSettings &m_settings;
+    IRandomSource &m_random;
+    FaceCount m_possible;
+    qsizetype m_shownCells;
+    bool m_exhausted = false;
+    std::unordered_set<Key, KeyHash> m_faces;
+    std::uint64_t m_rearrangements = 0;
+    std::uint64_t m_repeats = 0;
+};

@@ -1,0 +1,225 @@
+#include "FakePrintService.h"
+#include "FakePrompts.h"
+#include "PrintFixtures.h"
+#include "SequenceRandom.h"
+
+#include "card/ArrangeCard.h"
+#include "card/CommandGuard.h"
+#include "print/CardPrintJob.h"
+#include "print/UniqueCards.h"
+
+#include <QSet>
+#include <QTest>
+
+namespace {
+
+QStringList letters(const char *spec)
+{
+    QStringList l;
+    for (const char *c = spec; *c; ++c)
+        l.append(QString(QLatin1Char(*c)));
+    return l;
+}
+
+// Collects the face of every printed card, page by page, keeping no pages.
+struct FaceLog
+{
+    QList<QString> faces;
+    int rows;
+    int columns;
+    int headingLetters;
+    QString freeText;
+
+    void take(const FakePrintService::Page &page)
+    {
+        for (const PrintedCard &card : cardsOfPage(page, rows, columns)) {
+            QStringList shown = stringsOf(card).mid(headingLetters);
+            shown.removeAll(freeText);
+            faces.append(shown.join(QChar(0x1f)));
+        }
+    }
+};
+
+struct Job
+{
+    FakePrintService service;
+    FakePrompts prompts;
+    SequenceRandom random;
+    QStringList cells;
+    FaceLog log;
+
+    Job(int rows, int columns, int headingLetters)
+    {
+        log = {{}, rows, columns, headingLetters, QStringLiteral("Free Space")};
+        service.keepPages = false;
+        service.onPage = [this](const FakePrintService::Page &p) { log.take(p); };
+    }
+    PrintOutcome run(const PrintRequest &r)
+    {
+        PrintOutcome outcome = PrintOutcome::Refused;
+        runCommand(prompts, [&] { outcome = printCards(r, cells, {service, prompts, random, nullptr}); });
+        return outcome;
+    }
+};
+
+// Gives the same picks for the first `repeats` arrangements of eight picks
+// each, then goes on as a sequence.
+class RepeatingRandom : public IRandomSource
+{
+public:
+    explicit RepeatingRandom(int repeats) : m_repeats(repeats) {}
+    std::uint32_t below(std::uint32_t m) override
+    {
+        ++picks;
+        if (picks <= 8 * m_repeats)
+            return 0;
+        return m_inner.below(m);
+    }
+    int picks = 0;
+
+private:
+    int m_repeats;
+    SequenceRandom m_inner;
+};
+
+} // namespace
+
+class TestUniqueCards : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void allCardsOfTheLargestJobDiffer()
+    {
+        Job job(6, 5, 5);
+        QCOMPARE(job.run(numbersRequest(QStringLiteral("99999"), QStringLiteral("4"))), PrintOutcome::Printed);
+        QVERIFY(job.prompts.shown.isEmpty());
+        QCOMPARE(job.service.pageCounts, QList<int>{25000});
+        QCOMPARE(job.log.faces.size(), 100000);
+        QCOMPARE(QSet<QString>(job.log.faces.cbegin(), job.log.faces.cend()).size(), 100000);
+    }
+
+    void exhaustibleListAsksFirst_data()
+    {
+        QTest::addColumn<bool>("answer");
+        QTest::newRow("no") << false;
+        QTest::newRow("yes") << true;
+    }
+    void exhaustibleListAsksFirst()
+    {
+        QFETCH(bool, answer);
+        Job job(4, 3, 3);
+        PrintRequest r = numbersRequest(QStringLiteral("50000"), QStringLiteral("4"));
+        r.words = letters("abcdefgh");
+        r.settings.sizeIndex = 0;
+        job.prompts.answers.enqueue(answer);
+        const PrintOutcome outcome = job.run(r);
+        QCOMPARE(job.prompts.shown.size(), 1);
+        QCOMPARE(job.prompts.shown[0].kind, FakePrompts::Kind::Question);
+        QCOMPARE(job.prompts.shown[0].text,
+                 QStringLiteral("These entries make only 40320 different cards. Print anyway, repeating some cards?"));
+        if (!answer) {
+            QCOMPARE(outcome, PrintOutcome::Refused);
+            QCOMPARE(job.service.callCount(QStringLiteral("begin")), 0);
+            QVERIFY(job.service.documents.isEmpty());
+            QCOMPARE(job.random.picks, 0);
+            return;
+        }
+        QCOMPARE(outcome, PrintOutcome::Printed);
+        QCOMPARE(job.log.faces.size(), 50000);
+        const QList<QString> first = job.log.faces.mid(0, 40320);
+        QCOMPARE(QSet<QString>(first.cbegin(), first.cend()).size(), 40320);
+        // After that every card repeats one of them.
+        QCOMPARE(QSet<QString>(job.log.faces.cbegin(), job.log.faces.cend()).size(), 40320);
+    }
+
+    void jobWithinTheFacesIsNotAsked()
+    {
+        Job job(4, 3, 3);
+        PrintRequest r = numbersRequest(QStringLiteral("40320"), QStringLiteral("4"));
+        r.words = letters("abcdefgh");
+        r.settings.sizeIndex = 0;
+        QCOMPARE(job.run(r), PrintOutcome::Printed);
+        QVERIFY(job.prompts.shown.isEmpty());
+        QCOMPARE(QSet<QString>(job.log.faces.cbegin(), job.log.faces.cend()).size(), 40320);
+    }
+
+    void lowerBoundIsWhatTheQuestionNames()
+    {
+        // "a" twice: at least P(8, 8) faces of distinct texts, more in truth.
+        Job job(4, 3, 3);
+        PrintRequest r = numbersRequest(QStringLiteral("40321"), QStringLiteral("1"));
+        r.words = letters("aabcdefgh");
+        r.settings.sizeIndex = 0;
+        job.prompts.answers.enqueue(false);
+        job.run(r);
+        QCOMPARE(job.prompts.texts(),
+                 QStringList{QStringLiteral(
+                     "These entries make only 40320 different cards. Print anyway, repeating some cards?")});
+    }
+
+    void lowerBoundJobWithinItIsNotAsked()
+    {
+        Job job(4, 3, 3);
+        PrintRequest r = numbersRequest(QStringLiteral("2000"), QStringLiteral("4"));
+        r.words = letters("aabcdefgh");
+        r.settings.sizeIndex = 0;
+        QCOMPARE(job.run(r), PrintOutcome::Printed);
+        QVERIFY(job.prompts.shown.isEmpty());
+        QCOMPARE(QSet<QString>(job.log.faces.cbegin(), job.log.faces.cend()).size(), 2000);
+    }
+
+    void repeatedFaceIsArrangedAgain()
+    {
+        const QStringList words = letters("abcdefgh");
+        CardSettings settings;
+        settings.sizeIndex = 0;
+        settings.freeSpace = true;
+        RepeatingRandom random(3); // three arrangements alike
+        UniqueCards unique(words, settings, random, countFaces(words, 0, true));
+        QStringList first;
+        QStringList second;
+        unique.arrange(first);
+        unique.arrange(second);
+        QVERIFY(first != second);
+        QCOMPARE(unique.rearrangements(), std::uint64_t(2));
+        QCOMPARE(unique.repeatsAllowed(), std::uint64_t(0));
+    }
+
+    void repeatAllowedWhenNoNewFaceTurnsUp()
+    {
+        // One face only: the second card must repeat it, at once.
+        const QStringList words = letters("abcdefgh");
+        CardSettings settings;
+        settings.sizeIndex = 0;
+        settings.freeSpace = true;
+        FirstPickRandom random;
+        UniqueCards unique(words, settings, random, {1, true});
+        QStringList cells;
+        unique.arrange(cells);
+        unique.arrange(cells);
+        QCOMPARE(unique.repeatsAllowed(), std::uint64_t(1));
+        QCOMPARE(unique.rearrangements(), std::uint64_t(0));
+
+        // A count that is only a lower bound keeps trying, within the bound.
+        FirstPickRandom again;
+        UniqueCards bounded(words, settings, again, {1, false});
+        bounded.arrange(cells);
+        bounded.arrange(cells);
+        QCOMPARE(bounded.repeatsAllowed(), std::uint64_t(1));
+        QCOMPARE(bounded.rearrangements(), UniqueCards::MinAttempts);
+    }
+
+    void cardCellsStillHoldTheLastCard()
+    {
+        Job job(6, 5, 5);
+        job.service.keepPages = true;
+        job.run(numbersRequest(QStringLiteral("8"), QStringLiteral("4")));
+        QCOMPARE(job.log.faces.size(), 8);
+        QStringList expected = job.cells.mid(0, 24);
+        QCOMPARE(job.log.faces.last(), expected.join(QChar(0x1f)));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestUniqueCards)
+#include "tst_uniquecards.moc"
