@@ -45,6 +45,7 @@ void TFrmMain::connectHandlers()
     connect(BtnDelete, &QPushButton::clicked, this, [this] { BtnDeleteClick(); });
     // Enter comes through a key filter on the line edit: its returnPressed
     // was seen firing twice per key, and one Enter must add exactly once.
+    CboCardStr->installEventFilter(this);
     CboCardStr->lineEdit()->installEventFilter(this);
     // Typing drops the picked entry, so Delete acts only on one picked from the list.
     connect(CboCardStr->lineEdit(), &QLineEdit::textEdited, this, [this](const QString &text) {
@@ -131,8 +132,21 @@ void TFrmMain::syncEntryBox()
 
 bool TFrmMain::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == CboCardStr->lineEdit() && event->type() == QEvent::KeyPress)
+    // The combo box hands keys to its line edit by a direct call that passes
+    // no filter, so keys typed with the combo focused arrive here through the
+    // combo, and keys sent to the line edit itself through the line edit.
+    if (watched != CboCardStr && watched != CboCardStr->lineEdit())
+        return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress)
         return CboCardStrKeyPress(static_cast<QKeyEvent *>(event));
+    if (event->type() == QEvent::ShortcutOverride) {
+        // The line edit claims Ctrl+E (end of line on X11); Exit comes first here.
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_E && key->modifiers() == Qt::ControlModifier) {
+            event->ignore();
+            return true;
+        }
+    }
     return QWidget::eventFilter(watched, event);
 }
 
