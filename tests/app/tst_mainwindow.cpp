@@ -207,6 +207,20 @@ private Q_SLOTS:
         QTest::keyClick(edit, Qt::Key_Enter);
         QCOMPARE(fakes->prompts.texts(), QStringList({"Please don't add an empty string."}));
         QCOMPARE(window->words().count(), 1);
+        // A real keyboard reaches the combo box first, which forwards to its line edit.
+        QTest::keyClicks(window->CboCardStr, QStringLiteral("pear"));
+        QTest::keyClick(window->CboCardStr, Qt::Key_Return);
+        QCOMPARE(window->words().items(), QStringList({"apple", "pear"}));
+    }
+
+    void ctrlEExitsFromTheEntryBox()
+    {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window->CboCardStr->setFocus();
+        QSignalSpy exits(window->MnuFileExit, &QAction::triggered);
+        QTest::keyClick(window->CboCardStr, Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(exits.count(), 1);
     }
 
     void deleteNeedsAPick()
