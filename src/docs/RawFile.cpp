@@ -2,6 +2,8 @@
 
 #include "docs/FileErrors.h"
 
+#include "card/Error.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -77,7 +79,8 @@ void readWholeFile(const QString &path, QByteArray &bytes)
     bytes.clear();
     if (path.isEmpty())
         throwFileError(ENOENT);
-    Descriptor fd(::open(nativePath(path).constData(), O_RDONLY | O_CLOEXEC));
+    // Non-blocking open: a FIFO chosen as a document must not wait for a writer.
+    Descriptor fd(::open(nativePath(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0)
         throwFileError(errno);
     struct stat st {};
@@ -85,7 +88,13 @@ void readWholeFile(const QString &path, QByteArray &bytes)
         throwFileError(errno);
     if (S_ISDIR(st.st_mode))
         throwFileError(EISDIR);
-    if (S_ISREG(st.st_mode) && st.st_size > 0)
+    // Pipes, sockets and devices never end or never start: only files are documents.
+    if (!S_ISREG(st.st_mode))
+        throwFileError(EACCES);
+    if (st.st_size > MaxReadableFileSize)
+        throw MorvaneError(QStringLiteral("File too large"));
+    ::fcntl(fd.get(), F_SETFL, ::fcntl(fd.get(), F_GETFL) & ~O_NONBLOCK);
+    if (st.st_size > 0)
         bytes.reserve(qsizetype(st.st_size));
     char buffer[65536];
     for (;;) {
@@ -97,6 +106,8 @@ void readWholeFile(const QString &path, QByteArray &bytes)
                 continue;
             throwFileError(errno);
         }
+        if (bytes.size() + n > MaxReadableFileSize)
+            throw MorvaneError(QStringLiteral("File too large"));
         bytes.append(buffer, qsizetype(n));
     }
 }

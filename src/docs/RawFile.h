@@ -6,7 +6,11 @@
 // Whole-file reads and writes over the system calls, so failures carry the
 // system's error number (see FileErrors.h).
 
-// Reads the whole file into bytes. On a failure part way, bytes holds what
+// Larger files are refused: their entries could not be held in memory.
+constexpr qsizetype MaxReadableFileSize = qsizetype(256) * 1024 * 1024;
+
+// Reads the whole regular file into bytes; anything else (a folder, a pipe,
+// a device) is refused with "File access denied". On a failure part way, bytes holds what
 // was read and MorvaneError is thrown.
 void readWholeFile(const QString &path, QByteArray &bytes);
 
