@@ -27,18 +27,6 @@ int roomAcross(ICanvas &canvas, int width, int margins)
     return width - margins * canvas.textWidth(Em);
 }
 
-// Line A gets words 0..i, line B the rest, each built as " word" per word and
-// trimmed, so empty words from doubled spaces only leave inner spaces.
-QString joinWords(const QStringList &words, qsizetype from, qsizetype to)
-{
-    QString s;
-    for (qsizetype i = from; i < to; ++i) {
-        s += QLatin1Char(' ');
-        s += words.at(i);
-    }
-    return trimBlanks(s);
-}
-
 void oneLine(ICanvas &canvas, const CanvasRect &box, const QString &text)
 {
     canvas.textOut(box.left + (box.width - canvas.textWidth(text)) / 2,
@@ -72,23 +60,39 @@ void lowerToBaseSize(ICanvas &canvas, int width, int margins)
 
 TwoLines balancedSplit(ICanvas &canvas, const QString &text)
 {
-    const QStringList words = text.split(QLatin1Char(' '));
+    // Line A holds the words up to a cut, line B the rest, each trimmed.
+    // Joining the words cut at every space with one space each gives back
+    // the text itself, so both lines are pieces of the text: no rebuilding.
     TwoLines chosen;
     int best = canvas.textWidth(text);
-    for (qsizetype i = 0; i < words.size(); ++i) {
-        QString a = joinWords(words, 0, i + 1);
-        QString b = joinWords(words, i + 1, words.size());
+    qsizetype cut = text.indexOf(QLatin1Char(' '));
+    for (;;) {
+        const bool last = cut < 0;
+        QString a = trimBlanks(last ? text : text.left(cut));
+        QString b = last ? QString() : trimBlanks(text.mid(cut + 1));
         const int d = std::abs(canvas.textWidth(a) - canvas.textWidth(b));
         if (d <= best) {
             best = d;
             chosen = {std::move(a), std::move(b)};
         }
+        if (last)
+            break;
+        cut = text.indexOf(QLatin1Char(' '), cut + 1);
     }
     return chosen;
 }
 
-void fitCellText(ICanvas &canvas, const CanvasRect &box, const QString &text, bool wordWrap, int margins)
+void fitCellText(ICanvas &canvas, const CanvasRect &box, const QString &fullText, bool wordWrap, int margins)
 {
+    // Every fitting step measures the whole text: an absurdly long entry (a
+    // document of one huge line) would take minutes. Far less than this
+    // already ends at the smallest size, overflowing its cell.
+    QString text = fullText;
+    if (text.size() > MaxFittedTextLength) {
+        text.truncate(MaxFittedTextLength);
+        if (text.back().isHighSurrogate())
+            text.chop(1);
+    }
     const int entrySize = canvas.fontSize();
     capSize(canvas);
     if (canvas.textWidth(text) <= roomAcross(canvas, box.width, margins)) {

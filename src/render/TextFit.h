@@ -14,6 +14,9 @@
 // even then is placed at this size like any other.
 constexpr int MinFitFontSize = 1;
 
+// Longer texts are fitted by their first this many characters.
+constexpr qsizetype MaxFittedTextLength = 1000;
+
 // "M" widths (and heights) a text leaves free: one on screen, two on paper.
 constexpr int ScreenMargins = 1;
 constexpr int PaperMargins = 2;

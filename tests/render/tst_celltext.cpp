@@ -215,6 +215,29 @@ private Q_SLOTS:
             QVERIFY(s >= 1);
     }
 
+    // A document of one huge line must not hang the card: the fitting works
+    // on the text's first characters, split and shrunk as any other.
+    void hugeTextIsFittedByItsHead_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("wordWrap");
+        QTest::newRow("spaces only") << QString(200000, QLatin1Char(' ')) << true;
+        QTest::newRow("many words") << QStringLiteral("ab ").repeated(100000) << true;
+        QTest::newRow("one word") << QString(500000, QLatin1Char('x')) << false;
+    }
+    void hugeTextIsFittedByItsHead()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, wordWrap);
+        FakeCanvas c = canvasAt(20);
+        DrawCellText(c, 0, 0, text, 88, 52, wordWrap);
+        QVERIFY(!c.texts.isEmpty());
+        for (const auto &t : c.texts)
+            QVERIFY(t.text.size() <= MaxFittedTextLength);
+        QVERIFY(c.widthCalls < 20000);
+        QCOMPARE(c.fontSize(), 20);
+    }
+
     void hugeSizeCountsAsTheCap()
     {
         // A hand-edited size of 2^31 - 1 must not take 2^31 steps.
