@@ -1,3 +1,4 @@
+#include "FileHelpers.h"
 #include "TestServices.h"
 #include "app/UnitMain.h"
 
@@ -17,21 +18,6 @@ using Kind = FakePrompts::Kind;
 namespace {
 
 const QString SaveQuestion = QStringLiteral("Do you want to save current bingo card?");
-
-QByteArray readBytes(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray("<missing>");
-    return f.readAll();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
 
 QList<Kind> kinds(const FakePrompts &prompts)
 {

@@ -1,6 +1,7 @@
 // What real files and real users throw at the program: hostile settings,
 // documents that are not documents, huge lists, a printer that goes away.
 #include "FakeProgress.h"
+#include "FileHelpers.h"
 #include "Fixtures.h"
 #include "PdfReading.h"
 #include "TestPrinter.h"
@@ -26,14 +27,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
 
 QByteArray randomBytes(int size, quint32 seed)
 {
@@ -99,7 +92,7 @@ private Q_SLOTS:
         QFETCH(int, fontSize);
         QFETCH(int, cardSize);
         QFETCH(QString, heading);
-        writeFile(OptionsFilePath(), ini);
+        writeBytes(OptionsFilePath(), ini);
         auto w = makeWindow();
         QCOMPARE(w->CardFontSize, fontSize);
         QCOMPARE(w->CboCardSize->currentIndex(), cardSize);
@@ -137,14 +130,14 @@ private Q_SLOTS:
         } else if (kind == QLatin1String("device")) {
             path = QStringLiteral("/dev/zero");
         } else if (kind == QLatin1String("random")) {
-            writeFile(path, randomBytes(1 << 20, 99));
+            writeBytes(path, randomBytes(1 << 20, 99));
         } else if (kind == QLatin1String("nul")) {
-            writeFile(path, QByteArray("a\0b\r\n\xff\xfe\xc3(\r\n\0\0\0\r\nok\r\n", 19));
+            writeBytes(path, QByteArray("a\0b\r\n\xff\xfe\xc3(\r\n\0\0\0\r\nok\r\n", 19));
         } else if (kind == QLatin1String("longline")) {
-            writeFile(path, QByteArray(10 * 1024 * 1024, 'w') + " tail");
+            writeBytes(path, QByteArray(10 * 1024 * 1024, 'w') + " tail");
         } else if (kind == QLatin1String("big")) {
             QByteArray line("a fairly ordinary bingo entry\r\n");
-            writeFile(path, line.repeated(50 * 1024 * 1024 / line.size()));
+            writeBytes(path, line.repeated(50 * 1024 * 1024 / line.size()));
         }
         auto w = makeWindow();
         fakes->prompts.files.enqueue(path);

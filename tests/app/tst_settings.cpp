@@ -1,3 +1,4 @@
+#include "FileHelpers.h"
 #include "TestServices.h"
 #include "app/UnitMain.h"
 #include "docs/Folders.h"
@@ -15,22 +16,6 @@
 using Kind = FakePrompts::Kind;
 
 namespace {
-
-QByteArray readBytes(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray("<missing>");
-    return f.readAll();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
 
 const QByteArray DefaultKeys = "[Options]\r\nCardSize=1\r\nChkFreeSpace=1\r\nTxtFreeSpace=Free Space\r\n"
                                "ChkHeading=1\r\nTxtHeading=BINGO\r\nChkWordWrap=1\r\n";

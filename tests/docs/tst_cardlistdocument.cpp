@@ -1,3 +1,4 @@
+#include "FileHelpers.h"
 #include "card/Error.h"
 #include "docs/CardListDocument.h"
 #include "docs/FileErrors.h"
@@ -10,35 +11,6 @@
 #include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
-
-namespace {
-
-QByteArray readBytes(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray("<missing>");
-    return f.readAll();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
-
-QString failureOf(const std::function<void()> &command)
-{
-    try {
-        command();
-    } catch (const MorvaneError &e) {
-        return e.message();
-    }
-    return QStringLiteral("<no error>");
-}
-
-} // namespace
 
 class TestCardListDocument : public QObject
 {

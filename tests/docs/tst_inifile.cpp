@@ -1,3 +1,4 @@
+#include "FileHelpers.h"
 #include "card/Error.h"
 #include "docs/Folders.h"
 #include "docs/IniFile.h"
@@ -13,31 +14,6 @@
 namespace {
 
 const QString S = QStringLiteral("Options");
-
-QByteArray readBytes(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray("<missing>");
-    return f.readAll();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
-
-QString failureOf(const std::function<void()> &write)
-{
-    try {
-        write();
-    } catch (const MorvaneError &e) {
-        return e.message();
-    }
-    return QStringLiteral("<no error>");
-}
 
 } // namespace
 
