@@ -7,14 +7,14 @@ namespace {
 
 const QString Title = QStringLiteral("Morvane");
 
-std::optional<QString> runDialog(QWidget *parent, const FileDialogSpec &spec, QFileDialog::AcceptMode mode)
+std::optional<QString> runDialog(QWidget *parent, const FileDialogSpec &setup, QFileDialog::AcceptMode mode)
 {
-    QFileDialog dialog(parent, spec.title);
+    QFileDialog dialog(parent, setup.title);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setNameFilter(spec.filter);
-    if (!spec.defaultSuffix.isEmpty())
-        dialog.setDefaultSuffix(spec.defaultSuffix);
+    dialog.setNameFilter(setup.filter);
+    if (!setup.defaultSuffix.isEmpty())
+        dialog.setDefaultSuffix(setup.defaultSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
@@ -43,12 +43,12 @@ void QtPrompts::error(const QString &text)
     box.exec();
 }
 
-std::optional<QString> QtPrompts::saveFileName(const FileDialogSpec &spec)
+std::optional<QString> QtPrompts::saveFileName(const FileDialogSpec &setup)
 {
-    return runDialog(m_parent, spec, QFileDialog::AcceptSave);
+    return runDialog(m_parent, setup, QFileDialog::AcceptSave);
 }
 
-std::optional<QString> QtPrompts::openFileName(const FileDialogSpec &spec)
+std::optional<QString> QtPrompts::openFileName(const FileDialogSpec &setup)
 {
-    return runDialog(m_parent, spec, QFileDialog::AcceptOpen);
+    return runDialog(m_parent, setup, QFileDialog::AcceptOpen);
 }

@@ -14,8 +14,8 @@ public:
     void information(const QString &text) override;
     bool question(const QString &text, DefaultButton defaultButton) override;
     void error(const QString &text) override;
-    std::optional<QString> saveFileName(const FileDialogSpec &spec) override;
-    std::optional<QString> openFileName(const FileDialogSpec &spec) override;
+    std::optional<QString> saveFileName(const FileDialogSpec &setup) override;
+    std::optional<QString> openFileName(const FileDialogSpec &setup) override;
 
 private:
     QWidget *m_parent;

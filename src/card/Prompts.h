@@ -25,6 +25,6 @@ public:
     virtual void error(const QString &text) = 0;
     // The chosen path, or nothing when the user cancelled. The save dialog
     // asks before overwriting; the open dialog accepts existing files only.
-    virtual std::optional<QString> saveFileName(const FileDialogSpec &spec) = 0;
-    virtual std::optional<QString> openFileName(const FileDialogSpec &spec) = 0;
+    virtual std::optional<QString> saveFileName(const FileDialogSpec &setup) = 0;
+    virtual std::optional<QString> openFileName(const FileDialogSpec &setup) = 0;
 };

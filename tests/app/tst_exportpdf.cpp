@@ -96,10 +96,10 @@ private Q_SLOTS:
         const QString path = exportTo(QStringLiteral("cards.pdf"), 5, perPageIndex);
         QVERIFY2(fakes->prompts.count(FakePrompts::Kind::Error) == 0, qPrintable(fakes->prompts.texts().join('|')));
         QCOMPARE(fakes->prompts.count(FakePrompts::Kind::SaveDialog), 1);
-        const FileDialogSpec spec = fakes->prompts.shown[0].dialog;
-        QCOMPARE(spec.title, QStringLiteral("Export Bingo Cards"));
-        QCOMPARE(spec.filter, QStringLiteral("PDF File (*.pdf)"));
-        QCOMPARE(spec.defaultSuffix, QStringLiteral("pdf"));
+        const FileDialogSpec setup = fakes->prompts.shown[0].dialog;
+        QCOMPARE(setup.title, QStringLiteral("Export Bingo Cards"));
+        QCOMPARE(setup.filter, QStringLiteral("PDF File (*.pdf)"));
+        QCOMPARE(setup.defaultSuffix, QStringLiteral("pdf"));
         QVERIFY(QFile::exists(path));
         const QList<PdfPage> read = pdfPages(path);
         QCOMPARE(read.size(), pages);

@@ -67,10 +67,10 @@ std::uint64_t bruteForce(const QStringList &words, int sizeIndex, bool freeSpace
     return std::uint64_t(faces.size());
 }
 
-QStringList letters(const char *spec)
+QStringList letters(const char *chars)
 {
     QStringList l;
-    for (const char *c = spec; *c; ++c)
+    for (const char *c = chars; *c; ++c)
         l.append(QString(QLatin1Char(*c)));
     return l;
 }

@@ -13,10 +13,10 @@
 
 namespace {
 
-QStringList letters(const char *spec)
+QStringList letters(const char *chars)
 {
     QStringList l;
-    for (const char *c = spec; *c; ++c)
+    for (const char *c = chars; *c; ++c)
         l.append(QString(QLatin1Char(*c)));
     return l;
 }

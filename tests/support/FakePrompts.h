@@ -31,14 +31,14 @@ public:
         return answers.isEmpty() ? false : answers.dequeue();
     }
     void error(const QString &text) override { shown.append({Kind::Error, text, {}, {}}); }
-    std::optional<QString> saveFileName(const FileDialogSpec &spec) override
+    std::optional<QString> saveFileName(const FileDialogSpec &setup) override
     {
-        shown.append({Kind::SaveDialog, spec.title, {}, spec});
+        shown.append({Kind::SaveDialog, setup.title, {}, setup});
         return files.isEmpty() ? std::nullopt : files.dequeue();
     }
-    std::optional<QString> openFileName(const FileDialogSpec &spec) override
+    std::optional<QString> openFileName(const FileDialogSpec &setup) override
     {
-        shown.append({Kind::OpenDialog, spec.title, {}, spec});
+        shown.append({Kind::OpenDialog, setup.title, {}, setup});
         return files.isEmpty() ? std::nullopt : files.dequeue();
     }
 
