@@ -28,6 +28,13 @@
 
 namespace {
 
+// A literal's bytes, embedded NULs included.
+template <std::size_t N>
+QByteArray bytesOf(const char (&literal)[N])
+{
+    return QByteArray(literal, qsizetype(N - 1));
+}
+
 QByteArray randomBytes(int size, quint32 seed)
 {
     QByteArray b(size, Qt::Uninitialized);
@@ -81,7 +88,7 @@ private Q_SLOTS:
         QTest::newRow("1 MiB heading") << QByteArray("[Options]\nTxtHeading=" + big + "\n") << 20 << 1
                                        << QString(2047, QLatin1Char('x'));
         QTest::newRow("garbage") << randomBytes(65536, 7) << 20 << 1 << "BINGO";
-        QTest::newRow("NUL bytes") << QByteArray("[Options]\0\nFontSize=3\0" "0\n", 27) << 20 << 1 << "BINGO";
+        QTest::newRow("NUL bytes") << bytesOf("[Options]\0\nFontSize=3\0" "0\n") << 20 << 1 << "BINGO";
         QTest::newRow("duplicates, first wins")
             << QByteArray("[options]\nTxtHeading=FIRST\ntxtheading=SECOND\n[Options]\nTxtHeading=THIRD\nCardSize=0\n")
             << 20 << 1 << "FIRST";
@@ -132,7 +139,7 @@ private Q_SLOTS:
         } else if (kind == QLatin1String("random")) {
             writeBytes(path, randomBytes(1 << 20, 99));
         } else if (kind == QLatin1String("nul")) {
-            writeBytes(path, QByteArray("a\0b\r\n\xff\xfe\xc3(\r\n\0\0\0\r\nok\r\n", 19));
+            writeBytes(path, bytesOf("a\0b\r\n\xff\xfe\xc3(\r\n\0\0\0\r\nok\r\n"));
         } else if (kind == QLatin1String("longline")) {
             writeBytes(path, QByteArray(10 * 1024 * 1024, 'w') + " tail");
         } else if (kind == QLatin1String("big")) {
