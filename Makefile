@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
-.PHONY: all deps configure build run test test-asan bench clean format
+.PHONY: all deps configure build run test test-asan bench clean format format-check
 
 all: build
 
@@ -35,5 +35,8 @@ bench: build
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
 
-format:
+format: deps
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+format-check: deps
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror

@@ -22,8 +22,8 @@ namespace {
 
 QStringList longEntries(int count)
 {
-    static const char *const words[] = {"Grandmother", "wears", "a", "bright", "purple", "hat", "at",
-                                        "the", "county", "fair", "every", "summer", "afternoon"};
+    static const char *const words[] = {"Grandmother", "wears",  "a",    "bright", "purple", "hat",      "at",
+                                        "the",         "county", "fair", "every",  "summer", "afternoon"};
     QStringList l;
     for (int i = 0; i < count; ++i) {
         QString e;
@@ -110,8 +110,8 @@ void benchPrint(int calls)
             const int slot = i % 25;
             if (i > 0 && i % 100 == 0) // four cards to a page
                 printer.newPage();
-            PrintCellText(canvas, (slot % 5) * side, (slot / 5) * side, texts.at(i % texts.size()), side - 1,
-                          side - 1, true);
+            PrintCellText(canvas, (slot % 5) * side, (slot / 5) * side, texts.at(i % texts.size()), side - 1, side - 1,
+                          true);
         }
         seconds = t.nsecsElapsed() / 1e9;
     }

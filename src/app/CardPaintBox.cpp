@@ -2,8 +2,7 @@
 
 #include <QPainter>
 
-CardPaintBox::CardPaintBox(QWidget *parent)
-    : QWidget(parent)
+CardPaintBox::CardPaintBox(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

@@ -26,8 +26,7 @@ int cupsDefaultResolution(const QString &printer)
     return dpi;
 }
 
-int cupsSubmit(const QString &printer, const QString &file, const QString &title, const QString &media,
-               QString &error)
+int cupsSubmit(const QString &printer, const QString &file, const QString &title, const QString &media, QString &error)
 {
     cups_option_t *options = nullptr;
     int count = 0;

@@ -9,5 +9,4 @@ int cupsDefaultResolution(const QString &printer);
 
 // Queues the file on the printer with the title and the media option. Returns
 // the job id, or 0 with CUPS's own message in error.
-int cupsSubmit(const QString &printer, const QString &file, const QString &title, const QString &media,
-               QString &error);
+int cupsSubmit(const QString &printer, const QString &file, const QString &title, const QString &media, QString &error);

@@ -158,8 +158,8 @@ void TFrmMain::buildMenus()
     MnuFileOpen = action(File1, "MnuFileOpen", QStringLiteral("Open"), QKeySequence(QStringLiteral("Ctrl+O")));
     MnuFileSave = action(File1, "MnuFileSave", QStringLiteral("Save"), QKeySequence(QStringLiteral("Ctrl+S")));
     MnuFilePrint = action(File1, "MnuFilePrint", QStringLiteral("Print"), QKeySequence(QStringLiteral("Ctrl+P")));
-    MnuFilePrintList = action(File1, "MnuFilePrintList", QStringLiteral("Print Call List"),
-                              QKeySequence(QStringLiteral("Ctrl+C")));
+    MnuFilePrintList =
+        action(File1, "MnuFilePrintList", QStringLiteral("Print Call List"), QKeySequence(QStringLiteral("Ctrl+C")));
     MnuFileExportPdf = action(File1, "MnuFileExportPdf", QStringLiteral("Export PDF..."),
                               QKeySequence(QStringLiteral("Ctrl+Shift+P")));
     MnuFileExit = action(File1, "MnuFileExit", QStringLiteral("Exit"), QKeySequence(QStringLiteral("Ctrl+E")));

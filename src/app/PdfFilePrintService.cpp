@@ -9,8 +9,7 @@
 
 #include <cerrno>
 
-PdfFilePrintService::PdfFilePrintService(QString path, const QPageSize &paper)
-    : m_path(std::move(path)), m_paper(paper)
+PdfFilePrintService::PdfFilePrintService(QString path, const QPageSize &paper) : m_path(std::move(path)), m_paper(paper)
 {
 }
 

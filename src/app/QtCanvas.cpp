@@ -13,8 +13,7 @@ constexpr qsizetype MaxMemoisedWidths = 20000;
 
 quint64 fontKey(int faceId, int points, FontStyle style)
 {
-    return (quint64(quint32(faceId)) << 33) | (quint64(quint32(points)) << 1)
-           | (style == FontStyle::Bold ? 1U : 0U);
+    return (quint64(quint32(faceId)) << 33) | (quint64(quint32(points)) << 1) | (style == FontStyle::Bold ? 1U : 0U);
 }
 
 } // namespace
@@ -22,7 +21,10 @@ quint64 fontKey(int faceId, int points, FontStyle style)
 struct QtCanvas::Metrics
 {
     Metrics(const QFont &f, QPaintDevice *device)
-        : font(f), metrics(f, device), ascent(metrics.ascent()), height(metrics.height())
+        : font(f),
+          metrics(f, device),
+          ascent(metrics.ascent()),
+          height(metrics.height())
     {
     }
 
@@ -34,7 +36,9 @@ struct QtCanvas::Metrics
 };
 
 QtCanvas::QtCanvas(QPainter &painter, const QColor &background)
-    : m_painter(painter), m_device(painter.device()), m_background(background)
+    : m_painter(painter),
+      m_device(painter.device()),
+      m_background(background)
 {
     m_faces.append(QString());
     m_painter.save();

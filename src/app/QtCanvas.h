@@ -67,6 +67,6 @@ private:
     QColor m_textColor = Qt::black;
 
     std::unordered_map<quint64, std::unique_ptr<Metrics>> m_metrics;
-    Metrics *m_current = nullptr;     // the metrics of the font set now, built on demand
+    Metrics *m_current = nullptr;         // the metrics of the font set now, built on demand
     const Metrics *m_onPainter = nullptr; // the font the painter holds
 };

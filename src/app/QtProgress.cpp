@@ -12,8 +12,9 @@ QString pagesText(int done, int total)
 class QtProgress : public IProgress
 {
 public:
-    QtProgress(QWidget *parent, int total) : m_dialog(pagesText(0, total), QStringLiteral("Cancel"), 0, total, parent),
-                                             m_total(total)
+    QtProgress(QWidget *parent, int total)
+        : m_dialog(pagesText(0, total), QStringLiteral("Cancel"), 0, total, parent),
+          m_total(total)
     {
         m_dialog.setObjectName(QStringLiteral("PrintProgress"));
         m_dialog.setWindowTitle(QStringLiteral("Morvane"));

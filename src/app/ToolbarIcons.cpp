@@ -48,8 +48,7 @@ QIcon openIcon()
         p.drawPolygon(QPolygonF({QPointF(1.5, 3.5), QPointF(6, 3.5), QPointF(7.5, 5), QPointF(13.5, 5),
                                  QPointF(13.5, 13.5), QPointF(1.5, 13.5)}));
         p.setBrush(QColor(250, 222, 130));
-        p.drawPolygon(QPolygonF({QPointF(3.5, 7.5), QPointF(15.5, 7.5), QPointF(13.5, 13.5),
-                                 QPointF(1.5, 13.5)}));
+        p.drawPolygon(QPolygonF({QPointF(3.5, 7.5), QPointF(15.5, 7.5), QPointF(13.5, 13.5), QPointF(1.5, 13.5)}));
     });
 }
 

@@ -110,8 +110,7 @@ CardSettings TFrmMain::cardSettings() const
 
 void TFrmMain::arrange()
 {
-    ArrangeCard(m_words.items(), CboCardSize->currentIndex(), ChkFreeSpace->isChecked(), CardCells,
-                *m_services.random);
+    ArrangeCard(m_words.items(), CboCardSize->currentIndex(), ChkFreeSpace->isChecked(), CardCells, *m_services.random);
 }
 
 void TFrmMain::repaintCard()

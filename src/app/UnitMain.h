@@ -112,7 +112,8 @@ private:
     void arrange();
     void repaintCard();
     // Runs a command through the general error box; false when it failed.
-    template <typename F> bool guarded(F &&command);
+    template <typename F>
+    bool guarded(F &&command);
 
     // Replaces the list's entries and the entry box with the word list.
     void syncEntryBox();

@@ -21,8 +21,7 @@ bool isStandardNumberList(const QStringList &words)
 
 namespace {
 
-void arrangeStandard(const QStringList &words, int sizeIndex, bool freeSpace, QStringList &cells,
-                     IRandomSource &random)
+void arrangeStandard(const QStringList &words, int sizeIndex, bool freeSpace, QStringList &cells, IRandomSource &random)
 {
     std::array<std::vector<QString>, 5> pools;
     for (const QString &w : words)
@@ -77,8 +76,7 @@ void arrangeShuffled(const QStringList &words, QStringList &cells, IRandomSource
 
 } // namespace
 
-void ArrangeCard(const QStringList &words, int sizeIndex, bool freeSpace, QStringList &cardCells,
-                 IRandomSource &random)
+void ArrangeCard(const QStringList &words, int sizeIndex, bool freeSpace, QStringList &cardCells, IRandomSource &random)
 {
     cardCells.resize(words.size());
     if (isStandardNumberList(words))

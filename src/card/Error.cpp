@@ -1,9 +1,6 @@
 #include "card/Error.h"
 
-MorvaneError::MorvaneError(QString message)
-    : m_message(std::move(message)), m_utf8(m_message.toUtf8())
-{
-}
+MorvaneError::MorvaneError(QString message) : m_message(std::move(message)), m_utf8(m_message.toUtf8()) {}
 
 QString errorBoxText(const QString &message)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QString>
 #include <QByteArray>
+#include <QString>
 #include <exception>
 
 // A failure that ends the running command. The command guard shows its

@@ -25,8 +25,7 @@ int selectBit(std::uint64_t x, int r)
 
 } // namespace
 
-PickPool::PickPool(qsizetype size)
-    : m_remaining(size)
+PickPool::PickPool(qsizetype size) : m_remaining(size)
 {
     const qsizetype words = (size + 63) / 64;
     m_bits.assign(static_cast<std::size_t>(words), ~std::uint64_t(0));

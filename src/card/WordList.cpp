@@ -14,8 +14,7 @@ QLocale collationLocale()
 
 } // namespace
 
-WordList::WordList()
-    : m_collator(collationLocale())
+WordList::WordList() : m_collator(collationLocale())
 {
     m_collator.setCaseSensitivity(Qt::CaseInsensitive);
     m_collator.setNumericMode(false);
@@ -23,10 +22,9 @@ WordList::WordList()
 
 qsizetype WordList::insert(const QString &entry)
 {
-    const auto pos = std::upper_bound(m_items.begin(), m_items.end(), entry,
-                                      [this](const QString &a, const QString &b) {
-                                          return m_collator.compare(a, b) < 0;
-                                      });
+    const auto pos =
+        std::upper_bound(m_items.begin(), m_items.end(), entry,
+                         [this](const QString &a, const QString &b) { return m_collator.compare(a, b) < 0; });
     const qsizetype index = pos - m_items.begin();
     m_items.insert(index, entry);
     return index;

@@ -173,10 +173,7 @@ QByteArray updated(const QByteArray &bytes, const QString &section, const QStrin
 
 } // namespace
 
-IniFile::IniFile(QString path)
-    : m_path(std::move(path))
-{
-}
+IniFile::IniFile(QString path) : m_path(std::move(path)) {}
 
 QString IniFile::readString(const QString &section, const QString &key, const QString &def) const
 {

@@ -83,7 +83,9 @@ void readWholeFile(const QString &path, QByteArray &bytes)
     Descriptor fd(::open(nativePath(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0)
         throwFileError(errno);
-    struct stat st {};
+    struct stat st
+    {
+    };
     if (::fstat(fd.get(), &st) != 0)
         throwFileError(errno);
     if (S_ISDIR(st.st_mode))
@@ -126,7 +128,9 @@ void writeFileAtomically(const QString &path, const QByteArray &bytes)
     {
         Descriptor probe(::open(targetName.constData(), O_WRONLY | O_CLOEXEC));
         if (probe.get() >= 0) {
-            struct stat st {};
+            struct stat st
+            {
+            };
             if (::fstat(probe.get(), &st) == 0) {
                 mode = st.st_mode & 07777;
                 existed = true;

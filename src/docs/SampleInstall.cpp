@@ -41,9 +41,8 @@ bool copyTree(const QString &from, const QString &to, int depth)
 QStringList shippedSampleSources()
 {
     QStringList sources;
-    const QString installed =
-        QStandardPaths::locate(QStandardPaths::AppDataLocation, QStringLiteral("SampleLists"),
-                               QStandardPaths::LocateDirectory);
+    const QString installed = QStandardPaths::locate(QStandardPaths::AppDataLocation, QStringLiteral("SampleLists"),
+                                                     QStandardPaths::LocateDirectory);
     // The user's own copy is on the same search path; it is the target, not a source.
     const QString own = joinPath(productFolder(), QStringLiteral("SampleLists"));
     if (!installed.isEmpty() && QFileInfo(installed).absoluteFilePath() != QFileInfo(own).absoluteFilePath())

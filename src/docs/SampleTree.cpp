@@ -18,8 +18,8 @@ void scan(const QString &folder, QStringList &ancestors, std::vector<SampleNode>
     ancestors.append(canonical);
 
     const QDir::Filters all = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
-    for (const QString &name : dir.entryList(QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                             QDir::Unsorted)) {
+    for (const QString &name :
+         dir.entryList(QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted)) {
         if (!isListedFolderName(name))
             continue;
         SampleNode node;

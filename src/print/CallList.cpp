@@ -62,16 +62,15 @@ CallListLayout layoutCallList(ICanvas &canvas, const QStringList &entries, const
     layout.columnWidth = columnWidthFor(page, layout.columns);
     // Entries kept off the paper's edge can need more columns than the total
     // height says; narrower columns may shrink entries, so try again.
-    while (fillColumns(canvas, entries, page, layout.usableHeight, layout.columnWidth, [](int, int, const QString &) {
-           }) > layout.columns) {
+    while (fillColumns(canvas, entries, page, layout.usableHeight, layout.columnWidth, [](int, int, const QString &) {})
+           > layout.columns) {
         ++layout.columns;
         layout.columnWidth = columnWidthFor(page, layout.columns);
     }
     return layout;
 }
 
-void drawCallList(ICanvas &canvas, const QStringList &entries, const PageGeometry &page,
-                  const CallListLayout &layout)
+void drawCallList(ICanvas &canvas, const QStringList &entries, const PageGeometry &page, const CallListLayout &layout)
 {
     fillColumns(canvas, entries, page, layout.usableHeight, layout.columnWidth,
                 [&canvas](int x, int y, const QString &entry) { canvas.textOut(x, y, entry); });

@@ -25,8 +25,7 @@ CallListLayout layoutCallList(ICanvas &canvas, const QStringList &entries, const
 // drawn smaller, down to one point, and the next starts again at the size the
 // canvas held. An entry starting above the usable height stays in its column
 // unless it would run off the printable area.
-void drawCallList(ICanvas &canvas, const QStringList &entries, const PageGeometry &page,
-                  const CallListLayout &layout);
+void drawCallList(ICanvas &canvas, const QStringList &entries, const PageGeometry &page, const CallListLayout &layout);
 
 // The call list command: every entry of the list on one page.
 PrintOutcome printCallList(const PrintRequest &request, const PrintContext &context);

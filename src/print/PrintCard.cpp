@@ -3,8 +3,8 @@
 #include "render/CardGeometry.h"
 #include "render/CellText.h"
 
-void PrintCard(ICanvas &canvas, const CardSettings &settings, const QStringList &cardCells, int x, int y,
-               int columns, int rows, int cellSide, CellTextMemo *memo)
+void PrintCard(ICanvas &canvas, const CardSettings &settings, const QStringList &cardCells, int x, int y, int columns,
+               int rows, int cellSide, CellTextMemo *memo)
 {
     const auto cellText = [&](int left, int top, const QString &text, int side) {
         if (memo)

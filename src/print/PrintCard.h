@@ -12,5 +12,5 @@
 // box. Rows include the heading row. The caller arranges the card first.
 // With a memo, texts already fitted into a box of the same size are not
 // fitted again; the page comes out the same.
-void PrintCard(ICanvas &canvas, const CardSettings &settings, const QStringList &cardCells, int x, int y,
-               int columns, int rows, int cellSide, CellTextMemo *memo = nullptr);
+void PrintCard(ICanvas &canvas, const CardSettings &settings, const QStringList &cardCells, int x, int y, int columns,
+               int rows, int cellSide, CellTextMemo *memo = nullptr);

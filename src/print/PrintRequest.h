@@ -14,9 +14,9 @@ struct PrintRequest
 {
     QStringList words;
     CardSettings settings;
-    int printerPosition = -1;  // the printer list's selected position
-    QString cardCountText;     // the card count box's text
-    QString cardsPerPageText;  // the cards-per-page list's text
+    int printerPosition = -1; // the printer list's selected position
+    QString cardCountText;    // the card count box's text
+    QString cardsPerPageText; // the cards-per-page list's text
 };
 
 // The services a print job works through. progress may be null: no dialog.

@@ -8,7 +8,10 @@
 
 UniqueCards::UniqueCards(const QStringList &words, const CardSettings &settings, IRandomSource &random,
                          FaceCount possible)
-    : m_words(words), m_settings(settings), m_random(random), m_possible(possible),
+    : m_words(words),
+      m_settings(settings),
+      m_random(random),
+      m_possible(possible),
       m_shownCells(qsizetype(settings.side()) * settings.side() - (settings.freeSpace ? 1 : 0))
 {
 }

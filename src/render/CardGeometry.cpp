@@ -30,8 +30,7 @@ CanvasRect freeSpaceBox(const PreviewGrid &grid, int row, int column)
     return {(column - 1) * grid.columnWidth, (row - 1) * grid.rowHeight, grid.columnWidth, grid.rowHeight};
 }
 
-std::vector<BodyCell> bodyCells(const QStringList &cardCells, int side, bool useFreeSpace,
-                                const QString &freeSpaceText)
+std::vector<BodyCell> bodyCells(const QStringList &cardCells, int side, bool useFreeSpace, const QString &freeSpaceText)
 {
     std::vector<BodyCell> cells;
     const int count = side * side;

@@ -11,8 +11,8 @@
 // sized independently, so its cells are not square.
 struct PreviewGrid
 {
-    int side = 0;        // N: columns, and rows of the body
-    int rows = 0;        // N, plus the heading row when there is one
+    int side = 0; // N: columns, and rows of the body
+    int rows = 0; // N, plus the heading row when there is one
     bool heading = false;
     int rowHeight = 0;
     int columnWidth = 0;
@@ -33,7 +33,10 @@ CanvasRect entryBox(const PreviewGrid &grid, int row, int column);
 CanvasRect freeSpaceBox(const PreviewGrid &grid, int row, int column);
 
 // The body cell numbered 1..N*N that holds the free space: the exact centre.
-inline int freeSpaceCellNumber(int side) { return side * side / 2 + 1; }
+inline int freeSpaceCellNumber(int side)
+{
+    return side * side / 2 + 1;
+}
 
 // One body cell with the text it shows. Row and column count from 1 within
 // the body, without the heading row.

@@ -43,8 +43,7 @@ void paintPreview(ICanvas &canvas, const CardSettings &settings, const QStringLi
     canvas.setFontName(settings.fontName);
     canvas.setFontColor(0x000000);
 
-    const PreviewGrid grid = previewGrid(settings.side(), settings.heading, area.width, area.height,
-                                         canvas.penWidth());
+    const PreviewGrid grid = previewGrid(settings.side(), settings.heading, area.width, area.height, canvas.penWidth());
     lowerToBaseSize(canvas, grid.columnWidth, ScreenMargins);
 
     ruleGrid(canvas, grid);
@@ -58,8 +57,7 @@ void paintPreview(ICanvas &canvas, const CardSettings &settings, const QStringLi
     const int headingRows = settings.heading ? 1 : 0;
     for (const BodyCell &cell : bodyCells(cardCells, grid.side, settings.freeSpace, settings.freeSpaceText)) {
         const int row = cell.row + headingRows;
-        const CanvasRect box =
-            cell.freeSpace ? freeSpaceBox(grid, row, cell.column) : entryBox(grid, row, cell.column);
+        const CanvasRect box = cell.freeSpace ? freeSpaceBox(grid, row, cell.column) : entryBox(grid, row, cell.column);
         drawIn(canvas, box, cell.text, settings.wordWrap);
     }
 }

@@ -78,17 +78,17 @@ private Q_SLOTS:
         QTest::addColumn<int>("cardSize");
         QTest::addColumn<QString>("heading");
         const QByteArray big(1024 * 1024, 'x');
-        QTest::newRow("largest size") << QByteArray("[Options]\nFontSize=2147483647\n") << 2147483647 << 1
-                                      << "BINGO";
-        QTest::newRow("hex largest") << QByteArray("[Options]\nFontSize=0x7FFFFFFF\n") << 2147483647 << 1
-                                     << "BINGO";
+        QTest::newRow("largest size") << QByteArray("[Options]\nFontSize=2147483647\n") << 2147483647 << 1 << "BINGO";
+        QTest::newRow("hex largest") << QByteArray("[Options]\nFontSize=0x7FFFFFFF\n") << 2147483647 << 1 << "BINGO";
         QTest::newRow("negative size") << QByteArray("[Options]\nFontSize=-5\n") << -5 << 1 << "BINGO";
         QTest::newRow("overflowing size") << QByteArray("[Options]\nFontSize=99999999999\n") << 20 << 1 << "BINGO";
         QTest::newRow("card size 99") << QByteArray("[Options]\nCardSize=99\n") << 20 << -1 << "BINGO";
         QTest::newRow("1 MiB heading") << QByteArray("[Options]\nTxtHeading=" + big + "\n") << 20 << 1
                                        << QString(2047, QLatin1Char('x'));
         QTest::newRow("garbage") << randomBytes(65536, 7) << 20 << 1 << "BINGO";
-        QTest::newRow("NUL bytes") << bytesOf("[Options]\0\nFontSize=3\0" "0\n") << 20 << 1 << "BINGO";
+        QTest::newRow("NUL bytes") << bytesOf("[Options]\0\nFontSize=3\0"
+                                              "0\n")
+                                   << 20 << 1 << "BINGO";
         QTest::newRow("duplicates, first wins")
             << QByteArray("[options]\nTxtHeading=FIRST\ntxtheading=SECOND\n[Options]\nTxtHeading=THIRD\nCardSize=0\n")
             << 20 << 1 << "FIRST";
@@ -116,13 +116,20 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("message"); // empty: it loads
-        QTest::newRow("folder") << "folder" << "File access denied.";
-        QTest::newRow("fifo") << "fifo" << "File access denied.";
-        QTest::newRow("device") << "device" << "File access denied.";
-        QTest::newRow("random bytes") << "random" << "";
-        QTest::newRow("NUL and invalid UTF-8") << "nul" << "";
-        QTest::newRow("one 10 MiB line") << "longline" << "";
-        QTest::newRow("50 MiB") << "big" << "";
+        QTest::newRow("folder") << "folder"
+                                << "File access denied.";
+        QTest::newRow("fifo") << "fifo"
+                              << "File access denied.";
+        QTest::newRow("device") << "device"
+                                << "File access denied.";
+        QTest::newRow("random bytes") << "random"
+                                      << "";
+        QTest::newRow("NUL and invalid UTF-8") << "nul"
+                                               << "";
+        QTest::newRow("one 10 MiB line") << "longline"
+                                         << "";
+        QTest::newRow("50 MiB") << "big"
+                                << "";
     }
     void documentsThatAreNot()
     {

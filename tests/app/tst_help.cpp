@@ -65,9 +65,9 @@ private Q_SLOTS:
     void contentsIsF1_data()
     {
         QTest::addColumn<QString>("control");
-        for (const char *name : {"CboCardStr", "BtnAdd", "BtnDelete", "CboCardSize", "ChkFreeSpace", "TxtFreeSpace",
-                                 "ChkHeading", "TxtHeading", "ChkWordWrap", "CboPrinters", "EdtCardNum",
-                                 "CboCardsPerPage", "ToolButtonPrint"})
+        for (const char *name :
+             {"CboCardStr", "BtnAdd", "BtnDelete", "CboCardSize", "ChkFreeSpace", "TxtFreeSpace", "ChkHeading",
+              "TxtHeading", "ChkWordWrap", "CboPrinters", "EdtCardNum", "CboCardsPerPage", "ToolButtonPrint"})
             QTest::newRow(name) << QString::fromLatin1(name);
     }
     void contentsIsF1()

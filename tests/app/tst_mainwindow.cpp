@@ -104,10 +104,10 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("shortcuts");
         QTest::newRow("File") << "File1"
                               << QStringList{"New", "Open", "Save", "Print", "Print Call List", "Export PDF...", "Exit"}
-                              << QStringList{"Ctrl+N", "Ctrl+O", "Ctrl+S", "Ctrl+P", "Ctrl+C", "Ctrl+Shift+P", "Ctrl+E"};
+                              << QStringList{"Ctrl+N", "Ctrl+O",       "Ctrl+S", "Ctrl+P",
+                                             "Ctrl+C", "Ctrl+Shift+P", "Ctrl+E"};
         QTest::newRow("Options") << "MnuOptions" << QStringList{"Font"} << QStringList{""};
-        QTest::newRow("Help") << "MnuHelp" << QStringList{"Contents", "Homepage", "About"}
-                              << QStringList{"F1", "", ""};
+        QTest::newRow("Help") << "MnuHelp" << QStringList{"Contents", "Homepage", "About"} << QStringList{"F1", "", ""};
     }
     void menusAsListed()
     {

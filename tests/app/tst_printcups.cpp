@@ -1,7 +1,7 @@
 // The real CUPS adapter against the private test print server: what reaches
 // the printer is read back from the PDFs the queues write.
-#include "FakePrompts.h"
 #include "FakeProgress.h"
+#include "FakePrompts.h"
 #include "Fixtures.h"
 #include "PdfReading.h"
 #include "PrintFixtures.h"
@@ -65,7 +65,7 @@ QString faceKey(const CardFace &card)
     QList<PdfWord> sorted = card.numbers;
     std::sort(sorted.begin(), sorted.end(), [](const PdfWord &a, const PdfWord &b) {
         return std::round(a.box.top()) != std::round(b.box.top()) ? a.box.top() < b.box.top()
-                                                                    : a.box.left() < b.box.left();
+                                                                  : a.box.left() < b.box.left();
     });
     QStringList l;
     for (const auto &w : sorted)
@@ -89,10 +89,7 @@ class TestPrintCups : public QObject
             QSKIP(qPrintable(why));
     }
 
-    int positionOf(CupsPrintService &service, const QString &queue)
-    {
-        return int(service.printers().indexOf(queue));
-    }
+    int positionOf(CupsPrintService &service, const QString &queue) { return int(service.printers().indexOf(queue)); }
 
     // Prints and returns the PDF the queue wrote (removed after the test by cleanup()).
     QString printedPdf(CupsPrintService &service, const QString &queue)
@@ -247,8 +244,8 @@ private Q_SLOTS:
         skipWithoutServer();
         QVERIFY(TestPrinter::cupsTool(QStringLiteral("lpadmin"),
                                       {QStringLiteral("-p"), QStringLiteral("Gone"), QStringLiteral("-E"),
-                                       QStringLiteral("-v"), QStringLiteral("file:///dev/null"),
-                                       QStringLiteral("-m"), QStringLiteral("raw")}));
+                                       QStringLiteral("-v"), QStringLiteral("file:///dev/null"), QStringLiteral("-m"),
+                                       QStringLiteral("raw")}));
         CupsPrintService service;
         const int position = positionOf(service, QStringLiteral("Gone"));
         QVERIFY(position >= 0);
@@ -267,8 +264,8 @@ private Q_SLOTS:
         skipWithoutServer();
         QVERIFY(TestPrinter::cupsTool(QStringLiteral("lpadmin"),
                                       {QStringLiteral("-p"), QStringLiteral("Gone"), QStringLiteral("-E"),
-                                       QStringLiteral("-v"), QStringLiteral("file:///dev/null"),
-                                       QStringLiteral("-m"), QStringLiteral("raw")}));
+                                       QStringLiteral("-v"), QStringLiteral("file:///dev/null"), QStringLiteral("-m"),
+                                       QStringLiteral("raw")}));
         CupsPrintService service;
         service.selectPrinter(positionOf(service, QStringLiteral("Gone")));
         service.printableArea();

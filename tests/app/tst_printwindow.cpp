@@ -65,7 +65,8 @@ private Q_SLOTS:
 
         addNumbers(24);
         window->MnuFilePrint->trigger();
-        QCOMPARE(fakes->prompts.texts(), QStringList{QStringLiteral("There is no default printer currently selected.")});
+        QCOMPARE(fakes->prompts.texts(),
+                 QStringList{QStringLiteral("There is no default printer currently selected.")});
     }
 
     void printersWithoutDefaultFailAtStartUp()
@@ -73,7 +74,8 @@ private Q_SLOTS:
         service().installed = {QStringLiteral("Alpha"), QStringLiteral("Beta")};
         service().defaultPosition = -1;
         open();
-        QCOMPARE(fakes->prompts.texts(), QStringList{QStringLiteral("There is no default printer currently selected.")});
+        QCOMPARE(fakes->prompts.texts(),
+                 QStringList{QStringLiteral("There is no default printer currently selected.")});
         QCOMPARE(fakes->prompts.shown[0].kind, FakePrompts::Kind::Error);
         QCOMPARE(window->CboPrinters->count(), 0);
         QVERIFY(window->isEnabled());

@@ -99,22 +99,21 @@ private Q_SLOTS:
         QTest::addColumn<bool>("heading");
         QTest::addColumn<bool>("wordWrap");
         QTest::newRow("hex font size") << QByteArray("FontSize=0x18") << "Arial" << 24 << 1 << true << true << true;
-        QTest::newRow("letters for font size") << QByteArray("FontSize=abc") << "Arial" << 20 << 1 << true << true
-                                               << true;
+        QTest::newRow("letters for font size")
+            << QByteArray("FontSize=abc") << "Arial" << 20 << 1 << true << true << true;
         QTest::newRow("empty font size") << QByteArray("FontSize=") << "Arial" << 20 << 1 << true << true << true;
         QTest::newRow("heading 2 is on") << QByteArray("ChkHeading=2") << "Arial" << 20 << 1 << true << true << true;
         QTest::newRow("heading no is the default")
             << QByteArray("ChkHeading=no") << "Arial" << 20 << 1 << true << true << true;
-        QTest::newRow("all off") << QByteArray("ChkFreeSpace=0\r\nChkHeading=0\r\nChkWordWrap=0") << "Arial" << 20
-                                 << 1 << false << false << false;
-        QTest::newRow("font and size") << QByteArray("FountName=Courier New\r\nCardSize=0") << "Courier New" << 20
-                                       << 0 << true << true << true;
-        QTest::newRow("key case ignored") << QByteArray("fountname=Serif\r\nCARDSIZE=2") << "Serif" << 20 << 2
-                                          << true << true << true;
-        QTest::newRow("card size out of range") << QByteArray("CardSize=5") << "Arial" << 20 << -1 << true << true
-                                                << true;
-        QTest::newRow("card size negative") << QByteArray("CardSize=-1") << "Arial" << 20 << -1 << true << true
-                                            << true;
+        QTest::newRow("all off") << QByteArray("ChkFreeSpace=0\r\nChkHeading=0\r\nChkWordWrap=0") << "Arial" << 20 << 1
+                                 << false << false << false;
+        QTest::newRow("font and size") << QByteArray("FountName=Courier New\r\nCardSize=0") << "Courier New" << 20 << 0
+                                       << true << true << true;
+        QTest::newRow("key case ignored")
+            << QByteArray("fountname=Serif\r\nCARDSIZE=2") << "Serif" << 20 << 2 << true << true << true;
+        QTest::newRow("card size out of range")
+            << QByteArray("CardSize=5") << "Arial" << 20 << -1 << true << true << true;
+        QTest::newRow("card size negative") << QByteArray("CardSize=-1") << "Arial" << 20 << -1 << true << true << true;
     }
     void storedValuesAreApplied()
     {

@@ -79,14 +79,22 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("letter") << "File not found" << "File not found.";
-        QTest::newRow("digit") << "I/O error 5" << "I/O error 5.";
-        QTest::newRow("full stop") << "Done." << "Done.";
-        QTest::newRow("parenthesis") << "Failed (code)" << "Failed (code)";
-        QTest::newRow("quote") << "'' is not a valid integer value" << "'' is not a valid integer value.";
-        QTest::newRow("ends in quote") << "Unable to write to 'x'" << "Unable to write to 'x'";
-        QTest::newRow("slash sorts after dot") << "Unable to write to /tmp/" << "Unable to write to /tmp/.";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("letter") << "File not found"
+                                << "File not found.";
+        QTest::newRow("digit") << "I/O error 5"
+                               << "I/O error 5.";
+        QTest::newRow("full stop") << "Done."
+                                   << "Done.";
+        QTest::newRow("parenthesis") << "Failed (code)"
+                                     << "Failed (code)";
+        QTest::newRow("quote") << "'' is not a valid integer value"
+                               << "'' is not a valid integer value.";
+        QTest::newRow("ends in quote") << "Unable to write to 'x'"
+                                       << "Unable to write to 'x'";
+        QTest::newRow("slash sorts after dot") << "Unable to write to /tmp/"
+                                               << "Unable to write to /tmp/.";
+        QTest::newRow("empty") << ""
+                               << "";
     }
     void errorBoxFullStop()
     {
@@ -99,9 +107,11 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("trimmed");
-        QTest::newRow("blanks") << "  cat  " << "cat";
+        QTest::newRow("blanks") << "  cat  "
+                                << "cat";
         QTest::newRow("controls") << QString::fromLatin1("\t\x01\r cat\n\x1f") << "cat";
-        QTest::newRow("inner kept") << " a  b " << "a  b";
+        QTest::newRow("inner kept") << " a  b "
+                                    << "a  b";
         QTest::newRow("only controls") << QString::fromLatin1(" \t\x00 ", 4) << "";
         QTest::newRow("nbsp kept") << QString(QChar(0xA0)) + "x" << QString(QChar(0xA0)) + "x";
     }

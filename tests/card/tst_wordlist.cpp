@@ -1,7 +1,7 @@
+#include "FakePrompts.h"
 #include "SequenceRandom.h"
 #include "card/EntryRules.h"
 #include "card/WordList.h"
-#include "FakePrompts.h"
 
 #include <QTest>
 
@@ -37,7 +37,8 @@ private Q_SLOTS:
         SequenceRandom random(17);
         const QStringList stems{"cat", "Cat", "CAT", "dog", "10", "2", "Émile", "emile", "zebra", "a b"};
         for (int i = 0; i < 3000; ++i)
-            entries.append(stems[random.below(stems.size())] + (random.below(3) == 0 ? QString() : QString::number(random.below(50))));
+            entries.append(stems[random.below(stems.size())]
+                           + (random.below(3) == 0 ? QString() : QString::number(random.below(50))));
         WordList one;
         for (const QString &e : entries)
             one.insert(e);
@@ -70,8 +71,10 @@ private Q_SLOTS:
         QTest::newRow("new word") << QStringList{"dog"} << "cat" << QList<bool>{} << true << 0 << 0;
         QTest::newRow("leading blank differs") << QStringList{"cat"} << " cat" << QList<bool>{} << true << 0 << 0;
         QTest::newRow("case differs") << QStringList{"cat"} << "Cat" << QList<bool>{} << true << 0 << 0;
-        QTest::newRow("twice, yes yes") << QStringList{"cat", "cat"} << "cat" << QList<bool>{true, true} << true << 2 << 0;
-        QTest::newRow("twice, yes no") << QStringList{"cat", "cat"} << "cat" << QList<bool>{true, false} << false << 2 << 0;
+        QTest::newRow("twice, yes yes") << QStringList{"cat", "cat"} << "cat" << QList<bool>{true, true} << true << 2
+                                        << 0;
+        QTest::newRow("twice, yes no") << QStringList{"cat", "cat"} << "cat" << QList<bool>{true, false} << false << 2
+                                       << 0;
         QTest::newRow("twice, no") << QStringList{"cat", "cat"} << "cat" << QList<bool>{false} << false << 1 << 0;
     }
     void confirmNewEntry()
@@ -93,8 +96,9 @@ private Q_SLOTS:
         if (messages)
             QCOMPARE(prompts.shown[0].text, QStringLiteral("Please don't add an empty string."));
         if (questions) {
-            QCOMPARE(prompts.shown[0].text,
-                     QStringLiteral("The word 'cat' has already been added into the list, do you want to add it again?"));
+            QCOMPARE(
+                prompts.shown[0].text,
+                QStringLiteral("The word 'cat' has already been added into the list, do you want to add it again?"));
             QCOMPARE(prompts.shown[0].defaultButton, DefaultButton::No);
         }
     }

@@ -56,18 +56,18 @@ private Q_SLOTS:
         QTest::newRow("duplicates kept") << QByteArray("cat\r\ncat\r\n") << QStringList{"cat", "cat"};
         QTest::newRow("lone cr dropped") << QByteArray("ab\rcd\r\n\r\r\nx\r") << QStringList{"abcd", "x"};
         QTest::newRow("ctrl-z ends") << QByteArray("a\r\nb\x1a\r\nc\r\n") << QStringList{"a", "b"};
-        QTest::newRow("ctrl-z first") << QByteArray("\x1a" "a\r\n") << QStringList{};
-        QTest::newRow("controls trimmed")
-            << QByteArray("\x01\x02word\x1f\r\n", 9) << QStringList{"word"};
+        QTest::newRow("ctrl-z first") << QByteArray("\x1a"
+                                                    "a\r\n")
+                                      << QStringList{};
+        QTest::newRow("controls trimmed") << QByteArray("\x01\x02word\x1f\r\n", 9) << QStringList{"word"};
         QTest::newRow("nul trimmed") << QByteArray("\0x\0\n", 4) << QStringList{"x"};
         QTest::newRow("inner blanks kept") << QByteArray(" a  b \n") << QStringList{"a  b"};
-        QTest::newRow("windows-1252")
-            << QByteArray("caf\xe9\r\n\x80 5\r\n\x93quoted\x94\r\n")
-            << QStringList{QStringLiteral("caf\u00e9"), QStringLiteral("\u20ac 5"), QStringLiteral("\u201cquoted\u201d")};
+        QTest::newRow("windows-1252") << QByteArray("caf\xe9\r\n\x80 5\r\n\x93quoted\x94\r\n")
+                                      << QStringList{QStringLiteral("caf\u00e9"), QStringLiteral("\u20ac 5"),
+                                                     QStringLiteral("\u201cquoted\u201d")};
         QTest::newRow("utf-8") << QByteArray("caf\xc3\xa9\r\n") << QStringList{QStringLiteral("caf\u00e9")};
         QTest::newRow("utf-8 byte order mark") << QByteArray("\xef\xbb\xbfsun\r\n") << QStringList{"sun"};
-        QTest::newRow("non-breaking space kept")
-            << QByteArray("\xc2\xa0x\n") << QStringList{QStringLiteral("\u00a0x")};
+        QTest::newRow("non-breaking space kept") << QByteArray("\xc2\xa0x\n") << QStringList{QStringLiteral("\u00a0x")};
     }
     void parses()
     {
@@ -104,10 +104,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("message");
-        QTest::newRow("missing file") << "gone.mrv" << "File not found";
-        QTest::newRow("missing folder") << "nofolder/x.mrv" << "File not found";
-        QTest::newRow("parent is a file") << "regular/x.mrv" << "Invalid filename";
-        QTest::newRow("a folder") << "adir.mrv" << "File access denied";
+        QTest::newRow("missing file") << "gone.mrv"
+                                      << "File not found";
+        QTest::newRow("missing folder") << "nofolder/x.mrv"
+                                        << "File not found";
+        QTest::newRow("parent is a file") << "regular/x.mrv"
+                                          << "Invalid filename";
+        QTest::newRow("a folder") << "adir.mrv"
+                                  << "File access denied";
     }
     void readFailures()
     {
@@ -124,10 +128,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("message");
-        QTest::newRow("missing folder") << "nofolder/x.mrv" << "Invalid filename";
-        QTest::newRow("parent is a file") << "regular/x.mrv" << "Invalid filename";
-        QTest::newRow("a folder") << "adir.mrv" << "File access denied";
-        QTest::newRow("empty path") << "" << "Invalid filename";
+        QTest::newRow("missing folder") << "nofolder/x.mrv"
+                                        << "Invalid filename";
+        QTest::newRow("parent is a file") << "regular/x.mrv"
+                                          << "Invalid filename";
+        QTest::newRow("a folder") << "adir.mrv"
+                                  << "File access denied";
+        QTest::newRow("empty path") << ""
+                                    << "Invalid filename";
     }
     void writeFailures()
     {
@@ -152,7 +160,9 @@ private Q_SLOTS:
 
         // A file-size limit makes the write fail part way, as a full disk
         // would, whoever runs the test.
-        struct rlimit saved {};
+        struct rlimit saved
+        {
+        };
         QVERIFY(::getrlimit(RLIMIT_FSIZE, &saved) == 0);
         const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
         struct rlimit small = saved;

@@ -9,8 +9,8 @@ class TestFontChoice : public QObject
 private Q_SLOTS:
     void sizesAreTheSixteenForArial()
     {
-        QCOMPARE(fontSizeEntries(), (QStringList{"8", "9", "10", "11", "12", "14", "16", "18", "20", "22", "24",
-                                                 "26", "28", "36", "48", "72"}));
+        QCOMPARE(fontSizeEntries(), (QStringList{"8", "9", "10", "11", "12", "14", "16", "18", "20", "22", "24", "26",
+                                                 "28", "36", "48", "72"}));
     }
 
     void namesSortedEachOnce_data()
@@ -20,10 +20,10 @@ private Q_SLOTS:
         QTest::newRow("empty") << QStringList{} << QStringList{};
         QTest::newRow("unsorted") << QStringList{"Verdana", "Arial", "Courier New"}
                                   << QStringList{"Arial", "Courier New", "Verdana"};
-        QTest::newRow("duplicates dropped") << QStringList{"Sans", "Arial", "Sans", "Arial"}
-                                            << QStringList{"Arial", "Sans"};
-        QTest::newRow("case ignored for order") << QStringList{"bitstream", "Arial", "Cantarell"}
-                                                << QStringList{"Arial", "bitstream", "Cantarell"};
+        QTest::newRow("duplicates dropped")
+            << QStringList{"Sans", "Arial", "Sans", "Arial"} << QStringList{"Arial", "Sans"};
+        QTest::newRow("case ignored for order")
+            << QStringList{"bitstream", "Arial", "Cantarell"} << QStringList{"Arial", "bitstream", "Cantarell"};
         QTest::newRow("case variants both kept") << QStringList{"arial", "Arial"} << QStringList{"Arial", "arial"};
         QTest::newRow("prefix first") << QStringList{"DejaVu Sans Mono", "DejaVu Sans"}
                                       << QStringList{"DejaVu Sans", "DejaVu Sans Mono"};
@@ -63,17 +63,33 @@ private Q_SLOTS:
         QTest::addColumn<QString>("selected");
         const QStringList withArial{"Arial", "Courier New", "Liberation Sans", "Verdana"};
         const QStringList withoutArial{"DejaVu Sans", "Liberation Sans", "Nimbus Sans"};
-        QTest::newRow("stored installed") << withArial << "Verdana" << "Liberation Sans" << "Verdana";
-        QTest::newRow("stored missing") << withArial << "Gone Font" << "Liberation Sans" << "Arial";
-        QTest::newRow("case differs") << withArial << "verdana" << "Liberation Sans" << "Arial";
-        QTest::newRow("stored empty") << withArial << "" << "Liberation Sans" << "Arial";
-        QTest::newRow("no Arial: substitute") << withoutArial << "Gone Font" << "Liberation Sans"
+        QTest::newRow("stored installed") << withArial << "Verdana"
+                                          << "Liberation Sans"
+                                          << "Verdana";
+        QTest::newRow("stored missing") << withArial << "Gone Font"
+                                        << "Liberation Sans"
+                                        << "Arial";
+        QTest::newRow("case differs") << withArial << "verdana"
+                                      << "Liberation Sans"
+                                      << "Arial";
+        QTest::newRow("stored empty") << withArial << ""
+                                      << "Liberation Sans"
+                                      << "Arial";
+        QTest::newRow("no Arial: substitute") << withoutArial << "Gone Font"
+                                              << "Liberation Sans"
                                               << "Liberation Sans";
-        QTest::newRow("no Arial: stored Arial") << withoutArial << "Arial" << "Liberation Sans" << "Liberation Sans";
-        QTest::newRow("no Arial: stored wins") << withoutArial << "Nimbus Sans" << "Liberation Sans"
+        QTest::newRow("no Arial: stored Arial") << withoutArial << "Arial"
+                                                << "Liberation Sans"
+                                                << "Liberation Sans";
+        QTest::newRow("no Arial: stored wins") << withoutArial << "Nimbus Sans"
+                                               << "Liberation Sans"
                                                << "Nimbus Sans";
-        QTest::newRow("substitute not listed") << withoutArial << "Gone Font" << "Helvetica" << "";
-        QTest::newRow("no fonts") << QStringList{} << "Arial" << "Liberation Sans" << "";
+        QTest::newRow("substitute not listed") << withoutArial << "Gone Font"
+                                               << "Helvetica"
+                                               << "";
+        QTest::newRow("no fonts") << QStringList{} << "Arial"
+                                  << "Liberation Sans"
+                                  << "";
     }
     void nameOnOpening()
     {

@@ -21,10 +21,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("path");
-        QTest::newRow("without separator") << "/opt/morvane/bin" << "/opt/morvane/bin/help.html";
-        QTest::newRow("with separator") << "/opt/morvane/bin/" << "/opt/morvane/bin/help.html";
-        QTest::newRow("root") << "/" << "/help.html";
-        QTest::newRow("blank in folder") << "/home/a b/Morvane" << "/home/a b/Morvane/help.html";
+        QTest::newRow("without separator") << "/opt/morvane/bin"
+                                           << "/opt/morvane/bin/help.html";
+        QTest::newRow("with separator") << "/opt/morvane/bin/"
+                                        << "/opt/morvane/bin/help.html";
+        QTest::newRow("root") << "/"
+                              << "/help.html";
+        QTest::newRow("blank in folder") << "/home/a b/Morvane"
+                                         << "/home/a b/Morvane/help.html";
     }
     void oneSeparatorBeforeTheName()
     {

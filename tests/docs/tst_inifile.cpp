@@ -101,8 +101,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("value");
         QTest::newRow("case of section and key") << QByteArray("[OPTIONS]\nfountname=Times\n") << "Times";
         QTest::newRow("first duplicate wins") << QByteArray("[Options]\nFountName=A\nFountName=B\n") << "A";
-        QTest::newRow("first section wins")
-            << QByteArray("[Options]\nOther=1\n[Options]\nFountName=Late\n") << "Arial";
+        QTest::newRow("first section wins") << QByteArray("[Options]\nOther=1\n[Options]\nFountName=Late\n") << "Arial";
         QTest::newRow("trimmed") << QByteArray("[Options]\n  FountName \t=  Courier New  \r\n") << "Courier New";
         QTest::newRow("key of another section")
             << QByteArray("[Other]\nFountName=X\n[Options]\nFontSize=2\n") << "Arial";
@@ -144,34 +143,34 @@ private Q_SLOTS:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QByteArray>("after");
-        QTest::newRow("new file") << QByteArray() << "CardSize" << "2" << QByteArray("[Options]\r\nCardSize=2\r\n");
+        QTest::newRow("new file") << QByteArray() << "CardSize"
+                                  << "2" << QByteArray("[Options]\r\nCardSize=2\r\n");
         QTest::newRow("change keeps spacing and key spelling")
-            << QByteArray("; mine\r\n[options]\r\n  cardsize = 1\r\nOther=x\r\n\r\n[Next]\r\nA=1\r\n")
-            << "CardSize" << "0"
-            << QByteArray("; mine\r\n[options]\r\n  cardsize = 0\r\nOther=x\r\n\r\n[Next]\r\nA=1\r\n");
-        QTest::newRow("change first of duplicates")
-            << QByteArray("[Options]\nCardSize=1\nCardSize=2\n") << "CardSize" << "0"
-            << QByteArray("[Options]\nCardSize=0\nCardSize=2\n");
+            << QByteArray("; mine\r\n[options]\r\n  cardsize = 1\r\nOther=x\r\n\r\n[Next]\r\nA=1\r\n") << "CardSize"
+            << "0" << QByteArray("; mine\r\n[options]\r\n  cardsize = 0\r\nOther=x\r\n\r\n[Next]\r\nA=1\r\n");
+        QTest::newRow("change first of duplicates") << QByteArray("[Options]\nCardSize=1\nCardSize=2\n") << "CardSize"
+                                                    << "0" << QByteArray("[Options]\nCardSize=0\nCardSize=2\n");
         QTest::newRow("add to section before blank line")
-            << QByteArray("[Options]\r\nA=1\r\n; note\r\n\r\n[Next]\r\nB=2\r\n") << "CardSize" << "1"
-            << QByteArray("[Options]\r\nA=1\r\n; note\r\nCardSize=1\r\n\r\n[Next]\r\nB=2\r\n");
-        QTest::newRow("add to last section without final break")
-            << QByteArray("[Options]\nA=1") << "CardSize" << "1" << QByteArray("[Options]\nA=1\nCardSize=1\n");
+            << QByteArray("[Options]\r\nA=1\r\n; note\r\n\r\n[Next]\r\nB=2\r\n") << "CardSize"
+            << "1" << QByteArray("[Options]\r\nA=1\r\n; note\r\nCardSize=1\r\n\r\n[Next]\r\nB=2\r\n");
+        QTest::newRow("add to last section without final break") << QByteArray("[Options]\nA=1") << "CardSize"
+                                                                 << "1" << QByteArray("[Options]\nA=1\nCardSize=1\n");
         QTest::newRow("new section after others")
-            << QByteArray("[Other]\r\nX=1\r\n") << "CardSize" << "1"
-            << QByteArray("[Other]\r\nX=1\r\n\r\n[Options]\r\nCardSize=1\r\n");
+            << QByteArray("[Other]\r\nX=1\r\n") << "CardSize"
+            << "1" << QByteArray("[Other]\r\nX=1\r\n\r\n[Options]\r\nCardSize=1\r\n");
         QTest::newRow("new section after trailing blank line")
-            << QByteArray("[Other]\nX=1\n\n") << "CardSize" << "1"
-            << QByteArray("[Other]\nX=1\n\n[Options]\nCardSize=1\n");
-        QTest::newRow("new section, no final break")
-            << QByteArray("# x") << "CardSize" << "1" << QByteArray("# x\r\n\r\n[Options]\r\nCardSize=1\r\n");
+            << QByteArray("[Other]\nX=1\n\n") << "CardSize"
+            << "1" << QByteArray("[Other]\nX=1\n\n[Options]\nCardSize=1\n");
+        QTest::newRow("new section, no final break") << QByteArray("# x") << "CardSize"
+                                                     << "1" << QByteArray("# x\r\n\r\n[Options]\r\nCardSize=1\r\n");
         QTest::newRow("windows-1252 elsewhere kept")
-            << QByteArray("[Other]\r\nN=Caf\xe9\r\n[Options]\r\nCardSize=1\r\n") << "CardSize" << "2"
-            << QByteArray("[Other]\r\nN=Caf\xe9\r\n[Options]\r\nCardSize=2\r\n");
+            << QByteArray("[Other]\r\nN=Caf\xe9\r\n[Options]\r\nCardSize=1\r\n") << "CardSize"
+            << "2" << QByteArray("[Other]\r\nN=Caf\xe9\r\n[Options]\r\nCardSize=2\r\n");
         QTest::newRow("line break in value becomes blank")
-            << QByteArray() << "TxtHeading" << "A\nB=1" << QByteArray("[Options]\r\nTxtHeading=A B=1\r\n");
-        QTest::newRow("empty value") << QByteArray("[Options]\r\nTxtHeading=BINGO\r\n") << "TxtHeading" << ""
-                                     << QByteArray("[Options]\r\nTxtHeading=\r\n");
+            << QByteArray() << "TxtHeading"
+            << "A\nB=1" << QByteArray("[Options]\r\nTxtHeading=A B=1\r\n");
+        QTest::newRow("empty value") << QByteArray("[Options]\r\nTxtHeading=BINGO\r\n") << "TxtHeading"
+                                     << "" << QByteArray("[Options]\r\nTxtHeading=\r\n");
     }
     void writeChangesOneLine()
     {
@@ -274,14 +273,27 @@ private Q_SLOTS:
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("joined");
-        QTest::newRow("no separator") << "/home/u/.local/share/Morvane" << "Options.ini"
+        QTest::newRow("no separator") << "/home/u/.local/share/Morvane"
+                                      << "Options.ini"
                                       << "/home/u/.local/share/Morvane/Options.ini";
-        QTest::newRow("trailing separator") << "/data/" << "Morvane" << "/data/Morvane";
-        QTest::newRow("both sides") << "/data//" << "/Morvane" << "/data/Morvane";
-        QTest::newRow("backslash") << "C:\\Users\\u\\AppData\\" << "Morvane" << "C:\\Users\\u\\AppData/Morvane";
-        QTest::newRow("root") << "/" << "x" << "/x";
-        QTest::newRow("empty folder") << "" << "Options.ini" << "Options.ini";
-        QTest::newRow("trailing part kept") << "/a" << "SampleLists/" << "/a/SampleLists/";
+        QTest::newRow("trailing separator") << "/data/"
+                                            << "Morvane"
+                                            << "/data/Morvane";
+        QTest::newRow("both sides") << "/data//"
+                                    << "/Morvane"
+                                    << "/data/Morvane";
+        QTest::newRow("backslash") << "C:\\Users\\u\\AppData\\"
+                                   << "Morvane"
+                                   << "C:\\Users\\u\\AppData/Morvane";
+        QTest::newRow("root") << "/"
+                              << "x"
+                              << "/x";
+        QTest::newRow("empty folder") << ""
+                                      << "Options.ini"
+                                      << "Options.ini";
+        QTest::newRow("trailing part kept") << "/a"
+                                            << "SampleLists/"
+                                            << "/a/SampleLists/";
     }
     void joinPath()
     {

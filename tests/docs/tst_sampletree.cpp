@@ -111,9 +111,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("plain") << "Farm Animals.mrv" << "Farm Animals";
-        QTest::newRow("upper case") << "X.MRV" << "X";
-        QTest::newRow("dots inside") << "v1.2 list.mrv" << "v1.2 list";
+        QTest::newRow("plain") << "Farm Animals.mrv"
+                               << "Farm Animals";
+        QTest::newRow("upper case") << "X.MRV"
+                                    << "X";
+        QTest::newRow("dots inside") << "v1.2 list.mrv"
+                                     << "v1.2 list";
     }
     void captionsOfFiles()
     {

@@ -11,8 +11,8 @@
 
 namespace {
 
-const QStringList Keys{"FountName", "FontSize", "ChkFreeSpace", "TxtFreeSpace",
-                       "ChkHeading", "TxtHeading", "CardSize", "ChkWordWrap"};
+const QStringList Keys{"FountName",  "FontSize",   "ChkFreeSpace", "TxtFreeSpace",
+                       "ChkHeading", "TxtHeading", "CardSize",     "ChkWordWrap"};
 
 } // namespace
 

@@ -67,7 +67,8 @@ private Q_SLOTS:
         FakeCanvas canvas;
         canvas.setFontSize(20);
         canvas.lineHeightFactor = 5;
-        const CallListLayout layout = layoutCallList(canvas, numberEntries(1, 75), pageGeometry({150, 150, 4800, 6300}, 1));
+        const CallListLayout layout =
+            layoutCallList(canvas, numberEntries(1, 75), pageGeometry({150, 150, 4800, 6300}, 1));
         QCOMPARE(layout.usableHeight, 5400);
         QCOMPARE(layout.totalHeight, qint64(7500));
         QCOMPARE(layout.columns, qint64(2));

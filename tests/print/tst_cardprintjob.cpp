@@ -96,12 +96,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("perPage");
         QTest::addColumn<int>("pages");
         QTest::addColumn<int>("printed");
-        QTest::newRow("1 at 1") << "1" << "1" << 1 << 1;
-        QTest::newRow("5 at 4") << "5" << "4" << 2 << 8;
-        QTest::newRow("5 at 2") << "5" << "2" << 3 << 6;
-        QTest::newRow("3 at 2") << "3" << "2" << 2 << 4;
-        QTest::newRow("4 at 4") << "4" << "4" << 1 << 4;
-        QTest::newRow("spin box text with blanks") << "  7" << "1" << 7 << 7;
+        QTest::newRow("1 at 1") << "1"
+                                << "1" << 1 << 1;
+        QTest::newRow("5 at 4") << "5"
+                                << "4" << 2 << 8;
+        QTest::newRow("5 at 2") << "5"
+                                << "2" << 3 << 6;
+        QTest::newRow("3 at 2") << "3"
+                                << "2" << 2 << 4;
+        QTest::newRow("4 at 4") << "4"
+                                << "4" << 1 << 4;
+        QTest::newRow("spin box text with blanks") << "  7"
+                                                   << "1" << 7 << 7;
     }
     void everyPageIsPrintedFull()
     {
@@ -130,8 +136,9 @@ private Q_SLOTS:
     {
         Job job;
         job.run(numbersRequest(QStringLiteral("3"), QStringLiteral("2")));
-        const QStringList expected{QStringLiteral("select -1"), QStringLiteral("area"), QStringLiteral("title Morvane"),
-                                   QStringLiteral("begin"),     QStringLiteral("newPage"), QStringLiteral("end")};
+        const QStringList expected{QStringLiteral("select -1"),     QStringLiteral("area"),
+                                   QStringLiteral("title Morvane"), QStringLiteral("begin"),
+                                   QStringLiteral("newPage"),       QStringLiteral("end")};
         QCOMPARE(job.service.calls, expected);
         QCOMPARE(job.service.title(), QStringLiteral("Morvane"));
     }
@@ -539,7 +546,8 @@ private Q_SLOTS:
         PrintRequest r = numbersRequest(QStringLiteral("8"), QStringLiteral("4"));
         r.words.clear();
         for (int i = 0; i < 30; ++i)
-            r.words.append(QStringLiteral("entry %1 with several words %2").arg(i).arg(QString(i % 7, QLatin1Char('w'))));
+            r.words.append(
+                QStringLiteral("entry %1 with several words %2").arg(i).arg(QString(i % 7, QLatin1Char('w'))));
         SequenceRandom replay(job.random);
         job.run(r);
         QCOMPARE(job.service.documents.size(), 1);

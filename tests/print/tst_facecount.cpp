@@ -203,10 +203,7 @@ private Q_SLOTS:
         QCOMPARE(countFaces(many, 2, false).count, Saturated);
     }
 
-    void emptyListHasOneFace()
-    {
-        QCOMPARE(countFaces({}, 1, true).count, std::uint64_t(1));
-    }
+    void emptyListHasOneFace() { QCOMPARE(countFaces({}, 1, true).count, std::uint64_t(1)); }
 };
 
 QTEST_APPLESS_MAIN(TestFaceCount)

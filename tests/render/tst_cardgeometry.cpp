@@ -144,8 +144,7 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("expected");
         const QString b = QStringLiteral(" ");
         QTest::newRow("no free space") << false << QStringList{"e0", "e1", "e2", b, b, b, b, b, b};
-        QTest::newRow("free space drawn all the same")
-            << true << QStringList{"e0", "e1", "e2", b, "FS", b, b, b, b};
+        QTest::newRow("free space drawn all the same") << true << QStringList{"e0", "e1", "e2", b, "FS", b, b, b, b};
     }
     void blanksAfterTheLastEntry()
     {

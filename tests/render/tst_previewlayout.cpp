@@ -213,13 +213,13 @@ private Q_SLOTS:
         QTest::addColumn<bool>("freeSpace");
         QTest::addColumn<int>("entryCount");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("5x5 free space")
-            << 1 << true << 24 << (entries(12) << QStringLiteral("Free Space") << entries(24).mid(12));
+        QTest::newRow("5x5 free space") << 1 << true << 24
+                                        << (entries(12) << QStringLiteral("Free Space") << entries(24).mid(12));
         QTest::newRow("5x5 no free space") << 1 << false << 25 << entries(25);
         QTest::newRow("3x3 fewer entries")
             << 0 << true << 3 << (entries(3) << QStringLiteral(" ") << QStringLiteral("Free Space") << blanks(4));
-        QTest::newRow("7x7 empty cells")
-            << 2 << true << 0 << (blanks(24) << QStringLiteral("Free Space") << blanks(24));
+        QTest::newRow("7x7 empty cells") << 2 << true << 0
+                                         << (blanks(24) << QStringLiteral("Free Space") << blanks(24));
         QTest::newRow("more entries than cells") << 0 << false << 30 << entries(9);
     }
     void readingOrder()

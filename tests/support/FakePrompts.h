@@ -21,7 +21,7 @@ public:
     };
 
     QList<Shown> shown;
-    QQueue<bool> answers;                  // for questions; No when empty
+    QQueue<bool> answers;                 // for questions; No when empty
     QQueue<std::optional<QString>> files; // for file dialogs; cancel when empty
 
     void information(const QString &text) override { shown.append({Kind::Information, text, {}, {}}); }

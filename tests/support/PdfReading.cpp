@@ -55,8 +55,8 @@ QList<PdfPage> pdfPages(const QString &path)
         while (words.hasNext()) {
             const auto w = words.next();
             const double x0 = w.captured(1).toDouble(), y0 = w.captured(2).toDouble();
-            p.words.append({unescape(w.captured(5)), QRectF(QPointF(x0, y0), QPointF(w.captured(3).toDouble(),
-                                                                                      w.captured(4).toDouble()))});
+            p.words.append({unescape(w.captured(5)),
+                            QRectF(QPointF(x0, y0), QPointF(w.captured(3).toDouble(), w.captured(4).toDouble()))});
         }
         pages.append(p);
         at = end;
@@ -67,8 +67,7 @@ QList<PdfPage> pdfPages(const QString &path)
 QString pdfTitle(const QString &path)
 {
     const QString info = run(QStringLiteral("pdfinfo"), {path});
-    static const QRegularExpression titleRe(QStringLiteral(R"(^Title:\s*(.*)$)"),
-                                            QRegularExpression::MultilineOption);
+    static const QRegularExpression titleRe(QStringLiteral(R"(^Title:\s*(.*)$)"), QRegularExpression::MultilineOption);
     const auto m = titleRe.match(info);
     return m.hasMatch() ? m.captured(1).trimmed() : QString();
 }

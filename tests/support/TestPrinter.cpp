@@ -54,8 +54,8 @@ bool waitForJob(const QString &queue, int jobId)
     QDeadlineTimer deadline(60000);
     while (!deadline.hasExpired()) {
         QProcess p;
-        p.start(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("completed"), QStringLiteral("-o"),
-                                          queue});
+        p.start(QStringLiteral("lpstat"),
+                {QStringLiteral("-W"), QStringLiteral("completed"), QStringLiteral("-o"), queue});
         if (p.waitForFinished(10000) && QString::fromUtf8(p.readAllStandardOutput()).contains(id))
             return true;
         QThread::msleep(100);
