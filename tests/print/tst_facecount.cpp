@@ -67,14 +67,6 @@ std::uint64_t bruteForce(const QStringList &words, int sizeIndex, bool freeSpace
     return std::uint64_t(faces.size());
 }
 
-QStringList letters(const char *chars)
-{
-    QStringList l;
-    for (const char *c = chars; *c; ++c)
-        l.append(QString(QLatin1Char(*c)));
-    return l;
-}
-
 } // namespace
 
 class TestFaceCount : public QObject

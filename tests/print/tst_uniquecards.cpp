@@ -1,5 +1,6 @@
 #include "FakePrintService.h"
 #include "FakePrompts.h"
+#include "Fixtures.h"
 #include "PrintFixtures.h"
 #include "SequenceRandom.h"
 
@@ -12,14 +13,6 @@
 #include <QTest>
 
 namespace {
-
-QStringList letters(const char *chars)
-{
-    QStringList l;
-    for (const char *c = chars; *c; ++c)
-        l.append(QString(QLatin1Char(*c)));
-    return l;
-}
 
 // Collects the face of every printed card, page by page, keeping no pages.
 // A card's texts come in one run, heading letters first, so the page's texts
