@@ -70,18 +70,18 @@ BoardLayout CallBoard::layout(double aspect) const
     // The classic board needs each number exactly once ("7" and "07" are two
     // entries of one number); otherwise the list is shown as any other.
     if (numbered() && size() == NumberColumns * NumbersPerColumn) {
-        std::vector<int> slots(static_cast<std::size_t>(size()), -1);
+        std::vector<int> places(static_cast<std::size_t>(size()), -1);
         bool distinct = true;
         for (int item = 0; item < size() && distinct; ++item) {
-            int &slot = slots[static_cast<std::size_t>(number(item) - 1)];
-            distinct = slot < 0;
-            slot = item;
+            int &place = places[static_cast<std::size_t>(number(item) - 1)];
+            distinct = place < 0;
+            place = item;
         }
         if (distinct) {
             board.rows = NumberColumns;
             board.columns = NumbersPerColumn;
             board.rowLabels = m_letters;
-            board.items = std::move(slots);
+            board.items = std::move(places);
             return board;
         }
     }

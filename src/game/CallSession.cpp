@@ -16,6 +16,7 @@ CallSession::CallSession(CallBoard board, WinIndex index)
       m_index(std::move(index)),
       m_callNumber(static_cast<std::size_t>(m_board.size()), 0)
 {
+    Q_ASSERT(m_index.itemCount() == m_board.size());
 }
 
 QStringList CallSession::calledTexts() const

@@ -29,6 +29,8 @@ public:
     WinIndex() = default;
 
     int cardCount() const { return static_cast<int>(m_masks.size()); }
+    // The board items the index was built over.
+    int itemCount() const { return m_offsets.empty() ? 0 : static_cast<int>(m_offsets.size()) - 1; }
     int side() const { return m_shapes.side(); }
     bool freeSpace() const { return m_startMask != 0; }
     const WinShapes &shapes() const { return m_shapes; }

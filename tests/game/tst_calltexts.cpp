@@ -84,6 +84,13 @@ private Q_SLOTS:
         QCOMPARE(board.label(layout.itemAt(0, 6)), QStringLiteral("7"));
         QCOMPARE(board.label(layout.itemAt(4, 14)), QStringLiteral("75"));
         QCOMPARE(board.label(layout.itemAt(2, 0)), QStringLiteral("31"));
+
+        // "07" in place of 8 leaves no place for 8: the entries go in list order.
+        QStringList twice = numberEntries(1, 75);
+        twice[7] = QStringLiteral("07");
+        const BoardLayout list = CallBoard(twice, true, QStringLiteral("BINGO")).layout();
+        QVERIFY(list.rowLabels.isEmpty());
+        QCOMPARE(list.itemAt(0, 7), 7);
     }
 
     void listBoard_data()
