@@ -1,0 +1,83 @@
+#include "game/CallTexts.h"
+
+#include <QStringList>
+
+QString callCountText(int calls, int entries)
+{
+    return QStringLiteral("Call %1 of %2").arg(calls).arg(entries);
+}
+
+QString bingoText(const std::vector<Winner> &winners, int limit)
+{
+    if (winners.empty())
+        return {};
+    const std::size_t shown =
+        limit < 0 ? winners.size() : std::min(winners.size(), static_cast<std::size_t>(std::max(limit, 1)));
+    QStringList cards;
+    for (std::size_t i = 0; i < shown; ++i)
+        cards.append(QStringLiteral("card %1 (call %2)").arg(winners[i].card).arg(winners[i].call));
+    QString text = QStringLiteral("Bingo: ") + cards.join(QStringLiteral(", "));
+    const std::size_t more = winners.size() - shown;
+    if (more == 1)
+        text += QStringLiteral(" and 1 more card");
+    else if (more > 1)
+        text += QStringLiteral(" and %1 more cards").arg(more);
+    return text;
+}
+
+namespace {
+
+// "row 2", "row 2 and column 3", "row 1, column 1 and both diagonals".
+QString joinedLineNames(const std::vector<WinLine> &lines)
+{
+    QStringList names;
+    bool diagonal = false;
+    bool anti = false;
+    for (const WinLine &line : lines) {
+        diagonal = diagonal || line.kind == WinLine::Diagonal;
+        anti = anti || line.kind == WinLine::AntiDiagonal;
+        if (line.kind != WinLine::Diagonal && line.kind != WinLine::AntiDiagonal)
+            names.append(lineName(line));
+    }
+    if (diagonal && anti)
+        names.append(QStringLiteral("both diagonals"));
+    else if (diagonal || anti)
+        names.append(QStringLiteral("diagonal"));
+    if (names.size() == 1)
+        return names.front();
+    const QString last = names.takeLast();
+    return names.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+}
+
+QString shortOf(WinPattern pattern)
+{
+    switch (pattern) {
+    case WinPattern::AnyLine:
+        return QStringLiteral("the nearest line");
+    case WinPattern::FourCorners:
+        return QStringLiteral("four corners");
+    case WinPattern::FullCard:
+        return QStringLiteral("a full card");
+    }
+    return {};
+}
+
+} // namespace
+
+QString verdictText(const CardCheck &check, WinPattern pattern, int cardCount)
+{
+    if (!check.inGame) {
+        if (cardCount <= 0)
+            return QStringLiteral("This game has no cards to check.");
+        return QStringLiteral("There is no card %1 in this game: its cards are numbered 1 to %2.")
+            .arg(check.card)
+            .arg(cardCount);
+    }
+    if (check.won())
+        return QStringLiteral("Card %1: bingo on %2").arg(check.card).arg(joinedLineNames(check.winningLines));
+    return QStringLiteral("Card %1: no bingo yet, %2 %3 short of %4")
+        .arg(check.card)
+        .arg(check.cellsShort)
+        .arg(check.cellsShort == 1 ? QStringLiteral("cell") : QStringLiteral("cells"))
+        .arg(shortOf(pattern));
+}

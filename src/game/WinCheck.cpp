@@ -1,0 +1,25 @@
+#include "game/WinCheck.h"
+
+#include "game/WinIndex.h"
+
+#include <bit>
+
+CardCheck checkCard(const WinIndex &index, WinPattern pattern, int card)
+{
+    CardCheck check;
+    check.card = card;
+    check.side = index.side();
+    check.inGame = card >= 1 && card <= index.cardCount();
+    if (!check.inGame)
+        return check;
+    check.calledCells = index.calledCells(card);
+    check.firstWinningCall = index.firstWinningCall(pattern, card);
+    check.cellsShort = index.shapes().cellCount();
+    for (const WinLine &line : index.shapes().lines(pattern)) {
+        const int missing = std::popcount(line.cells & ~check.calledCells);
+        if (missing == 0)
+            check.winningLines.push_back(line);
+        check.cellsShort = std::min(check.cellsShort, missing);
+    }
+    return check;
+}

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "game/WinPattern.h"
+
+#include <QStringList>
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+class CallBoard;
+
+// A card that has won, numbered from 1, with the call at which it first won.
+struct Winner
+{
+    int card = 0;
+    int call = 0;
+
+    friend bool operator==(const Winner &, const Winner &) = default;
+};
+
+// Every card's cells by board item, built once per game, and each card's
+// called cells. A call touches only the cards that hold its entry, and keeps
+// for every pattern the call at which each card first won, so the winners are
+// known after every call and a change of pattern needs no replay.
+class WinIndex
+{
+public:
+    WinIndex() = default;
+
+    int cardCount() const { return static_cast<int>(m_masks.size()); }
+    // The board items the index was built over.
+    int itemCount() const { return m_offsets.empty() ? 0 : static_cast<int>(m_offsets.size()) - 1; }
+    int side() const { return m_shapes.side(); }
+    bool freeSpace() const { return m_startMask != 0; }
+    const WinShapes &shapes() const { return m_shapes; }
+
+    // Marks the item's cells called by call number callNumber (from 1).
+    void call(int item, int callNumber);
+    // Takes back the latest call, callNumber being its number: the exact
+    // inverse of call(), so a card that first won then has not won.
+    void uncall(int item, int callNumber);
+    // Back to no calls.
+    void clear();
+
+    // Bit k is body cell k, row by row; the free centre is always set.
+    std::uint64_t calledCells(int card) const { return m_masks[static_cast<std::size_t>(card - 1)]; }
+    // 0 while the card has not won.
+    int firstWinningCall(WinPattern pattern, int card) const
+    {
+        return static_cast<int>(m_firstWin[patternIndex(pattern)][static_cast<std::size_t>(card - 1)]);
+    }
+    // In card order.
+    std::vector<Winner> winners(WinPattern pattern) const;
+
+    std::size_t memoryBytes() const;
+
+private:
+    friend class WinIndexBuilder;
+
+    WinShapes m_shapes;
+    std::uint64_t m_startMask = 0;
+    std::vector<std::uint32_t> m_offsets;  // per item, into m_postings; one more than the items
+    std::vector<std::uint32_t> m_postings; // card index << 6 | cell
+    std::vector<std::uint64_t> m_masks;
+    std::array<std::vector<std::uint32_t>, 3> m_firstWin;
+};
+
+// Builds the index from the cards of a game, given in order from card 1,
+// each as its CardCells: read row by row, the free centre taking no string.
+// A cell past the end of the strings shows a blank and holds no entry, and a
+// string that is no entry of the board is never called.
+class WinIndexBuilder
+{
+public:
+    WinIndexBuilder(const CallBoard &board, int side, bool freeSpace);
+
+    void reserve(int cards);
+    void addCard(const QStringList &cardCells);
+    WinIndex finish();
+
+private:
+    const CallBoard &m_board;
+    int m_side;
+    bool m_freeSpace;
+    int m_cards = 0;
+    std::vector<std::int32_t> m_cellItems; // cards * cells, row by row; -1 for none
+};
