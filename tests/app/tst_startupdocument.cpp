@@ -93,9 +93,8 @@ private Q_SLOTS:
 
     void secondArgumentIsIgnoredWithANote()
     {
-        QTest::ignoreMessage(QtWarningMsg,
-                             qPrintable(QStringLiteral("Morvane opens one card list at a time; ignored: ")
-                                        + path("other.mrv")));
+        QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("Morvane opens one card list at a time; ignored: ")
+                                                      + path("other.mrv")));
         window->openStartupDocuments({path("fruit.mrv"), path("other.mrv")});
         QVERIFY(fakes->prompts.shown.isEmpty());
         QCOMPARE(window->words().count(), 3);
