@@ -60,6 +60,8 @@ public:
     void MnuFileNewClick();
     void MnuFileOpenClick();
     void MnuFileSaveClick();
+    // Opens the first document named on the command line as Open does after its dialog.
+    void openStartupDocuments(const QStringList &paths);
 
     // Printing.
     void MnuFilePrintClick();

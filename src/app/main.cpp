@@ -41,5 +41,6 @@ int main(int argc, char *argv[])
         FrmMain.move(area.center() - QPoint(FrmMain.width() / 2, FrmMain.height() / 2));
     }
     FrmMain.show();
+    FrmMain.openStartupDocuments(QApplication::arguments().mid(1));
     return app.exec();
 }
