@@ -13,9 +13,9 @@
 //   Code=K7Q2MX                ChkFreeSpace, TxtFreeSpace, ChkHeading,
 //   ...                        TxtHeading, ChkWordWrap, FontName, FontSize,
 //   Check=0123456789abcdef     CardsPerPage, Cards, Entries (their count), and
-//   [Entries]                  Check, a hash of all of them but Format,
-//   1                          Created and Check, and of the entries.
-//   ...
+//   [Entries]                  Check: the first 16 hex digits of SHA-256 over
+//   1                          the lines from Code to Entries, "[Entries]"
+//   ...                        and the entry lines, each ending in LF.
 //   [Calls]                    one called entry per line, in call order;
 //   7                          outside Check, so calls may be added freely.
 //
