@@ -137,6 +137,23 @@ private Q_SLOTS:
         }
         QCOMPARE(number, 2 * perPage);
         QCOMPARE(ended, std::uint64_t(2 * perPage));
+        QCOMPARE(random.picks, 0); // the game's own generator arranged the cards
+    }
+
+    void withoutNumberingThePlainJobRuns()
+    {
+        FakePrintService service;
+        FakePrompts prompts;
+        SequenceRandom random;
+        QStringList cells;
+        QCOMPARE(printCards(numbersRequest(QStringLiteral("8"), QStringLiteral("4")), cells,
+                            {service, prompts, random, nullptr}),
+                 PrintOutcome::Printed);
+        QVERIFY(random.picks > 0);
+        QVERIFY(!service.canvasOf.sizesSet.contains(NumberLinePoints));
+        for (const FakePrintService::Page &page : service.lastDocument())
+            for (const FakeCanvas::Text &t : page.texts)
+                QCOMPARE(t.style, FontStyle::Bold);
     }
 };
 
