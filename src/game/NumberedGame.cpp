@@ -6,6 +6,8 @@
 #include "game/GameFolder.h"
 #include "print/PageLayout.h"
 
+#include <algorithm>
+
 NumberedGame::NumberedGame(const PrintRequest &request, QString gamesFolder, std::uint64_t seed)
     : m_folder(std::move(gamesFolder))
 {
@@ -13,7 +15,9 @@ NumberedGame::NumberedGame(const PrintRequest &request, QString gamesFolder, std
     m_record.seed = seed;
     m_record.entries = request.words;
     m_record.settings = request.settings;
-    m_record.settings.fontSize = clampedFontSize(request.settings.fontSize);
+    // As the job prints it: too large a size counts as the largest, and the
+    // canvas draws a size below one point at one point.
+    m_record.settings.fontSize = std::max(1, clampedFontSize(request.settings.fontSize));
     // The job refuses a text that is no number before it begins.
     m_record.cardsPerPage = layoutCardsPerPage(strToIntDef(request.cardsPerPageText, 1));
     m_numbering.seed = seed;

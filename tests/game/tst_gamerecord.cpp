@@ -346,12 +346,16 @@ private Q_SLOTS:
         QTest::addColumn<int>("cancelAfterPage");
         QTest::addColumn<bool>("printerRefuses");
         QTest::addColumn<bool>("recorded");
-        QTest::newRow("finished") << "7" << 75 << -1 << false << true;
-        QTest::newRow("cancelled") << "7" << 75 << 1 << false << false;
-        QTest::newRow("cancelled after the last page") << "7" << 75 << 4 << false << false;
-        QTest::newRow("refused by the printer") << "7" << 75 << -1 << true << false;
-        QTest::newRow("too few entries") << "7" << 23 << -1 << false << false;
-        QTest::newRow("a count of 0") << "0" << 75 << -1 << false << false;
+        QTest::addColumn<int>("fontSize");
+        QTest::addColumn<int>("recordedFontSize");
+        QTest::newRow("finished") << "7" << 75 << -1 << false << true << 20 << 20;
+        QTest::newRow("finished, a huge font") << "7" << 75 << -1 << false << true << 5000 << MaxCardFontSize;
+        QTest::newRow("finished, a font of 0 points") << "7" << 75 << -1 << false << true << 0 << 1;
+        QTest::newRow("cancelled") << "7" << 75 << 1 << false << false << 20 << 0;
+        QTest::newRow("cancelled after the last page") << "7" << 75 << 4 << false << false << 20 << 0;
+        QTest::newRow("refused by the printer") << "7" << 75 << -1 << true << false << 20 << 0;
+        QTest::newRow("too few entries") << "7" << 23 << -1 << false << false << 20 << 0;
+        QTest::newRow("a count of 0") << "0" << 75 << -1 << false << false << 20 << 0;
     }
     void recordedOnlyWhenTheDocumentEnded()
     {
@@ -360,9 +364,11 @@ private Q_SLOTS:
         QFETCH(int, cancelAfterPage);
         QFETCH(bool, printerRefuses);
         QFETCH(bool, recorded);
+        QFETCH(int, fontSize);
+        QFETCH(int, recordedFontSize);
         PrintRequest request = numbersRequest(count, QStringLiteral("2"));
         request.words = numberEntries(1, entries);
-        request.settings.fontSize = 5000;
+        request.settings.fontSize = fontSize;
         const QString folder = dir->filePath(QStringLiteral("Games"));
         NumberedGame game(request, folder, 4242);
         FakePrintService service;
@@ -390,7 +396,7 @@ private Q_SLOTS:
         QCOMPARE(read.cards, std::uint64_t(8)); // 7 cards two to a page print 8
         QCOMPARE(read.cardsPerPage, 2);
         QCOMPARE(read.entries, request.words);
-        QCOMPARE(read.settings.fontSize, MaxCardFontSize); // as the job printed it
+        QCOMPARE(read.settings.fontSize, recordedFontSize); // as the job printed it
         QVERIFY(read.created >= before && read.created <= QDateTime::currentDateTime());
         QVERIFY(read.calls.isEmpty());
     }
