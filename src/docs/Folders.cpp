@@ -47,3 +47,9 @@ QString SampleListsPath()
     const QString folder = productFolder();
     return folder.isEmpty() ? QString() : joinPath(folder, QStringLiteral("SampleLists/"));
 }
+
+QString GamesPath()
+{
+    const QString folder = productFolder();
+    return folder.isEmpty() ? QString() : joinPath(folder, QStringLiteral("Games/"));
+}

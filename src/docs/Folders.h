@@ -19,3 +19,7 @@ QString OptionsFilePath();
 // "SampleLists" in the product folder, ending with a separator; empty when
 // there is no product folder.
 QString SampleListsPath();
+
+// "Games" in the product folder, where numbered games are recorded, ending
+// with a separator; empty when there is no product folder.
+QString GamesPath();

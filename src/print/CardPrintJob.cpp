@@ -4,6 +4,7 @@
 #include "card/WholeNumber.h"
 #include "print/EntryCheck.h"
 #include "print/FaceCount.h"
+#include "print/JobNumbering.h"
 #include "print/PageLayout.h"
 #include "print/PrintCard.h"
 #include "print/PrintMessages.h"
@@ -45,13 +46,17 @@ PrintOutcome printCards(const PrintRequest &request, QStringList &cardCells, con
         progress = context.progress->start(pages);
     ICanvas &canvas = service.canvas();
     CellTextMemo memo;
-    UniqueCards unique(request.words, settings, context.random, faces);
+    JobNumbering numbering(context.numbering, context.random);
+    numbering.layOut(canvas, page, layout, columns, rows, cardsToPrint);
+    UniqueCards unique(request.words, settings, numbering.random(), faces);
     for (int p = 0; p < pages; ++p) {
         if (p > 0)
             service.newPage();
         for (const CardSlot &slot : layout.slots) {
+            numbering.beginCard();
             unique.arrange(cardCells);
             PrintCard(canvas, settings, cardCells, slot.x, slot.y, columns, rows, layout.cellSide, &memo);
+            numbering.endCard(canvas);
         }
         if (progress) {
             progress->setPagesDone(p + 1);
@@ -60,5 +65,6 @@ PrintOutcome printCards(const PrintRequest &request, QStringList &cardCells, con
         }
     }
     document.endDoc();
+    numbering.documentEnded();
     return PrintOutcome::Printed;
 }

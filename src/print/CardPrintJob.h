@@ -12,5 +12,6 @@ constexpr int ProgressAfterPages = 3;
 // spare; when it has fewer than the job prints, the user is asked first.
 // Failures throw MorvaneError for the general error box; every check that
 // can stop the command runs before the document begins. Cancelling in the
-// progress dialog drops the document.
+// progress dialog drops the document. With a numbering in the context the
+// job prints a numbered game (see JobNumbering.h).
 PrintOutcome printCards(const PrintRequest &request, QStringList &cardCells, const PrintContext &context);

@@ -3,6 +3,7 @@
 #include "card/CardSettings.h"
 #include "card/Prompts.h"
 #include "card/RandomSource.h"
+#include "print/CardNumbering.h"
 #include "print/PrintService.h"
 #include "print/Progress.h"
 
@@ -20,12 +21,14 @@ struct PrintRequest
 };
 
 // The services a print job works through. progress may be null: no dialog.
+// With numbering, the card job prints a numbered game.
 struct PrintContext
 {
     IPrintService &service;
     IPrompts &prompts;
     IRandomSource &random;
     IProgressFactory *progress = nullptr;
+    const CardNumbering *numbering = nullptr;
 };
 
 enum class PrintOutcome { Refused, Printed, Cancelled };

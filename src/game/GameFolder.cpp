@@ -1,0 +1,71 @@
+#include "game/GameFolder.h"
+
+#include "card/Error.h"
+#include "card/SecureSeed.h"
+#include "docs/Folders.h"
+#include "game/GameCode.h"
+#include "game/GameFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace {
+
+const QString Suffix = QStringLiteral(".mrvgame");
+
+} // namespace
+
+QString gameFilePath(const QString &gamesFolder, const QString &code)
+{
+    return joinPath(gamesFolder, code + Suffix);
+}
+
+QList<GameSummary> listGames(const QString &gamesFolder)
+{
+    QList<GameSummary> games;
+    if (gamesFolder.isEmpty())
+        return games;
+    const QDir dir(gamesFolder);
+    const QStringList names = dir.entryList({QLatin1Char('*') + Suffix}, QDir::Files, QDir::Name);
+    for (const QString &name : names) {
+        GameSummary g;
+        g.path = dir.filePath(name);
+        try {
+            const GameRecord r = readGameRecord(g.path);
+            g.code = r.code;
+            g.created = r.created;
+            g.entries = r.entries.size();
+            g.cards = r.cards;
+            g.sizeIndex = r.settings.sizeIndex;
+        } catch (const MorvaneError &e) {
+            g.problem = e.message();
+        }
+        games.append(g);
+    }
+    // Stable: equal times keep the order of their names.
+    std::stable_sort(games.begin(), games.end(), [](const GameSummary &a, const GameSummary &b) {
+        if (a.problem.isEmpty() != b.problem.isEmpty())
+            return a.problem.isEmpty();
+        return a.problem.isEmpty() && a.created > b.created;
+    });
+    return games;
+}
+
+std::uint64_t newGameSeed(const QString &gamesFolder, const std::function<std::uint64_t()> &draw)
+{
+    // Of a billion codes, a thousand recorded games take one in a million:
+    // a few tries are plenty.
+    for (int attempt = 0; attempt < 64; ++attempt) {
+        const std::uint64_t seed = draw();
+        if (gamesFolder.isEmpty() || !QFileInfo::exists(gameFilePath(gamesFolder, gameCode(seed))))
+            return seed;
+    }
+    throw MorvaneError(QStringLiteral("No new game code is free"));
+}
+
+std::uint64_t newGameSeed(const QString &gamesFolder)
+{
+    return newGameSeed(gamesFolder, secureSeed);
+}

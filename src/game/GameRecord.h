@@ -1,0 +1,36 @@
+#pragma once
+
+#include "card/CardSettings.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+
+// The record of a numbered game: everything its cards are made again from,
+// and the calls made so far.
+struct GameRecord
+{
+    static constexpr int CurrentFormat = 1;
+    // A job of 99,999 cards four to a page prints 100,000.
+    static constexpr std::uint64_t MaxCards = 100000;
+
+    int format = CurrentFormat;
+    QString code;
+    QDateTime created;
+    // In list order, as the job arranged from them.
+    QStringList entries;
+    // Size, free space and heading with their texts, word wrap, and the card
+    // font the game was printed in.
+    CardSettings settings;
+    int cardsPerPage = 1;
+    std::uint64_t cards = 0;
+    std::uint64_t seed = 0;
+    // The entries called so far, in call order.
+    QStringList calls;
+};
+
+// The cells a card of these settings shows, the free centre aside: the
+// length of every regenerated card.
+int shownCells(const CardSettings &settings);
