@@ -39,7 +39,12 @@ TFrmMain::TFrmMain(const MainServices &services, QWidget *parent)
     FormCreate();
 }
 
-TFrmMain::~TFrmMain() = default;
+TFrmMain::~TFrmMain()
+{
+    // The entry box's model reads the word list, which goes before the
+    // window's child widgets would.
+    delete CboCardStr;
+}
 
 void TFrmMain::connectHandlers()
 {
