@@ -1,6 +1,7 @@
 // New, Open, Save, the save question, the Samples menu and the close procedure.
 #include "app/UnitMain.h"
 
+#include "app/EntryListModel.h"
 #include "docs/CardListDocument.h"
 #include "docs/Folders.h"
 #include "docs/SampleInstall.h"
@@ -12,15 +13,16 @@
 
 namespace {
 
-FileDialogSpec saveDialogSpec()
+FileDialogSpec saveDialogSpec(const QString &folder)
 {
     return {QStringLiteral("Save Bingo Card"), QStringLiteral("Morvane File (*.mrv);;All Files (*)"),
-            QStringLiteral("mrv")};
+            QStringLiteral("mrv"), folder};
 }
 
-FileDialogSpec openDialogSpec()
+FileDialogSpec openDialogSpec(const QString &folder)
 {
-    return {QStringLiteral("Select Bingo Card"), QStringLiteral("Morvane File(*.mrv);;All Files (*)"), QString()};
+    return {QStringLiteral("Select Bingo Card"), QStringLiteral("Morvane File(*.mrv);;All Files (*)"), QString(),
+            folder};
 }
 
 // Qt reads a single "&" as an accelerator mark; names show it literally.
@@ -37,13 +39,18 @@ bool TFrmMain::OfferSaveCardList()
 {
     if (!ListModified)
         return true;
-    if (!m_services.prompts->question(QStringLiteral("Do you want to save current bingo card?"), DefaultButton::Yes))
+    // Escape and the close button take the user back to the list unchanged.
+    const Answer answer = m_services.prompts->questionWithCancel(
+        QStringLiteral("Do you want to save current bingo card?"), DefaultButton::Yes);
+    if (answer == Answer::Cancel)
+        return false;
+    if (answer == Answer::No)
         return true;
     if (!CurrentFileName.isEmpty()) {
         WriteCardList(CurrentFileName, m_words.items());
         return true;
     }
-    const auto path = m_services.prompts->saveFileName(saveDialogSpec());
+    const auto path = m_services.prompts->saveFileName(saveDialogSpec(documentFolder()));
     if (!path)
         return false;
     WriteCardList(*path, m_words.items());
@@ -52,8 +59,8 @@ bool TFrmMain::OfferSaveCardList()
 
 void TFrmMain::clearCardList()
 {
-    m_words.clear();
-    syncEntryBox();
+    m_entries->change([this] { m_words.clear(); });
+    clearEntryBox();
     CardCells.clear();
     repaintCard();
     CurrentFileName.clear();
@@ -65,12 +72,12 @@ void TFrmMain::loadCardList(const QString &path)
     try {
         ReadCardList(path, entries);
     } catch (...) {
-        m_words.insertMany(entries);
-        syncEntryBox();
+        m_entries->change([&] { m_words.insertMany(entries); });
+        clearEntryBox();
         throw;
     }
-    m_words.insertMany(entries);
-    syncEntryBox();
+    m_entries->change([&] { m_words.insertMany(entries); });
+    clearEntryBox();
     arrange();
     repaintCard();
 }
@@ -91,7 +98,7 @@ void TFrmMain::MnuFileOpenClick()
         if (!OfferSaveCardList())
             return;
         // The list is only forgotten once another one replaces it.
-        const auto path = m_services.prompts->openFileName(openDialogSpec());
+        const auto path = m_services.prompts->openFileName(openDialogSpec(documentFolder()));
         if (!path)
             return;
         ListModified = false;
@@ -107,7 +114,7 @@ void TFrmMain::MnuFileSaveClick()
         if (!CurrentFileName.isEmpty()) {
             WriteCardList(CurrentFileName, m_words.items());
         } else {
-            const auto path = m_services.prompts->saveFileName(saveDialogSpec());
+            const auto path = m_services.prompts->saveFileName(saveDialogSpec(documentFolder()));
             // Nothing was saved, so the list is still unsaved.
             if (!path)
                 return;

@@ -3,7 +3,9 @@
 
 #include "app/UnitFrmAbout.h"
 #include "app/UnitFrmFont.h"
+#include "card/CardSettings.h"
 #include "docs/Folders.h"
+#include "docs/FontChoice.h"
 #include "docs/HelpFile.h"
 #include "docs/IniFile.h"
 #include "docs/ProductLinks.h"
@@ -22,9 +24,12 @@ void TFrmMain::MnuFontClick()
     }
     // Whatever way the dialog was left, the file says which font the card has.
     guarded([this] {
+        const CardSettings defaults;
         const IniFile ini(OptionsFilePath());
-        CardFontName = ini.readString(QStringLiteral("Options"), QStringLiteral("FountName"), QStringLiteral("Arial"));
-        CardFontSize = ini.readInteger(QStringLiteral("Options"), QStringLiteral("FontSize"), 20);
+        CardFontName = ini.readString(QStringLiteral("Options"), QStringLiteral("FountName"), defaults.fontName);
+        CardFontSize =
+            cardFontSizeFrom(ini.readInteger(QStringLiteral("Options"), QStringLiteral("FontSize"), defaults.fontSize),
+                             defaults.fontSize);
     });
     repaintCard();
 }

@@ -2,6 +2,7 @@
 #include "app/UnitMain.h"
 
 #include "docs/Folders.h"
+#include "docs/FontChoice.h"
 #include "docs/IniFile.h"
 
 #include <QCheckBox>
@@ -20,7 +21,8 @@ void TFrmMain::readOptions()
     IniFile ini(OptionsFilePath());
     // Applied one by one as read: a check box whose state changes runs its handler.
     CardFontName = ini.readString(Section, QStringLiteral("FountName"), defaults.fontName);
-    CardFontSize = ini.readInteger(Section, QStringLiteral("FontSize"), defaults.fontSize);
+    CardFontSize =
+        cardFontSizeFrom(ini.readInteger(Section, QStringLiteral("FontSize"), defaults.fontSize), defaults.fontSize);
     ChkFreeSpace->setChecked(ini.readBool(Section, QStringLiteral("ChkFreeSpace"), defaults.freeSpace));
     TxtFreeSpace->setText(ini.readString(Section, QStringLiteral("TxtFreeSpace"), defaults.freeSpaceText));
     ChkHeading->setChecked(ini.readBool(Section, QStringLiteral("ChkHeading"), defaults.heading));

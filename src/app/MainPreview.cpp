@@ -9,6 +9,7 @@
 
 void TFrmMain::PBPaint(QPainter &painter)
 {
-    QtCanvas canvas(painter, PB->palette().window().color());
+    // A picture of the paper: white, whatever the desktop's colours.
+    QtCanvas canvas(painter, Qt::white);
     paintPreview(canvas, cardSettings(), CardCells);
 }

@@ -55,8 +55,9 @@ void TFrmMain::MnuFileExportPdfClick()
         const PrintRequest request = requestFrom(*this);
         if (!checkEntryCount(request.words.size(), request.settings, *m_services.prompts))
             return;
-        const auto path = m_services.prompts->saveFileName(
-            {QStringLiteral("Export Bingo Cards"), QStringLiteral("PDF File (*.pdf)"), QStringLiteral("pdf")});
+        const auto path =
+            m_services.prompts->saveFileName({QStringLiteral("Export Bingo Cards"), QStringLiteral("PDF File (*.pdf)"),
+                                              QStringLiteral("pdf"), documentFolder()});
         if (!path)
             return;
         // The same job as printing, on a PDF file standing in for the printer.

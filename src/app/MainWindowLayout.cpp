@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QToolButton>
 
@@ -30,7 +31,9 @@ W *named(W *widget, const char *name)
     return widget;
 }
 
-QLabel *label(QWidget *parent, const char *name, const QString &text, int left, int top, bool bold = false)
+// A label reaches across to the control it names, not just to the end of its
+// text: the room is the same whatever face the system gives for the controls.
+QLabel *label(QWidget *parent, const char *name, const QString &text, int left, int top, int width, bool bold = false)
 {
     auto *l = named(new QLabel(text, parent), name);
     if (bold) {
@@ -39,15 +42,27 @@ QLabel *label(QWidget *parent, const char *name, const QString &text, int left, 
         l->setFont(f);
     }
     l->adjustSize();
-    l->move(left, top);
+    l->setGeometry(left, top, width, l->height());
     return l;
+}
+
+// Captions are shown without their mnemonic mark.
+QAction *menuAction(QObject *owner, QMenu *menu, const char *name, const QString &caption, const QKeySequence &keys)
+{
+    auto *a = named(new QAction(caption, owner), name);
+    if (!keys.isEmpty())
+        a->setShortcut(keys);
+    a->setShortcutContext(Qt::WindowShortcut);
+    menu->addAction(a);
+    return a;
 }
 
 } // namespace
 
 void TFrmMain::buildControls()
 {
-    // A narrow sans serif keeps the captions inside their fixed boxes.
+    // A narrow sans serif keeps the captions inside their fixed boxes; where
+    // it is missing the system's sans serif (DejaVu Sans, wider) still fits.
     QFont controlsFont(QStringLiteral("Liberation Sans"), 8);
     controlsFont.setStyleHint(QFont::SansSerif);
     setFont(controlsFont);
@@ -56,75 +71,90 @@ void TFrmMain::buildControls()
     buildToolbar();
 
     CboCardStr = named(new QComboBox(this), "CboCardStr");
-    CboCardStr->setEditable(true);
-    CboCardStr->setInsertPolicy(QComboBox::NoInsert);
-    CboCardStr->setCompleter(nullptr);
+    setUpEntryBox();
     CboCardStr->setGeometry(8, 85 - TitleBand, 193, 21);
+    CboCardStr->setAccessibleName(QStringLiteral("Entry"));
 
+    // Enter presses a focused button, as Space does.
     BtnAdd = named(new QPushButton(QStringLiteral("Add"), this), "BtnAdd");
     BtnAdd->setGeometry(216, 83 - TitleBand, 80, 27);
+    BtnAdd->setAutoDefault(true);
     BtnDelete = named(new QPushButton(QStringLiteral("Delete"), this), "BtnDelete");
     BtnDelete->setGeometry(305, 83 - TitleBand, 80, 27);
+    BtnDelete->setAutoDefault(true);
 
-    Label2 = label(this, "Label2", QStringLiteral("Sample Card:"), 8, 113 - TitleBand, true);
+    Label2 = label(this, "Label2", QStringLiteral("Sample Card:"), 8, 113 - TitleBand, 200, true);
 
     PB = named(new CardPaintBox(this), "PB");
     PB->setGeometry(8, 136 - TitleBand, 441, 313);
+    PB->setAccessibleName(QStringLiteral("Sample card"));
 
     GroupBoxOptions = named(new QGroupBox(QStringLiteral("Options"), this), "GroupBoxOptions");
     GroupBoxOptions->setGeometry(456, 128 - TitleBand, 217, 321);
     QWidget *g = GroupBoxOptions;
 
-    Label3 = label(g, "Label3", QStringLiteral("Card Size: "), 8, 24);
+    Label3 = label(g, "Label3", QStringLiteral("Card Size: "), 8, 24, 56);
     CboCardSize = named(new QComboBox(g), "CboCardSize");
     CboCardSize->addItems({QStringLiteral("3 x 3"), QStringLiteral("5 x 5"), QStringLiteral("7 x 7")});
     CboCardSize->setCurrentIndex(1);
     CboCardSize->setGeometry(64, 21, 108, 21);
+    CboCardSize->setAccessibleName(QStringLiteral("Card Size"));
+    Label3->setBuddy(CboCardSize);
 
+    // The check boxes are wider than their captions need in a narrow face.
     ChkFreeSpace = named(new QCheckBox(QStringLiteral("Use Free Space "), g), "ChkFreeSpace");
-    ChkFreeSpace->setGeometry(8, 48, 105, 21);
-    Label5 = label(g, "Label5", QStringLiteral("Text: "), 30, 72);
+    ChkFreeSpace->setGeometry(8, 48, 160, 21);
+    Label5 = label(g, "Label5", QStringLiteral("Text: "), 30, 72, 31);
     TxtFreeSpace = named(new QLineEdit(QStringLiteral("Free Space"), g), "TxtFreeSpace");
     TxtFreeSpace->setGeometry(61, 70, 121, 19);
     TxtFreeSpace->setEnabled(false); // follows ChkFreeSpace, unchecked here
+    TxtFreeSpace->setAccessibleName(QStringLiteral("Free space text"));
+    Label5->setBuddy(TxtFreeSpace);
 
     ChkHeading = named(new QCheckBox(QStringLiteral("Use Column Heading"), g), "ChkHeading");
-    ChkHeading->setGeometry(8, 96, 125, 21);
-    Label6 = label(g, "Label6", QStringLiteral("Text: "), 30, 120);
+    ChkHeading->setGeometry(8, 96, 160, 21);
+    Label6 = label(g, "Label6", QStringLiteral("Text: "), 30, 120, 31);
     TxtHeading = named(new QLineEdit(QStringLiteral("BINGO"), g), "TxtHeading");
     TxtHeading->setGeometry(61, 118, 121, 19);
     TxtHeading->setEnabled(false);
+    TxtHeading->setAccessibleName(QStringLiteral("Column heading text"));
+    Label6->setBuddy(TxtHeading);
 
     ChkWordWrap = named(new QCheckBox(QStringLiteral("Word Wrap"), g), "ChkWordWrap");
-    ChkWordWrap->setGeometry(8, 144, 80, 21);
+    ChkWordWrap->setGeometry(8, 144, 160, 21);
     ChkWordWrap->setChecked(true);
 
+    // The two number fields stand a little right of 128, where the captions
+    // before them end in DejaVu Sans.
     GroupBoxPrint = named(new QGroupBox(QStringLiteral("Print"), g), "GroupBoxPrint");
     GroupBoxPrint->setGeometry(8, 184, 201, 121);
     QWidget *p = GroupBoxPrint;
-    Label7 = label(p, "Label7", QStringLiteral("Printer To Use: "), 8, 16);
+    Label7 = label(p, "Label7", QStringLiteral("Printer To Use: "), 8, 16, 177);
     CboPrinters = named(new QComboBox(p), "CboPrinters");
     CboPrinters->setGeometry(8, 31, 177, 21);
-    Label8 = label(p, "Label8", QStringLiteral("Number of Bingo Card: "), 8, 67);
+    CboPrinters->setAccessibleName(QStringLiteral("Printer To Use"));
+    Label7->setBuddy(CboPrinters);
+    Label8 = label(p, "Label8", QStringLiteral("Number of Bingo Card: "), 8, 67, 128);
     EdtCardNum = named(new QSpinBox(p), "EdtCardNum");
     EdtCardNum->setRange(1, 99999);
     EdtCardNum->setValue(1);
-    EdtCardNum->setGeometry(128, 64, 57, 19);
-    Label9 = label(p, "Label9", QStringLiteral("Bingo Cards Per Page: "), 8, 96);
+    EdtCardNum->setGeometry(136, 64, 57, 19);
+    EdtCardNum->setAccessibleName(QStringLiteral("Number of Bingo Card"));
+    Label8->setBuddy(EdtCardNum);
+    Label9 = label(p, "Label9", QStringLiteral("Bingo Cards Per Page: "), 8, 96, 128);
     CboCardsPerPage = named(new QComboBox(p), "CboCardsPerPage");
     CboCardsPerPage->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("4")});
     CboCardsPerPage->setCurrentIndex(0);
-    CboCardsPerPage->setGeometry(128, 93, 57, 21);
+    CboCardsPerPage->setGeometry(136, 93, 57, 21);
+    CboCardsPerPage->setAccessibleName(QStringLiteral("Bingo Cards Per Page"));
+    Label9->setBuddy(CboCardsPerPage);
 
     Label1 = named(new QLabel(this), "Label1");
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setGeometry(8, 456 - TitleBand, 665, 41);
 
-    setTabOrder(ToolButtonNew, ToolButtonOpen);
-    setTabOrder(ToolButtonOpen, ToolButtonSave);
-    setTabOrder(ToolButtonSave, ToolButtonPrint);
-    setTabOrder(ToolButtonPrint, CboCardStr);
+    // The toolbar's buttons take no focus, so the keyboard starts in the entry box.
     setTabOrder(CboCardStr, BtnAdd);
     setTabOrder(BtnAdd, BtnDelete);
     setTabOrder(BtnDelete, CboCardSize);
@@ -136,6 +166,7 @@ void TFrmMain::buildControls()
     setTabOrder(ChkWordWrap, CboPrinters);
     setTabOrder(CboPrinters, EdtCardNum);
     setTabOrder(EdtCardNum, CboCardsPerPage);
+    CboCardStr->setFocus();
 }
 
 void TFrmMain::buildMenus()
@@ -145,34 +176,36 @@ void TFrmMain::buildMenus()
     MainMenu->setGeometry(0, 0, 681, TitleBand);
 
     auto action = [this](QMenu *menu, const char *name, const QString &caption, const QKeySequence &keys) {
-        auto *a = named(new QAction(caption, this), name);
-        if (!keys.isEmpty())
-            a->setShortcut(keys);
-        a->setShortcutContext(Qt::WindowShortcut);
-        menu->addAction(a);
-        return a;
+        return menuAction(this, menu, name, caption, keys);
     };
 
-    File1 = named(MainMenu->addMenu(QStringLiteral("File")), "File1");
-    MnuFileNew = action(File1, "MnuFileNew", QStringLiteral("New"), QKeySequence(QStringLiteral("Ctrl+N")));
-    MnuFileOpen = action(File1, "MnuFileOpen", QStringLiteral("Open"), QKeySequence(QStringLiteral("Ctrl+O")));
-    MnuFileSave = action(File1, "MnuFileSave", QStringLiteral("Save"), QKeySequence(QStringLiteral("Ctrl+S")));
-    MnuFilePrint = action(File1, "MnuFilePrint", QStringLiteral("Print"), QKeySequence(QStringLiteral("Ctrl+P")));
+    // Mnemonics leave G (a Game menu), V (Print Preview), N and L (Options)
+    // free for commands still to come.
+    File1 = named(MainMenu->addMenu(QStringLiteral("&File")), "File1");
+    MnuFileNew = action(File1, "MnuFileNew", QStringLiteral("&New"), QKeySequence(QStringLiteral("Ctrl+N")));
+    MnuFileOpen = action(File1, "MnuFileOpen", QStringLiteral("&Open"), QKeySequence(QStringLiteral("Ctrl+O")));
+    MnuFileSave = action(File1, "MnuFileSave", QStringLiteral("&Save"), QKeySequence(QStringLiteral("Ctrl+S")));
+    MnuFilePrint = action(File1, "MnuFilePrint", QStringLiteral("&Print"), QKeySequence(QStringLiteral("Ctrl+P")));
     MnuFilePrintList =
-        action(File1, "MnuFilePrintList", QStringLiteral("Print Call List"), QKeySequence(QStringLiteral("Ctrl+C")));
-    MnuFileExportPdf = action(File1, "MnuFileExportPdf", QStringLiteral("Export PDF..."),
+        action(File1, "MnuFilePrintList", QStringLiteral("Print &Call List"), QKeySequence(QStringLiteral("Ctrl+C")));
+    MnuFileExportPdf = action(File1, "MnuFileExportPdf", QStringLiteral("&Export PDF..."),
                               QKeySequence(QStringLiteral("Ctrl+Shift+P")));
-    MnuFileExit = action(File1, "MnuFileExit", QStringLiteral("Exit"), QKeySequence(QStringLiteral("Ctrl+E")));
+    MnuFileExit = action(File1, "MnuFileExit", QStringLiteral("E&xit"), QKeySequence(QStringLiteral("Ctrl+E")));
 
-    MnuOptions = named(MainMenu->addMenu(QStringLiteral("Options")), "MnuOptions");
-    MnuFont = action(MnuOptions, "MnuFont", QStringLiteral("Font"), QKeySequence());
+    MnuOptions = named(MainMenu->addMenu(QStringLiteral("&Options")), "MnuOptions");
+    MnuFont = action(MnuOptions, "MnuFont", QStringLiteral("&Font"), QKeySequence());
 
-    MnuSample = named(MainMenu->addMenu(QStringLiteral("Samples")), "MnuSample");
+    MnuSample = named(MainMenu->addMenu(QStringLiteral("&Samples")), "MnuSample");
 
-    MnuHelp = named(MainMenu->addMenu(QStringLiteral("Help")), "MnuHelp");
-    MnuHelpFile = action(MnuHelp, "MnuHelpFile", QStringLiteral("Contents"), QKeySequence(Qt::Key_F1));
-    MnuHomepage = action(MnuHelp, "MnuHomepage", QStringLiteral("Homepage"), QKeySequence());
-    MnuAbout = action(MnuHelp, "MnuAbout", QStringLiteral("About"), QKeySequence());
+    MnuHelp = named(MainMenu->addMenu(QStringLiteral("&Help")), "MnuHelp");
+    MnuHelpFile = action(MnuHelp, "MnuHelpFile", QStringLiteral("&Contents"), QKeySequence(Qt::Key_F1));
+    MnuHomepage = action(MnuHelp, "MnuHomepage", QStringLiteral("&Homepage"), QKeySequence());
+    MnuAbout = action(MnuHelp, "MnuAbout", QStringLiteral("&About"), QKeySequence());
+
+    // F10 opens the first menu, as it does in the other desktop programs.
+    auto *menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    menuKey->setObjectName(QStringLiteral("MenuBarKey"));
+    connect(menuKey, &QShortcut::activated, this, [this] { MainMenu->setActiveAction(File1->menuAction()); });
 }
 
 void TFrmMain::buildToolbar()
@@ -180,9 +213,13 @@ void TFrmMain::buildToolbar()
     ToolBar1 = named(new QFrame(this), "ToolBar1");
     ToolBar1->setGeometry(0, 48 - TitleBand, 681, 29);
 
+    // Image buttons with no tab stop of their own, as on a desktop toolbar;
+    // the menu items and their shortcuts reach the same commands.
     int x = 0;
-    auto button = [this, &x](const char *name, const QIcon &icon) {
+    auto button = [this, &x](const char *name, const QIcon &icon, const QString &accessibleName) {
         auto *b = named(new QToolButton(ToolBar1), name);
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setAccessibleName(accessibleName);
         b->setIcon(icon);
         b->setIconSize(QSize(16, 16));
         b->setAutoRaise(true);
@@ -191,13 +228,13 @@ void TFrmMain::buildToolbar()
         x += 33;
         return b;
     };
-    ToolButtonNew = button("ToolButtonNew", newIcon());
-    ToolButtonOpen = button("ToolButtonOpen", openIcon());
-    ToolButtonSave = button("ToolButtonSave", saveIcon());
+    ToolButtonNew = button("ToolButtonNew", newIcon(), QStringLiteral("New"));
+    ToolButtonOpen = button("ToolButtonOpen", openIcon(), QStringLiteral("Open"));
+    ToolButtonSave = button("ToolButtonSave", saveIcon(), QStringLiteral("Save"));
     auto *separator = named(new QFrame(ToolBar1), "ToolButtonSeparator");
     separator->setFrameShape(QFrame::VLine);
     separator->setFrameShadow(QFrame::Sunken);
     separator->setGeometry(x + 3, 4, 2, 21);
     x += 8;
-    ToolButtonPrint = button("ToolButtonPrint", printIcon());
+    ToolButtonPrint = button("ToolButtonPrint", printIcon(), QStringLiteral("Print"));
 }

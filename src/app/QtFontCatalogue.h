@@ -2,7 +2,7 @@
 
 #include "docs/FontCatalogue.h"
 
-// The font families of QFontDatabase.
+// The font families of QFontDatabase, by the names a user knows them by.
 class QtFontCatalogue : public IFontCatalogue
 {
 public:

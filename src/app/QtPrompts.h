@@ -4,7 +4,8 @@
 
 class QWidget;
 
-// Message boxes titled "Morvane" and the Qt file dialogs.
+// Message boxes titled "Morvane" and the Qt file dialogs. The dialogs
+// remember the folder last chosen in this run.
 class QtPrompts : public IPrompts
 {
 public:
@@ -13,10 +14,15 @@ public:
 
     void information(const QString &text) override;
     bool question(const QString &text, DefaultButton defaultButton) override;
+    Answer questionWithCancel(const QString &text, DefaultButton defaultButton) override;
     void error(const QString &text) override;
     std::optional<QString> saveFileName(const FileDialogSpec &setup) override;
     std::optional<QString> openFileName(const FileDialogSpec &setup) override;
 
 private:
+    std::optional<QString> runDialog(const FileDialogSpec &setup, bool save);
+    QString startFolder(const FileDialogSpec &setup) const;
+
     QWidget *m_parent;
+    QString m_lastFolder;
 };

@@ -49,6 +49,11 @@ TFrmAbout::TFrmAbout(IShellOpener &shell, QWidget *parent)
     BtnOk->setDefault(true);
     BtnOk->setGeometry(107, 180, 75, 27);
 
+    // OK has the focus first, so Enter closes the box; Tab reaches the links.
+    setTabOrder(BtnOk, LblWebsite);
+    setTabOrder(LblWebsite, LblEmail);
+    BtnOk->setFocus();
+
     connect(LblWebsite, &LinkLabel::clicked, this, [this] { LblWebsiteClick(); });
     connect(LblEmail, &LinkLabel::clicked, this, [this] { LblEmailClick(); });
     connect(BtnOk, &QPushButton::clicked, this, [this] { BtnOkClick(); });

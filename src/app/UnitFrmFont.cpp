@@ -66,11 +66,15 @@ void TFrmFonts::buildControls()
     LblName->setGeometry(10, 24, 40, 21);
     CboFontName = named(new QComboBox(g), "CboFontName");
     CboFontName->setGeometry(52, 24, 148, 21);
+    CboFontName->setAccessibleName(QStringLiteral("Font name"));
+    LblName->setBuddy(CboFontName);
 
     LblSize = named(new QLabel(QStringLiteral("Size: "), g), "LblSize");
     LblSize->setGeometry(10, 54, 40, 21);
     CboFontSize = named(new QComboBox(g), "CboFontSize");
     CboFontSize->setGeometry(52, 54, 60, 21);
+    CboFontSize->setAccessibleName(QStringLiteral("Font size"));
+    LblSize->setBuddy(CboFontSize);
 
     LblFont = named(new QLabel(QStringLiteral("Font Test"), g), "LblFont");
     LblFont->setAlignment(Qt::AlignCenter);

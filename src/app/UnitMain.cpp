@@ -1,12 +1,14 @@
 #include "app/UnitMain.h"
 
 #include "app/CardPaintBox.h"
+#include "app/EntryListModel.h"
 #include "card/ArrangeCard.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,7 +39,12 @@ TFrmMain::TFrmMain(const MainServices &services, QWidget *parent)
     FormCreate();
 }
 
-TFrmMain::~TFrmMain() = default;
+TFrmMain::~TFrmMain()
+{
+    // The entry box's model reads the word list, which goes before the
+    // window's child widgets would.
+    delete CboCardStr;
+}
 
 void TFrmMain::connectHandlers()
 {
@@ -45,18 +52,11 @@ void TFrmMain::connectHandlers()
     connect(BtnDelete, &QPushButton::clicked, this, [this] { BtnDeleteClick(); });
     // Enter comes through a key filter on the line edit: its returnPressed
     // was seen firing twice per key, and one Enter must add exactly once.
+    // Every text field gets the filter too, so that Ctrl+E exits from it.
     CboCardStr->installEventFilter(this);
-    CboCardStr->lineEdit()->installEventFilter(this);
-    // Typing drops the picked entry, so Delete acts only on one picked from the list.
-    connect(CboCardStr->lineEdit(), &QLineEdit::textEdited, this, [this](const QString &text) {
-        if (CboCardStr->currentIndex() < 0)
-            return;
-        const int cursor = CboCardStr->lineEdit()->cursorPosition();
-        const QSignalBlocker block(CboCardStr);
-        CboCardStr->setCurrentIndex(-1);
-        CboCardStr->setEditText(text);
-        CboCardStr->lineEdit()->setCursorPosition(cursor);
-    });
+    for (QLineEdit *edit : findChildren<QLineEdit *>())
+        edit->installEventFilter(this);
+    EdtCardNum->installEventFilter(this);
     connect(CboCardSize, &QComboBox::activated, this, [this] { CboCardSizeSelect(); });
     connect(ChkFreeSpace, &QCheckBox::toggled, this, [this] { ChkFreeSpaceClick(); });
     connect(TxtFreeSpace, &QLineEdit::textChanged, this, [this] { TxtFreeSpaceChange(); });
@@ -120,32 +120,30 @@ void TFrmMain::repaintCard()
     Q_EMIT repaintRequested();
 }
 
-void TFrmMain::syncEntryBox()
+QString TFrmMain::documentFolder() const
 {
-    const QSignalBlocker block(CboCardStr);
-    CboCardStr->clear();
-    CboCardStr->addItems(m_words.items());
-    CboCardStr->setCurrentIndex(-1);
-    CboCardStr->setEditText(QString());
+    return CurrentFileName.isEmpty() ? QString() : QFileInfo(CurrentFileName).absolutePath();
+}
+
+bool TFrmMain::isExitKey(const QEvent *event) const
+{
+    const auto *key = static_cast<const QKeyEvent *>(event);
+    return QKeySequence(key->keyCombination()) == MnuFileExit->shortcut();
 }
 
 bool TFrmMain::eventFilter(QObject *watched, QEvent *event)
 {
-    // The combo box hands keys to its line edit by a direct call that passes
-    // no filter, so keys typed with the combo focused arrive here through the
-    // combo, and keys sent to the line edit itself through the line edit.
-    if (watched != CboCardStr && watched != CboCardStr->lineEdit())
-        return QWidget::eventFilter(watched, event);
-    if (event->type() == QEvent::KeyPress)
-        return CboCardStrKeyPress(static_cast<QKeyEvent *>(event));
-    if (event->type() == QEvent::ShortcutOverride) {
-        // The line edit claims Ctrl+E (end of line on X11); Exit comes first here.
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() == Qt::Key_E && key->modifiers() == Qt::ControlModifier) {
-            event->ignore();
-            return true;
-        }
+    // Text fields claim Ctrl+E (end of line on X11); Exit comes first here.
+    // Spin and combo boxes hand the key to their line edit by a direct call
+    // that passes no filter, so they are watched themselves as well.
+    if (event->type() == QEvent::ShortcutOverride && isExitKey(event)) {
+        event->ignore();
+        return true;
     }
+    // Keys typed with the combo focused arrive through the combo, keys sent
+    // to its line edit itself through the line edit.
+    if (event->type() == QEvent::KeyPress && (watched == CboCardStr || watched == CboCardStr->lineEdit()))
+        return CboCardStrKeyPress(static_cast<QKeyEvent *>(event));
     return QWidget::eventFilter(watched, event);
 }
 

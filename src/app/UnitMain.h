@@ -21,6 +21,7 @@ class QPushButton;
 class QSpinBox;
 class QToolButton;
 class CardPaintBox;
+class EntryListModel;
 
 // The main window. Its controls hold the word list and the card options, as
 // the user sees them; the handlers are thin and hand the work to the lower
@@ -100,8 +101,8 @@ private:
     void writeOptions();
     void buildSamplesMenu();
 
-    // The save question; false when the user cancelled the save dialog,
-    // which ends the calling command. A failed write throws.
+    // The save question; false when the user escaped it or cancelled the
+    // save dialog, which ends the calling command. A failed write throws.
     bool OfferSaveCardList();
     // Empties the list, the entry box and the card, and forgets the document.
     void clearCardList();
@@ -117,11 +118,21 @@ private:
     template <typename F>
     bool guarded(F &&command);
 
-    // Replaces the list's entries and the entry box with the word list.
-    void syncEntryBox();
+    // The entry box shows the word list through a model of its own and knows
+    // an entry as picked only when the user took it from the list.
+    void setUpEntryBox();
+    // Keeps the text of the entry box but forgets the picked entry.
+    void dropEntryPick();
+    // Empties the entry box and forgets the picked entry.
+    void clearEntryBox();
+    // The folder of the open document; empty when there is none.
+    QString documentFolder() const;
+    bool isExitKey(const QEvent *event) const;
 
     MainServices m_services;
     WordList m_words;
+    EntryListModel *m_entries = nullptr;
+    int m_pickBeforeEditingFinished = -1;
     int m_repaintRequests = 0;
 
 public:

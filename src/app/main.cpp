@@ -13,8 +13,9 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // No display name: Qt's xcb plugin would add " — Morvane" to every
+    // window title that does not end with it.
     QApplication::setApplicationName(QStringLiteral("Morvane"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Morvane"));
     QApplication::setDesktopFileName(QStringLiteral("morvane"));
     QApplication::setWindowIcon(applicationIcon());
 

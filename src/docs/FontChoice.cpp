@@ -36,3 +36,8 @@ int initialFontNameIndex(const QStringList &entries, const QString &storedName, 
         index = lastExactMatch(entries, arialSubstitute);
     return index;
 }
+
+int cardFontSizeFrom(int stored, int defaultSize)
+{
+    return stored >= 1 ? stored : defaultSize;
+}

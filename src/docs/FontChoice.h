@@ -20,3 +20,8 @@ int lastExactMatch(const QStringList &entries, const QString &text);
 // The name entry selected on opening: the stored name, else "Arial", else the
 // family the system draws for Arial. -1 when none of them is listed.
 int initialFontNameIndex(const QStringList &entries, const QString &storedName, const QString &arialSubstitute);
+
+// The card font size a stored size stands for. A size below one point means
+// nothing as a font (hand-edited files hold 0 or -5), so it counts as the
+// default, on screen and on paper alike.
+int cardFontSizeFrom(int stored, int defaultSize);

@@ -367,6 +367,29 @@ private Q_SLOTS:
         QCOMPARE(window->words().items(), QStringList{QStringLiteral("cat")});
     }
 
+    // The dialogs open in the folder of the document in hand; with none, the
+    // dialog itself chooses (the folder last used, else Documents).
+    void dialogsStartInTheDocumentFolder()
+    {
+        QByteArray entries;
+        for (int i = 1; i <= 25; ++i)
+            entries += "w" + QByteArray::number(i) + "\r\n";
+        const QString file = path("lists/doc.mrv");
+        writeBytes(file, entries);
+        prompts().files.enqueue(file);
+        window->MnuFileOpen->trigger();
+        window->MnuFileOpen->trigger();
+        window->MnuFileExportPdf->trigger();
+        window->MnuFileNew->trigger();
+        window->MnuFileSave->trigger();
+        QStringList folders;
+        for (const auto &shown : prompts().shown)
+            folders.append(shown.dialog.folder);
+        QCOMPARE(kinds(prompts()),
+                 (QList<Kind>{Kind::OpenDialog, Kind::OpenDialog, Kind::SaveDialog, Kind::SaveDialog}));
+        QCOMPARE(folders, (QStringList{QString(), path("lists"), path("lists"), QString()}));
+    }
+
     void closeWithUnchangedListAsksNothing()
     {
         QVERIFY(window->close());

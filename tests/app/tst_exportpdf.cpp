@@ -75,7 +75,7 @@ private Q_SLOTS:
         QVERIFY(at >= 0);
         QCOMPARE(actions.at(at + 1), window->MnuFileExportPdf);
         QCOMPARE(window->MnuFileExportPdf->objectName(), QStringLiteral("MnuFileExportPdf"));
-        QCOMPARE(window->MnuFileExportPdf->text(), QStringLiteral("Export PDF..."));
+        QCOMPARE(window->MnuFileExportPdf->text(), QStringLiteral("&Export PDF..."));
         QCOMPARE(window->MnuFileExportPdf->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+P")));
     }
 

@@ -1,5 +1,6 @@
 #include "ModalDriver.h"
 #include "TestServices.h"
+#include "app/QtFontCatalogue.h"
 #include "app/UnitFrmFont.h"
 #include "app/UnitMain.h"
 #include "docs/Folders.h"
@@ -9,9 +10,13 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 #include <memory>
 
@@ -57,6 +62,8 @@ class TestFontDialog : public QObject
         box->setCurrentIndex(index);
         Q_EMIT box->activated(index);
     }
+
+    static QRegularExpression foundryTag() { return QRegularExpression(QStringLiteral(" \\[[^\\]]*\\]$")); }
 
     QStringList errors() const
     {
@@ -280,6 +287,45 @@ private Q_SLOTS:
         QCOMPARE(errors(), QStringList{QStringLiteral("Unable to write to %1.").arg(OptionsFilePath())});
         QVERIFY(dlg->isVisible());
         QCOMPARE(dlg->result(), int(QDialog::Rejected));
+    }
+
+    // The real font database, as the installed program sees it. Qt names a
+    // family that several foundries supply once per foundry ("Nimbus Sans
+    // [urw]") and lists fontconfig's generic families as fonts of their own.
+    void realFontListNamesEachFamilyOnceByItsPlainName()
+    {
+        QtFontCatalogue real;
+        TFrmFonts dlg(fakes->prompts, real, nullptr);
+        QStringList names;
+        for (int i = 0; i < dlg.CboFontName->count(); ++i)
+            names.append(dlg.CboFontName->itemText(i));
+        QVERIFY(!names.isEmpty());
+        QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), names.size());
+        for (const QString &name : names) {
+            QVERIFY2(!foundryTag().match(name).hasMatch(), qPrintable(name));
+            QVERIFY2(!QStringList({"Sans Serif", "Serif", "Monospace"}).contains(name), qPrintable(name));
+            // Picking the name draws that very family.
+            QCOMPARE(QFontInfo(QFont(name)).family().remove(foundryTag()), name);
+        }
+    }
+
+    void realFamilyFromSeveralFoundriesIsFoundAndKept()
+    {
+        QString plain;
+        for (const QString &family : QFontDatabase::families()) {
+            if (foundryTag().match(family).hasMatch()) {
+                plain = QString(family).remove(foundryTag());
+                break;
+            }
+        }
+        if (plain.isEmpty())
+            QSKIP("no installed family comes from several foundries");
+        writeSettings("[Options]\nFountName=" + plain.toUtf8() + "\nFontSize=20\n");
+        QtFontCatalogue real;
+        TFrmFonts dlg(fakes->prompts, real, nullptr);
+        QCOMPARE(dlg.CboFontName->currentText(), plain);
+        dlg.BtnOK->click();
+        QCOMPARE(settingsLines(), (QStringList{"[Options]", "FountName=" + plain, "FontSize=20"}));
     }
 
     // The main window's side: it re-reads the file however the dialog closed.

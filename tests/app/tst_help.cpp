@@ -136,6 +136,32 @@ private Q_SLOTS:
         QCOMPARE(mail.path(), QStringLiteral("support@morvane.example.org"));
     }
 
+    // OK has the focus first; Tab reaches each link, and Enter or Space opens it.
+    void aboutLinksOpenFromTheKeyboard()
+    {
+        QStringList focusOrder;
+        withAboutBox([&focusOrder](TFrmAbout &box) {
+            auto press = [&box](Qt::Key key) { QTest::keyClick(box.focusWidget(), key); };
+            focusOrder.append(box.focusWidget()->objectName());
+            press(Qt::Key_Tab);
+            focusOrder.append(box.focusWidget()->objectName());
+            press(Qt::Key_Return);
+            press(Qt::Key_Tab);
+            focusOrder.append(box.focusWidget()->objectName());
+            press(Qt::Key_Space);
+            press(Qt::Key_Tab);
+            focusOrder.append(box.focusWidget()->objectName());
+            QVERIFY(box.isVisible()); // Enter on a link opens it, it does not close the box
+            press(Qt::Key_Return);
+            QVERIFY(!box.isVisible());
+        });
+        QCOMPARE(focusOrder, (QStringList{"BtnOk", "LblWebsite", "LblEmail", "BtnOk"}));
+        const QList<FakeShellOpener::Opened> expected{
+            {Kind::Address, QStringLiteral("https://morvane.example.org/")},
+            {Kind::Address, QStringLiteral("mailto:support@morvane.example.org")}};
+        QCOMPARE(fakes->shell.opened, expected);
+    }
+
     void aboutClosedByTitleBarIsLikeOk()
     {
         bool wasVisible = false;

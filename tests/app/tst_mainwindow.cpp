@@ -1,17 +1,23 @@
+#include "ModalDriver.h"
 #include "TestServices.h"
 #include "app/CardPaintBox.h"
+#include "app/UnitFrmAbout.h"
 #include "app/UnitMain.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
@@ -29,6 +35,12 @@ class TestMainWindow : public QObject
     {
         window->CboCardStr->setEditText(text);
         window->BtnAddClick();
+    }
+    void showActive()
+    {
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
 
 private Q_SLOTS:
@@ -80,12 +92,12 @@ private Q_SLOTS:
         QTest::newRow("paint box") << "PB" << QRect(8, 112, 441, 313);
         QTest::newRow("options") << "GroupBoxOptions" << QRect(456, 104, 217, 321);
         QTest::newRow("card size") << "CboCardSize" << QRect(64, 21, 108, 21);
-        QTest::newRow("free space") << "ChkFreeSpace" << QRect(8, 48, 105, 21);
+        QTest::newRow("free space") << "ChkFreeSpace" << QRect(8, 48, 160, 21);
         QTest::newRow("heading text") << "TxtHeading" << QRect(61, 118, 121, 19);
         QTest::newRow("print group") << "GroupBoxPrint" << QRect(8, 184, 201, 121);
         QTest::newRow("printers") << "CboPrinters" << QRect(8, 31, 177, 21);
-        QTest::newRow("card count") << "EdtCardNum" << QRect(128, 64, 57, 19);
-        QTest::newRow("per page") << "CboCardsPerPage" << QRect(128, 93, 57, 21);
+        QTest::newRow("card count") << "EdtCardNum" << QRect(136, 64, 57, 19);
+        QTest::newRow("per page") << "CboCardsPerPage" << QRect(136, 93, 57, 21);
         QTest::newRow("tip") << "Label1" << QRect(8, 432, 665, 41);
     }
     void controlsStandWhereExpected()
@@ -102,12 +114,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("menu");
         QTest::addColumn<QStringList>("captions");
         QTest::addColumn<QStringList>("shortcuts");
+        // Each caption carries its mnemonic; without the mark it reads as before.
         QTest::newRow("File") << "File1"
-                              << QStringList{"New", "Open", "Save", "Print", "Print Call List", "Export PDF...", "Exit"}
+                              << QStringList{"&New",           "&Open", "&Save", "&Print", "Print &Call List",
+                                             "&Export PDF...", "E&xit"}
                               << QStringList{"Ctrl+N", "Ctrl+O",       "Ctrl+S", "Ctrl+P",
                                              "Ctrl+C", "Ctrl+Shift+P", "Ctrl+E"};
-        QTest::newRow("Options") << "MnuOptions" << QStringList{"Font"} << QStringList{""};
-        QTest::newRow("Help") << "MnuHelp" << QStringList{"Contents", "Homepage", "About"} << QStringList{"F1", "", ""};
+        QTest::newRow("Options") << "MnuOptions" << QStringList{"&Font"} << QStringList{""};
+        QTest::newRow("Help") << "MnuHelp" << QStringList{"&Contents", "&Homepage", "&About"}
+                              << QStringList{"F1", "", ""};
     }
     void menusAsListed()
     {
@@ -127,7 +142,7 @@ private Q_SLOTS:
         // Later commands may follow the listed ones; the listed order must hold.
         QCOMPARE(gotCaptions.mid(0, captions.size()).join('|'), captions.join('|'));
         for (int i = 0; i < captions.size(); ++i) {
-            if (captions[i] == QLatin1String("Print Call List") && gotCaptions.size() > captions.size())
+            if (captions[i] == QLatin1String("Print &Call List") && gotCaptions.size() > captions.size())
                 continue;
             const int at = gotCaptions.indexOf(captions[i]);
             QCOMPARE(gotShortcuts[at], shortcuts[i]);
@@ -139,7 +154,7 @@ private Q_SLOTS:
         QStringList titles;
         for (QAction *a : window->MainMenu->actions())
             titles.append(a->text());
-        QCOMPARE(titles, QStringList({"File", "Options", "Samples", "Help"}));
+        QCOMPARE(titles, QStringList({"&File", "&Options", "&Samples", "&Help"}));
     }
 
     void addKeepsSortedAndArranges()
@@ -213,14 +228,254 @@ private Q_SLOTS:
         QCOMPARE(window->words().items(), QStringList({"apple", "pear"}));
     }
 
-    void ctrlEExitsFromTheEntryBox()
+    void ctrlEExitsFromEveryControl_data()
     {
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        window->CboCardStr->setFocus();
+        QTest::addColumn<QString>("control");
+        for (const char *name :
+             {"CboCardStr", "BtnAdd", "BtnDelete", "CboCardSize", "ChkFreeSpace", "TxtFreeSpace", "ChkHeading",
+              "TxtHeading", "ChkWordWrap", "CboPrinters", "EdtCardNum", "CboCardsPerPage"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void ctrlEExitsFromEveryControl()
+    {
+        QFETCH(QString, control);
+        showActive();
+        auto *w = window->findChild<QWidget *>(control);
+        QVERIFY(w);
+        w->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), w);
         QSignalSpy exits(window->MnuFileExit, &QAction::triggered);
-        QTest::keyClick(window->CboCardStr, Qt::Key_E, Qt::ControlModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::ControlModifier);
         QCOMPARE(exits.count(), 1);
+    }
+
+    void focusStartsInTheEntryBoxAndTabsThroughTheControls()
+    {
+        showActive();
+        QTRY_COMPARE(QApplication::focusWidget(), window->CboCardStr);
+        // Typing straight away goes into the box.
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("hello"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(window->words().items(), QStringList{QStringLiteral("hello")});
+
+        const QStringList order{"BtnAdd",       "BtnDelete",  "CboCardSize",     "ChkFreeSpace",
+                                "TxtFreeSpace", "ChkHeading", "TxtHeading",      "ChkWordWrap",
+                                "CboPrinters",  "EdtCardNum", "CboCardsPerPage", "CboCardStr"};
+        QStringList visited;
+        for (qsizetype i = 0; i < order.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited.append(QApplication::focusWidget()->objectName());
+        }
+        QCOMPARE(visited, order);
+    }
+
+    // A pick counts only when the entry was taken from the drop-down since
+    // the box was last cleared or typed in.
+    void deleteActsOnlyOnAPickedEntry_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("deletes");
+        QTest::newRow("picked from the drop-down") << "pick" << true;
+        QTest::newRow("listed entry typed") << "type" << false;
+        QTest::newRow("picked, then added again and refused") << "pick, refuse" << false;
+        QTest::newRow("picked, then typed over") << "pick, type" << false;
+    }
+    void deleteActsOnlyOnAPickedEntry()
+    {
+        QFETCH(QString, how);
+        QFETCH(bool, deletes);
+        addEntry(QStringLiteral("apple"));
+        addEntry(QStringLiteral("banana"));
+        addEntry(QStringLiteral("pear"));
+        showActive();
+        QWidget *box = window->CboCardStr;
+        box->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), box);
+
+        if (how.startsWith(QLatin1String("pick"))) {
+            // The second entry of the open drop-down, then Enter.
+            window->CboCardStr->showPopup();
+            QAbstractItemView *list = window->CboCardStr->view();
+            QTRY_VERIFY(list->isVisible());
+            QTest::keyClick(list, Qt::Key_Home);
+            QTest::keyClick(list, Qt::Key_Down);
+            QTest::keyClick(list, Qt::Key_Return);
+            QTRY_VERIFY(!list->isVisible());
+            QCOMPARE(window->CboCardStr->currentText(), QStringLiteral("banana"));
+        }
+        if (how == QLatin1String("type"))
+            QTest::keyClicks(box, QStringLiteral("pear"));
+        if (how == QLatin1String("pick, type"))
+            QTest::keyClicks(box, QStringLiteral("s"));
+        if (how == QLatin1String("pick, refuse")) {
+            fakes->prompts.answers.enqueue(false);
+            QTest::keyClick(box, Qt::Key_Return);
+            QCOMPARE(window->CboCardStr->currentText(), QString());
+        }
+        fakes->prompts.clear();
+        // Leaving the box for the button is what made Qt pick a typed entry.
+        QTest::mouseClick(window->BtnDelete, Qt::LeftButton);
+
+        QCOMPARE(window->words().count(), deletes ? 2 : 3);
+        QCOMPARE(window->CboCardStr->count(), deletes ? 2 : 3);
+        if (deletes) {
+            QVERIFY(!window->words().items().contains(QStringLiteral("banana")));
+            QVERIFY(fakes->prompts.shown.isEmpty());
+        } else {
+            QCOMPARE(fakes->prompts.texts(),
+                     QStringList{QStringLiteral("Please select the string you want to delete firstly.")});
+        }
+    }
+
+    void enterPressesTheFocusedButton_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("Add, Return") << "BtnAdd" << int(Qt::Key_Return) << QStringList{"apple", "kiwi", "pear"};
+        QTest::newRow("Add, keypad Enter") << "BtnAdd" << int(Qt::Key_Enter) << QStringList{"apple", "kiwi", "pear"};
+        QTest::newRow("Delete, Return") << "BtnDelete" << int(Qt::Key_Return) << QStringList{"pear"};
+    }
+    void enterPressesTheFocusedButton()
+    {
+        QFETCH(QString, button);
+        QFETCH(int, key);
+        QFETCH(QStringList, after);
+        addEntry(QStringLiteral("apple"));
+        addEntry(QStringLiteral("pear"));
+        showActive();
+        if (button == QLatin1String("BtnAdd"))
+            window->CboCardStr->setEditText(QStringLiteral("kiwi"));
+        else
+            window->CboCardStr->setCurrentIndex(0);
+        auto *b = window->findChild<QPushButton *>(button);
+        b->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), b);
+        QTest::keyClick(b, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QCOMPARE(window->words().items(), after);
+    }
+
+    void menusOpenFromTheKeyboard_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("menu");
+        QTest::newRow("Alt+F") << int(Qt::Key_F) << int(Qt::AltModifier) << "File1";
+        QTest::newRow("Alt+O") << int(Qt::Key_O) << int(Qt::AltModifier) << "MnuOptions";
+        QTest::newRow("Alt+H") << int(Qt::Key_H) << int(Qt::AltModifier) << "MnuHelp";
+        QTest::newRow("F10") << int(Qt::Key_F10) << int(Qt::NoModifier) << "File1";
+    }
+    void menusOpenFromTheKeyboard()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, menu);
+        showActive();
+        QTRY_COMPARE(QApplication::focusWidget(), window->CboCardStr);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        auto *m = window->findChild<QMenu *>(menu);
+        QTRY_VERIFY(m->isVisible());
+        QCOMPARE(window->CboCardStr->currentText(), QString()); // nothing was typed
+        QTest::keyClick(m, Qt::Key_Escape);
+    }
+
+    void menuItemMnemonicRunsItsCommand()
+    {
+        showActive();
+        QTRY_COMPARE(QApplication::focusWidget(), window->CboCardStr);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_H, Qt::AltModifier);
+        QTRY_VERIFY(window->MnuHelp->isVisible());
+        ModalDriver<TFrmAbout> about([](TFrmAbout &box) { box.reject(); });
+        QTest::keyClick(window->MnuHelp, Qt::Key_A);
+        QTRY_VERIFY(about.found());
+    }
+
+    void everyControlHasAnAccessibleName_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("new") << "ToolButtonNew"
+                             << "New";
+        QTest::newRow("open") << "ToolButtonOpen"
+                              << "Open";
+        QTest::newRow("save") << "ToolButtonSave"
+                              << "Save";
+        QTest::newRow("print") << "ToolButtonPrint"
+                               << "Print";
+        QTest::newRow("paint box") << "PB"
+                                   << "Sample card";
+        QTest::newRow("entry box") << "CboCardStr"
+                                   << "Entry";
+        QTest::newRow("add") << "BtnAdd"
+                             << "Add";
+        QTest::newRow("delete") << "BtnDelete"
+                                << "Delete";
+        QTest::newRow("card size") << "CboCardSize"
+                                   << "Card Size";
+        QTest::newRow("free space") << "ChkFreeSpace"
+                                    << "Use Free Space ";
+        QTest::newRow("free space text") << "TxtFreeSpace"
+                                         << "Free space text";
+        QTest::newRow("heading") << "ChkHeading"
+                                 << "Use Column Heading";
+        QTest::newRow("heading text") << "TxtHeading"
+                                      << "Column heading text";
+        QTest::newRow("word wrap") << "ChkWordWrap"
+                                   << "Word Wrap";
+        QTest::newRow("printers") << "CboPrinters"
+                                  << "Printer To Use";
+        QTest::newRow("card count") << "EdtCardNum"
+                                    << "Number of Bingo Card";
+        QTest::newRow("per page") << "CboCardsPerPage"
+                                  << "Bingo Cards Per Page";
+    }
+    void everyControlHasAnAccessibleName()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        auto *w = window->findChild<QWidget *>(control);
+        QVERIFY(w);
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(w);
+        QVERIFY(face);
+        // On Linux a drop-down list's own name is its current item; a screen
+        // reader names it by the label it is labelled by.
+        QStringList heard{face->text(QAccessible::Name)};
+        for (const auto &relation : face->relations(QAccessible::Label))
+            heard.append(relation.first->text(QAccessible::Name).remove(QRegularExpression(QStringLiteral(":\\s*$"))));
+        QVERIFY2(heard.contains(name), qPrintable(heard.join(QLatin1Char('|'))));
+        QVERIFY(w->toolTip().isEmpty());
+    }
+
+    // Without the narrow face the system falls back to DejaVu Sans, which is
+    // wider; no caption may be cut or run into the control beside it.
+    void captionsFitWithEitherControlFont_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::newRow("Liberation Sans") << "Liberation Sans";
+        QTest::newRow("DejaVu Sans") << "DejaVu Sans";
+    }
+    void captionsFitWithEitherControlFont()
+    {
+        QFETCH(QString, family);
+        if (QFontInfo(QFont(family)).family() != family)
+            QSKIP("font not installed");
+        window->setFont(QFont(family, 8));
+        for (QLabel *l : window->findChildren<QLabel *>()) {
+            if (l == window->Label1) {
+                // Its box runs past the window's bottom edge; the text must not.
+                QVERIFY(l->heightForWidth(l->width()) <= l->height());
+                QVERIFY(l->y() + l->heightForWidth(l->width()) <= window->height());
+                continue;
+            }
+            const int textWidth = QFontMetrics(l->font()).horizontalAdvance(l->text().trimmed());
+            QVERIFY2(textWidth <= l->width(), qPrintable(l->objectName()));
+            if (l->buddy() && l->buddy()->x() > l->x())
+                QVERIFY2(l->x() + textWidth < l->buddy()->x(), qPrintable(l->objectName()));
+        }
+        for (QAbstractButton *b : window->findChildren<QAbstractButton *>()) {
+            if (!b->text().isEmpty())
+                QVERIFY2(b->sizeHint().width() <= b->width(), qPrintable(b->objectName()));
+        }
     }
 
     void deleteNeedsAPick()

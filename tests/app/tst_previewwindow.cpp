@@ -7,8 +7,10 @@
 #include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
+#include <QPalette>
 #include <QTest>
 
+#include <algorithm>
 #include <climits>
 #include <memory>
 
@@ -51,7 +53,8 @@ class TestPreviewWindow : public QObject
         window->PB->render(&img);
         return img;
     }
-    QRgb background() const { return window->PB->palette().window().color().rgb(); }
+    // The sample card is a picture of the paper.
+    static QRgb background() { return qRgb(255, 255, 255); }
 
     // The entry box of body cell (row, column) of a 5 x 5 card with heading.
     static QRect entryBox(int row, int column) { return {1 + (column - 1) * 88, 1 + row * 52, 87, 51}; }
@@ -180,6 +183,36 @@ private Q_SLOTS:
         // Columns 4 and 5 now have no letter.
         QVERIFY(!hasInk(second, QRect(1 + 3 * 88, 1, 87, 51), background()));
         QVERIFY(!hasInk(second, QRect(1 + 4 * 88, 1, 87, 51), background()));
+    }
+
+    void cardIsWhitePaperWithBlackInkWhateverTheTheme_data()
+    {
+        QTest::addColumn<QColor>("window");
+        QTest::addColumn<QColor>("text");
+        QTest::newRow("light theme") << QColor(239, 239, 239) << QColor(Qt::black);
+        QTest::newRow("dark theme") << QColor(30, 30, 30) << QColor(Qt::white);
+    }
+    void cardIsWhitePaperWithBlackInkWhateverTheTheme()
+    {
+        QFETCH(QColor, window);
+        QFETCH(QColor, text);
+        QPalette theme = this->window->palette();
+        for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+            theme.setColor(role, window);
+        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            theme.setColor(role, text);
+        this->window->setPalette(theme);
+        this->window->CardCells = {QStringLiteral("Word")};
+        const QImage img = render();
+        QCOMPARE(img.pixel(1, 53), background());
+        QVERIFY(isBlack(img.pixel(0, 30)));
+        // The entry is written in black.
+        int darkest = 255;
+        const QRect cell = entryBox(1, 1);
+        for (int y = cell.top(); y <= cell.bottom(); ++y)
+            for (int x = cell.left(); x <= cell.right(); ++x)
+                darkest = std::min(darkest, qGray(img.pixel(x, y)));
+        QVERIFY(darkest < 64);
     }
 
     void hugeFontSizeStillPaints()

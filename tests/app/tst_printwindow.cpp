@@ -111,7 +111,7 @@ private Q_SLOTS:
     {
         open();
         QCOMPARE(window->MnuFilePrint->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
-        QCOMPARE(window->MnuFilePrintList->text(), QStringLiteral("Print Call List"));
+        QCOMPARE(window->MnuFilePrintList->text(), QStringLiteral("Print &Call List"));
     }
 
     void chosenPrinterIsUsed()

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <memory>
 
 using Kind = FakePrompts::Kind;
@@ -135,6 +136,33 @@ private Q_SLOTS:
         QCOMPARE(window->TxtHeading->isEnabled(), heading);
         QCOMPARE(window->ChkWordWrap->isChecked(), wordWrap);
         QCOMPARE(window->cardSettings().side(), sizeIndex == 0 ? 3 : sizeIndex == 1 ? 5 : 7);
+    }
+
+    // On screen and on paper alike: the print job takes the window's size.
+    void fontSizeBelowOnePointCountsAsTwenty_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<int>("size");
+        QTest::newRow("zero") << QByteArray("0") << 20;
+        QTest::newRow("negative") << QByteArray("-5") << 20;
+        QTest::newRow("one point stays") << QByteArray("1") << 1;
+    }
+    void fontSizeBelowOnePointCountsAsTwenty()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(int, size);
+        writeBytes(optionsFile(), "[Options]\r\nFontSize=" + stored + "\r\nChkFreeSpace=0\r\n");
+        start();
+        QCOMPARE(window->CardFontSize, size);
+        QCOMPARE(window->cardSettings().fontSize, size);
+        for (int i = 1; i <= 25; ++i) {
+            window->CboCardStr->setEditText(QStringLiteral("w%1").arg(i));
+            window->BtnAddClick();
+        }
+        window->MnuFilePrint->trigger();
+        const QList<int> &sizes = fakes->printService.canvasOf.sizesSet;
+        QVERIFY(!sizes.isEmpty());
+        QCOMPARE(*std::max_element(sizes.begin(), sizes.end()), size);
     }
 
     void sizeWithoutSelectionIsWrittenBackAsMinusOne()

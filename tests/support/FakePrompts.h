@@ -20,15 +20,25 @@ public:
         FileDialogSpec dialog;
     };
 
+    // One reply to a question: Yes, No, or the Escape key. Escape cancels a
+    // question that can be cancelled and counts as No on any other.
+    struct Reply
+    {
+        Answer answer;
+        Reply(bool yes) : answer(yes ? Answer::Yes : Answer::No) {}
+        Reply(Answer a) : answer(a) {}
+    };
+
     QList<Shown> shown;
-    QQueue<bool> answers;                 // for questions; No when empty
+    QQueue<Reply> answers;                // for questions; No when empty
     QQueue<std::optional<QString>> files; // for file dialogs; cancel when empty
 
     void information(const QString &text) override { shown.append({Kind::Information, text, {}, {}}); }
-    bool question(const QString &text, DefaultButton d) override
+    bool question(const QString &text, DefaultButton d) override { return questionWithCancel(text, d) == Answer::Yes; }
+    Answer questionWithCancel(const QString &text, DefaultButton d) override
     {
         shown.append({Kind::Question, text, d, {}});
-        return answers.isEmpty() ? false : answers.dequeue();
+        return answers.isEmpty() ? Answer::No : answers.dequeue().answer;
     }
     void error(const QString &text) override { shown.append({Kind::Error, text, {}, {}}); }
     std::optional<QString> saveFileName(const FileDialogSpec &setup) override
