@@ -92,6 +92,11 @@ public:
         ops.push_back(Text{x, y, m_inner.fontSize(), text});
         m_inner.textOut(x, y, text);
     }
+    void textOutClipped(int x, int y, const QString &text, const CanvasRect &clip) override
+    {
+        ops.push_back(Text{x, y, m_inner.fontSize(), text});
+        m_inner.textOutClipped(x, y, text, clip);
+    }
     int textWidth(const QString &t) override { return m_inner.textWidth(t); }
     int textHeight(const QString &t) override { return m_inner.textHeight(t); }
     QString fontName() const override { return m_inner.fontName(); }

@@ -2,6 +2,8 @@
 
 #include "render/CellText.h"
 
+#include <optional>
+
 namespace {
 
 // Bounds the memo on lists of many distinct entries.
@@ -15,6 +17,7 @@ public:
     {
         int dx, dy, size;
         QString text;
+        std::optional<CanvasRect> clip;
     };
     Recorder(ICanvas &inner, int x, int y) : m_inner(inner), m_x(x), m_y(y) {}
     std::vector<Draw> draws;
@@ -26,8 +29,14 @@ public:
     void lineTo(int x, int y) override { m_inner.lineTo(x, y); }
     void textOut(int x, int y, const QString &text) override
     {
-        draws.push_back({x - m_x, y - m_y, m_inner.fontSize(), text});
+        draws.push_back({x - m_x, y - m_y, m_inner.fontSize(), text, std::nullopt});
         m_inner.textOut(x, y, text);
+    }
+    void textOutClipped(int x, int y, const QString &text, const CanvasRect &clip) override
+    {
+        const CanvasRect relative{clip.left - m_x, clip.top - m_y, clip.width, clip.height};
+        draws.push_back({x - m_x, y - m_y, m_inner.fontSize(), text, relative});
+        m_inner.textOutClipped(x, y, text, clip);
     }
     int textWidth(const QString &text) override { return m_inner.textWidth(text); }
     int textHeight(const QString &text) override { return m_inner.textHeight(text); }
@@ -61,7 +70,11 @@ void CellTextMemo::print(ICanvas &canvas, int x, int y, const QString &text, int
     if (found != m_fitted.cend()) {
         for (const Draw &d : *found) {
             canvas.setFontSize(d.size);
-            canvas.textOut(x + d.dx, y + d.dy, d.text);
+            if (d.clip)
+                canvas.textOutClipped(x + d.dx, y + d.dy, d.text,
+                                      {x + d.clip->left, y + d.clip->top, d.clip->width, d.clip->height});
+            else
+                canvas.textOut(x + d.dx, y + d.dy, d.text);
         }
         canvas.setFontSize(size);
         return;
@@ -74,6 +87,6 @@ void CellTextMemo::print(ICanvas &canvas, int x, int y, const QString &text, int
     std::vector<Draw> draws;
     draws.reserve(recorder.draws.size());
     for (auto &d : recorder.draws)
-        draws.push_back({d.dx, d.dy, d.size, std::move(d.text)});
+        draws.push_back({d.dx, d.dy, d.size, std::move(d.text), d.clip});
     m_fitted.insert(key, std::move(draws));
 }

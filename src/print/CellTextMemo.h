@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 // Prints cell texts exactly as PrintCellText does, but fits each text only
@@ -37,6 +38,7 @@ private:
         int dy;
         int size;
         QString text;
+        std::optional<CanvasRect> clip; // relative to the box, when cut
     };
 
     QHash<Key, std::vector<Draw>> m_fitted;
