@@ -4,6 +4,7 @@
 #include "card/PickPool.h"
 #include "card/WholeNumber.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -83,4 +84,19 @@ void ArrangeCard(const QStringList &words, int sizeIndex, bool freeSpace, QStrin
         arrangeStandard(words, sizeIndex, freeSpace, cardCells, random);
     else
         arrangeShuffled(words, cardCells, random);
+}
+
+void ArrangeShownCells(const QStringList &words, int sizeIndex, bool freeSpace, QStringList &cardCells,
+                       IRandomSource &random)
+{
+    if (isStandardNumberList(words)) {
+        ArrangeCard(words, sizeIndex, freeSpace, cardCells, random);
+        return;
+    }
+    const int side = cardSide(sizeIndex);
+    const qsizetype shown = std::min(words.size(), qsizetype(side) * side - (freeSpace ? 1 : 0));
+    cardCells.resize(shown);
+    FewPicks pool(words.size());
+    for (qsizetype slot = 0; slot < shown; ++slot)
+        cardCells[slot] = words[pool.take(random.below(static_cast<std::uint32_t>(pool.remaining())))];
 }

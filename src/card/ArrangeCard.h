@@ -13,3 +13,12 @@ bool isStandardNumberList(const QStringList &words);
 // the free centre taking no slot.
 void ArrangeCard(const QStringList &words, int sizeIndex, bool freeSpace, QStringList &cardCells,
                  IRandomSource &random);
+
+// The cells a card shows, exactly as ArrangeCard would fill them from the
+// same random state: the same draws in the same order, stopping once the
+// shown slots are drawn. In the shuffle mode those are the first side x side
+// slots, one fewer with a free space, and cardCells holds only them; the
+// standard number mode draws little more than that and is ArrangeCard itself,
+// slots it leaves alone included. For print jobs, where only the face counts.
+void ArrangeShownCells(const QStringList &words, int sizeIndex, bool freeSpace, QStringList &cardCells,
+                       IRandomSource &random);

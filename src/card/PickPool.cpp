@@ -54,3 +54,15 @@ qsizetype PickPool::take(qsizetype r)
     --m_remaining;
     return qsizetype(w) * 64 + bit;
 }
+
+qsizetype FewPicks::take(qsizetype r)
+{
+    // The r-th remaining position lies r places on, plus one for every
+    // position taken at or before it.
+    auto it = m_taken.begin();
+    for (; it != m_taken.end() && *it <= r; ++it)
+        ++r;
+    m_taken.insert(it, r);
+    --m_remaining;
+    return r;
+}

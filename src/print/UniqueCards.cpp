@@ -45,15 +45,21 @@ std::uint64_t UniqueCards::attemptsAllowed() const
     return std::max(MinAttempts, generous);
 }
 
-void UniqueCards::arrange(QStringList &cardCells)
+void UniqueCards::arrange(QStringList &cardCells, Arrangement how)
 {
-    ArrangeCard(m_words, m_settings.sizeIndex, m_settings.freeSpace, cardCells, m_random);
+    const auto arrangeOnce = [&] {
+        if (how == Arrangement::Full)
+            ArrangeCard(m_words, m_settings.sizeIndex, m_settings.freeSpace, cardCells, m_random);
+        else
+            ArrangeShownCells(m_words, m_settings.sizeIndex, m_settings.freeSpace, cardCells, m_random);
+    };
+    arrangeOnce();
     Key face = faceOf(cardCells);
     if (m_faces.count(face)) {
         const std::uint64_t allowed = attemptsAllowed();
         std::uint64_t tries = 0;
         while (tries < allowed && m_faces.count(face)) {
-            ArrangeCard(m_words, m_settings.sizeIndex, m_settings.freeSpace, cardCells, m_random);
+            arrangeOnce();
             face = faceOf(cardCells);
             ++tries;
         }
