@@ -26,6 +26,7 @@ struct PrintContext
     IPrompts &prompts;
     IRandomSource &random;
     IProgressFactory *progress = nullptr;
+    JobKind kind = JobKind::Print;
 };
 
 enum class PrintOutcome { Refused, Printed, Cancelled };
