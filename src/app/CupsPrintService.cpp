@@ -11,6 +11,8 @@
 #include <QTemporaryFile>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <mutex>
 #include <thread>
 #include <utility>
@@ -168,11 +170,20 @@ QIODevice &CupsPrintService::openOutput()
     return *m_file;
 }
 
+void CupsPrintService::writeOut()
+{
+    errno = 0;
+    if (m_file->flush() && m_file->error() == QFileDevice::NoError)
+        return;
+    // Qt's own message for a failed flush is often just "Unknown error".
+    const QString reason = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : m_file->errorString();
+    throw MorvaneError(QStringLiteral("Cannot write the print file: %1").arg(reason));
+}
+
 void CupsPrintService::pageWritten()
 {
     // Written out page by page, a full disk shows at the page it struck.
-    if (!m_file->flush())
-        throw MorvaneError(QStringLiteral("Cannot write the print file: %1").arg(m_file->errorString()));
+    writeOut();
     // A round trip to the server costs a few milliseconds: ask now and then.
     if (++m_pagesSinceCheck >= QueueCheckPages) {
         m_pagesSinceCheck = 0;
@@ -182,8 +193,7 @@ void CupsPrintService::pageWritten()
 
 void CupsPrintService::deliver(const QString &title)
 {
-    if (!m_file->flush())
-        throw MorvaneError(QStringLiteral("Cannot write the print file: %1").arg(m_file->errorString()));
+    writeOut();
     requireQueue();
     QString error;
     const int job = cupsSubmit(m_current, m_file->fileName(), title, m_media, error);

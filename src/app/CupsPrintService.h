@@ -46,6 +46,8 @@ private:
     struct Lookup;
     // Throws unless CUPS still has the current queue.
     void requireQueue();
+    // Throws unless everything written so far reached the print file.
+    void writeOut();
     // The list found by the lookup, or asked for now when none runs.
     bool printersKnown();
 

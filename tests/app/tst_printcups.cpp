@@ -17,13 +17,17 @@
 #include "print/PrinterList.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+
 #include <cups/cups.h>
 #include <poll.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -406,6 +410,44 @@ private Q_SLOTS:
         QTRY_COMPARE(window.CboPrinters->count(), 2);
         QCOMPARE(window.CboPrinters->currentText(), QStringLiteral("PDF"));
         QVERIFY(fakes.prompts.shown.isEmpty());
+    }
+
+    // A full disk under the print file ends the job at the page it struck,
+    // and leaves no print file behind. A file-size limit fails the writes as
+    // a full disk would, whoever runs the test.
+    void fullDiskEndsThePrintWithinAFewPages()
+    {
+        SKIP_WITHOUT_SERVER();
+        QTemporaryDir temp;
+        const QByteArray tmpBefore = qgetenv("TMPDIR");
+        qputenv("TMPDIR", QFile::encodeName(temp.path()));
+        CupsPrintService service;
+        QStringList cells;
+        PrintRequest r = numbersRequest(QStringLiteral("4000"));
+        r.printerPosition = positionOf(service, QStringLiteral("PDF"));
+        FakeProgressFactory progress;
+        struct rlimit saved
+        {
+        };
+        QVERIFY(::getrlimit(RLIMIT_FSIZE, &saved) == 0);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit small = saved;
+        small.rlim_cur = 256 * 1024;
+        QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
+        const bool printed = runCommand(prompts, [&] { printCards(r, cells, {service, prompts, random, &progress}); });
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldHandler);
+        qputenv("TMPDIR", tmpBefore);
+
+        QVERIFY(!printed);
+        QCOMPARE(prompts.shown.size(), 1);
+        QVERIFY2(prompts.shown[0].text.startsWith(QStringLiteral("Cannot write the print file: ")),
+                 qPrintable(prompts.shown[0].text));
+        const int drawn = progress.started.at(0).updates.isEmpty() ? 0 : progress.started.at(0).updates.last();
+        qInfo("%s after %d of 4000 pages", qPrintable(prompts.shown[0].text), drawn);
+        QVERIFY(drawn < 400);
+        QCOMPARE(service.lastJobId(), 0);
+        QVERIFY(QDir(temp.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
     }
 
     void cancelledJobReachesNoQueue()
