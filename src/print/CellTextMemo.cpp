@@ -1,13 +1,17 @@
 #include "print/CellTextMemo.h"
 
-#include "render/CellText.h"
+#include "render/TextFit.h"
 
 #include <optional>
 
 namespace {
 
-// Bounds the memo on lists of many distinct entries.
-constexpr qsizetype MaxFitted = 10000;
+// Bounds the memo on lists of many distinct entries: room for every entry of
+// a list of 100,000, each fitted once in a long job, but not for a list of
+// long texts to fill memory. Texts drawn whole share the list's strings; the
+// character count is what a cut or split text copies at worst.
+constexpr qsizetype MaxFitted = 200000;
+constexpr qsizetype MaxFittedChars = 4000000;
 
 // Forwards everything and notes each string drawn, relative to the box.
 class Recorder : public ICanvas
@@ -61,6 +65,8 @@ void CellTextMemo::print(ICanvas &canvas, int x, int y, const QString &text, int
     const QString face = canvas.fontName();
     if (face != m_face || canvas.fontStyle() != m_style) {
         m_fitted.clear();
+        m_baseSizes.clear();
+        m_chars = 0;
         m_face = face;
         m_style = canvas.fontStyle();
     }
@@ -80,13 +86,27 @@ void CellTextMemo::print(ICanvas &canvas, int x, int y, const QString &text, int
         return;
     }
 
+    // PrintCellText's own steps, with the base size, which depends only on
+    // the box width and the starting size, found once.
     Recorder recorder(canvas, x, y);
-    PrintCellText(recorder, x, y, text, w, h, wordWrap);
-    if (m_fitted.size() >= MaxFitted)
+    auto base = m_baseSizes.find({w, size});
+    if (base == m_baseSizes.end()) {
+        lowerToBaseSize(canvas, w, PaperMargins);
+        base = m_baseSizes.insert({w, size}, canvas.fontSize());
+    }
+    canvas.setFontSize(*base);
+    const CanvasRect box{x, y, w, h};
+    fitCellText(recorder, box, text, wordWrap, PaperMargins, box);
+    canvas.setFontSize(size);
+    if (m_fitted.size() >= MaxFitted || m_chars >= MaxFittedChars) {
         m_fitted.clear();
+        m_chars = 0;
+    }
     std::vector<Draw> draws;
     draws.reserve(recorder.draws.size());
-    for (auto &d : recorder.draws)
+    for (auto &d : recorder.draws) {
+        m_chars += d.text.size();
         draws.push_back({d.dx, d.dy, d.size, std::move(d.text), d.clip});
+    }
     m_fitted.insert(key, std::move(draws));
 }
