@@ -8,6 +8,8 @@
 // own.
 //
 //   bench_print [cards]        all three runs, then the ratios
+//   bench_print --job-n CARDS FILE ENTRIES
+//                              one job from the numbers 1 to ENTRIES, alone
 #include "app/PdfFilePrintService.h"
 #include "card/ArrangeCard.h"
 #include "card/Prompts.h"
