@@ -15,6 +15,8 @@ public:
     explicit PickPool(qsizetype size);
     qsizetype remaining() const { return m_remaining; }
     qsizetype take(qsizetype r);
+    // Takes the entry at that position (still in the pool) by its position.
+    void takePosition(qsizetype position);
 
 private:
     std::vector<std::uint64_t> m_bits;

@@ -47,20 +47,20 @@ std::uint64_t UniqueCards::attemptsAllowed() const
 
 void UniqueCards::arrange(QStringList &cardCells, Arrangement how)
 {
-    const auto arrangeOnce = [&] {
-        if (how == Arrangement::Full)
-            ArrangeCard(m_words, m_settings.sizeIndex, m_settings.freeSpace, cardCells, m_random);
-        else
-            ArrangeShownCells(m_words, m_settings.sizeIndex, m_settings.freeSpace, cardCells, m_random);
+    // Every try draws the shown cells only, so a card's face comes from the
+    // same draws however the card is kept; the card kept whole is completed
+    // once its face is settled.
+    std::vector<qsizetype> positions;
+    const auto tryFace = [&] {
+        ArrangeShownCells(m_words, m_settings.sizeIndex, m_settings.freeSpace, cardCells, m_random, &positions);
+        return faceOf(cardCells);
     };
-    arrangeOnce();
-    Key face = faceOf(cardCells);
+    Key face = tryFace();
     if (m_faces.count(face)) {
         const std::uint64_t allowed = attemptsAllowed();
         std::uint64_t tries = 0;
         while (tries < allowed && m_faces.count(face)) {
-            arrangeOnce();
-            face = faceOf(cardCells);
+            face = tryFace();
             ++tries;
         }
         m_rearrangements += tries;
@@ -70,8 +70,9 @@ void UniqueCards::arrange(QStringList &cardCells, Arrangement how)
             // the faces are used up, whatever the set says.
             if (m_possible.exact && allowed > MinAttempts)
                 m_exhausted = true;
-            return;
         }
     }
     m_faces.insert(face);
+    if (how == Arrangement::Full)
+        CompleteArrangement(m_words, positions, cardCells, m_random);
 }

@@ -17,8 +17,10 @@ class UniqueCards
 {
 public:
     // A card only printed needs its shown cells (ArrangeShownCells); the
-    // card that stays in the window is arranged whole (ArrangeCard). From the
-    // same random state both show the same face.
+    // card that stays in the window is arranged whole: its shown cells are
+    // drawn the same way, then completed (CompleteArrangement). From the same
+    // random state both give the same face, and the whole one is what
+    // ArrangeCard would have made from the draws of its last try.
     enum class Arrangement { ShownCells, Full };
 
     // The fewest re-arrangements a card is given before a repeat is allowed.

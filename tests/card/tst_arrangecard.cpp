@@ -244,7 +244,8 @@ private Q_SLOTS:
     }
 
     // A print job draws only the shown cells; from the same random state they
-    // must be the cells the full arrangement shows, by a prefix of its draws.
+    // must be the cells the full arrangement shows, by a prefix of its draws,
+    // and completing them must give the full arrangement itself.
     void shownCellsAreTheFullArrangementsFaces_data()
     {
         QTest::addColumn<QStringList>("words");
@@ -276,10 +277,15 @@ private Q_SLOTS:
             SequenceRandom forShown(seed);
             QStringList full;
             QStringList shown;
+            std::vector<qsizetype> positions;
             ArrangeCard(words, sizeIndex, freeSpace, full, forFull);
-            ArrangeShownCells(words, sizeIndex, freeSpace, shown, forShown);
+            ArrangeShownCells(words, sizeIndex, freeSpace, shown, forShown, &positions);
             QCOMPARE(shownCells(shown, side, freeSpace), shownCells(full, side, freeSpace));
             QCOMPARE(forShown.picks, draws);
+            // Completed, they are the whole arrangement, by the same draws.
+            CompleteArrangement(words, positions, shown, forShown);
+            QCOMPARE(shown, full);
+            QCOMPARE(forShown.picks, forFull.picks);
         }
     }
 

@@ -233,6 +233,38 @@ private Q_SLOTS:
         QCOMPARE(bounded.rearrangements(), UniqueCards::MinAttempts);
     }
 
+    // A card kept whole shows the face a card only printed would show from
+    // the same draws, tries for a new face included: with the source seeded
+    // afresh for every card, a job can be told again card by card.
+    void keptCardShowsTheFaceOfItsShownCells()
+    {
+        // Nine faces: the "b" in one of the eight cells, or left out.
+        const QStringList words = letters("aaaaaaaab");
+        CardSettings settings;
+        settings.sizeIndex = 0;
+        settings.freeSpace = true;
+        const FaceCount possible = countFaces(words, 0, true);
+        QCOMPARE(possible.count, std::uint64_t(9));
+        SequenceRandom forJob;
+        SequenceRandom forReplay;
+        UniqueCards job(words, settings, forJob, possible);
+        UniqueCards replay(words, settings, forReplay, possible);
+        QStringList kept;
+        QStringList shown;
+        for (int card = 0; card < 9; ++card) {
+            forJob.reseed(1000 + card);
+            forReplay.reseed(1000 + card);
+            job.arrange(kept, UniqueCards::Arrangement::Full);
+            replay.arrange(shown, UniqueCards::Arrangement::ShownCells);
+            QCOMPARE(kept.size(), words.size());
+            QCOMPARE(kept.mid(0, 8), shown);
+            // The kept card's further draws come after its face: one pick
+            // for the one entry left.
+            QCOMPARE(forJob.picks, forReplay.picks + card + 1);
+        }
+        QVERIFY(job.rearrangements() > 0);
+    }
+
     void cardCellsStillHoldTheLastCard()
     {
         Job job(5, 5);
