@@ -1,4 +1,5 @@
 // ArrangeCard on large lists: it runs on every add, so it must stay cheap.
+// ArrangeShownCells beside it: a print job runs it for every card.
 #include "BenchUtil.h"
 #include "card/ArrangeCard.h"
 #include "card/RandomSource.h"
@@ -15,6 +16,9 @@ int main()
         QStringList cells;
         const double ms = medianMs(15, [&] { ArrangeCard(words, 1, true, cells, random); });
         std::printf("ArrangeCard, %6d entries: median %.3f ms (target for 100000: < 20 ms)\n", n, ms);
+        // What a print job does for every card but its last.
+        const double shown = medianMs(2001, [&] { ArrangeShownCells(words, 1, true, cells, random); });
+        std::printf("ArrangeShownCells, %6d entries: median %.4f ms\n", n, shown);
     }
     QStringList numbers;
     for (int i = 1; i <= 75; ++i)

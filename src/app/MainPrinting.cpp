@@ -2,12 +2,14 @@
 #include "app/UnitMain.h"
 
 #include "app/PdfFilePrintService.h"
+#include "card/WholeNumber.h"
 #include "print/CallList.h"
 #include "print/CardPrintJob.h"
 #include "print/EntryCheck.h"
 #include "print/PrinterList.h"
 
 #include <QComboBox>
+#include <QPointer>
 #include <QSpinBox>
 
 namespace {
@@ -33,6 +35,8 @@ void TFrmMain::MnuFilePrintClick()
                                    m_services.progress};
         printCards(requestFrom(*this), CardCells, context);
     });
+    // The last card printed is the sample card now: show it at once.
+    repaintCard();
 }
 
 void TFrmMain::ToolButtonPrintClick()
@@ -55,6 +59,8 @@ void TFrmMain::MnuFileExportPdfClick()
         const PrintRequest request = requestFrom(*this);
         if (!checkEntryCount(request.words.size(), request.settings, *m_services.prompts))
             return;
+        // A count that is not a number fails before a file is asked for.
+        strToInt(request.cardCountText);
         const auto path =
             m_services.prompts->saveFileName({QStringLiteral("Export Bingo Cards"), QStringLiteral("PDF File (*.pdf)"),
                                               QStringLiteral("pdf"), documentFolder()});
@@ -62,16 +68,24 @@ void TFrmMain::MnuFileExportPdfClick()
             return;
         // The same job as printing, on a PDF file standing in for the printer.
         PdfFilePrintService file(*path, PdfFilePrintService::localePaper());
-        const PrintContext context{file, *m_services.prompts, *m_services.random, m_services.progress};
+        const PrintContext context{file, *m_services.prompts, *m_services.random, m_services.progress, JobKind::Export};
         printCards(request, CardCells, context);
     });
+    repaintCard();
 }
 
 void TFrmMain::FillPrinterList()
 {
-    guarded([this] {
-        const PrinterChoice choice = ::FillPrinterList(*m_services.printService);
-        CboPrinters->addItems(choice.names);
-        CboPrinters->setCurrentIndex(choice.selected);
+    // A print server can take its time, or never answer: the window does not
+    // wait for it, and the list fills when the answer comes.
+    const QPointer<TFrmMain> window(this);
+    m_services.printService->findPrinters([window] {
+        if (!window)
+            return;
+        window->guarded([&window] {
+            const PrinterChoice choice = ::FillPrinterList(*window->m_services.printService);
+            window->CboPrinters->addItems(choice.names);
+            window->CboPrinters->setCurrentIndex(choice.selected);
+        });
     });
 }

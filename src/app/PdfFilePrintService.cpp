@@ -64,6 +64,15 @@ void PdfFilePrintService::deliver(const QString &)
     m_file.reset();
 }
 
+void PdfFilePrintService::pageWritten()
+{
+    errno = 0;
+    if (!m_file->flush() || m_file->error() != QFileDevice::NoError) {
+        const int error = errno != 0 ? errno : EIO;
+        throwFileError(error, true);
+    }
+}
+
 void PdfFilePrintService::dropOutput()
 {
     if (m_file)

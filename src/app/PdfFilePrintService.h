@@ -12,7 +12,9 @@ class QSaveFile;
 // A PDF file standing in for a printer: the paper less physical offsets of
 // 1/6 inch (a common laser printer's) on every side, at 1200 dpi. The file is
 // written beside its final name and only takes it when the document ends, so
-// a cancelled or failed job leaves no file and an existing one untouched.
+// a cancelled or failed job leaves no file and an existing one untouched. It
+// is written out page by page: a full disk ends the job at the page it
+// struck.
 class PdfFilePrintService : public PdfPrintService
 {
 public:
@@ -27,6 +29,7 @@ public:
 
     // One stand-in printer, always the default.
     QStringList printers() override { return {}; }
+    int defaultPrinterPosition() override { return -1; }
     void selectPrinter(int position) override;
     int printerIndex() const override { return -1; }
     PrintableArea printableArea() override;
@@ -35,6 +38,7 @@ protected:
     QIODevice &openOutput() override;
     void deliver(const QString &title) override;
     void dropOutput() override;
+    void pageWritten() override;
 
 private:
     QString m_path;

@@ -57,8 +57,10 @@ void PdfPrintService::beginDoc()
 
 void PdfPrintService::newPage()
 {
-    if (m_printing)
-        m_pages->newPage();
+    if (!m_printing)
+        return;
+    m_pages->newPage();
+    pageWritten();
 }
 
 void PdfPrintService::endDoc()

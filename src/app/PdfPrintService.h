@@ -42,6 +42,9 @@ protected:
     virtual void deliver(const QString &title) = 0;
     // Forgets the output, whatever state it is in.
     virtual void dropOutput() = 0;
+    // A page went to the output: throws when the output or the printer has
+    // failed, so a full disk or a vanished printer ends the job at once.
+    virtual void pageWritten() = 0;
 
 private:
     QString m_title;

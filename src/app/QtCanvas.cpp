@@ -118,6 +118,13 @@ void QtCanvas::textOut(int x, int y, const QString &text)
     m_painter.drawText(x, y + m.ascent, text);
 }
 
+void QtCanvas::textOutClipped(int x, int y, const QString &text, const CanvasRect &clip)
+{
+    m_painter.setClipRect(clip.left, clip.top, clip.width, clip.height);
+    textOut(x, y, text);
+    m_painter.setClipping(false);
+}
+
 int QtCanvas::textWidth(const QString &text)
 {
     Metrics &m = current();

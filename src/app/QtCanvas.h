@@ -39,6 +39,7 @@ public:
     void lineTo(int x, int y) override;
 
     void textOut(int x, int y, const QString &text) override;
+    void textOutClipped(int x, int y, const QString &text, const CanvasRect &clip) override;
     int textWidth(const QString &text) override;
     int textHeight(const QString &text) override;
 

@@ -4,17 +4,19 @@
 
 namespace {
 
-QString pagesText(int done, int total)
+QString pagesText(JobKind kind, int done, int total)
 {
-    return QStringLiteral("Printing: %1 of %2 pages").arg(done).arg(total);
+    const QString doing = kind == JobKind::Export ? QStringLiteral("Exporting") : QStringLiteral("Printing");
+    return QStringLiteral("%1: %2 of %3 pages").arg(doing).arg(done).arg(total);
 }
 
 class QtProgress : public IProgress
 {
 public:
-    QtProgress(QWidget *parent, int total)
-        : m_dialog(pagesText(0, total), QStringLiteral("Cancel"), 0, total, parent),
-          m_total(total)
+    QtProgress(QWidget *parent, int total, JobKind kind)
+        : m_dialog(pagesText(kind, 0, total), QStringLiteral("Cancel"), 0, total, parent),
+          m_total(total),
+          m_kind(kind)
     {
         m_dialog.setObjectName(QStringLiteral("PrintProgress"));
         m_dialog.setWindowTitle(QStringLiteral("Morvane"));
@@ -29,7 +31,7 @@ public:
 
     void setPagesDone(int done) override
     {
-        m_dialog.setLabelText(pagesText(done, m_total));
+        m_dialog.setLabelText(pagesText(m_kind, done, m_total));
         // A modal dialog's setValue also handles pending events: the Cancel click.
         m_dialog.setValue(done);
     }
@@ -39,11 +41,12 @@ public:
 private:
     QProgressDialog m_dialog;
     int m_total;
+    JobKind m_kind;
 };
 
 } // namespace
 
-std::unique_ptr<IProgress> QtProgressFactory::start(int totalPages)
+std::unique_ptr<IProgress> QtProgressFactory::start(int totalPages, JobKind kind)
 {
-    return std::make_unique<QtProgress>(m_parent, totalPages);
+    return std::make_unique<QtProgress>(m_parent, totalPages, kind);
 }

@@ -11,7 +11,7 @@ class QtProgressFactory : public IProgressFactory
 public:
     explicit QtProgressFactory(QWidget *parent = nullptr) : m_parent(parent) {}
     void setParent(QWidget *parent) { m_parent = parent; }
-    std::unique_ptr<IProgress> start(int totalPages) override;
+    std::unique_ptr<IProgress> start(int totalPages, JobKind kind) override;
 
 private:
     QWidget *m_parent;

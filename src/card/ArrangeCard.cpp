@@ -4,6 +4,7 @@
 #include "card/PickPool.h"
 #include "card/WholeNumber.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -83,4 +84,40 @@ void ArrangeCard(const QStringList &words, int sizeIndex, bool freeSpace, QStrin
         arrangeStandard(words, sizeIndex, freeSpace, cardCells, random);
     else
         arrangeShuffled(words, cardCells, random);
+}
+
+void ArrangeShownCells(const QStringList &words, int sizeIndex, bool freeSpace, QStringList &cardCells,
+                       IRandomSource &random, std::vector<qsizetype> *positions)
+{
+    if (isStandardNumberList(words)) {
+        ArrangeCard(words, sizeIndex, freeSpace, cardCells, random);
+        return;
+    }
+    const int side = cardSide(sizeIndex);
+    const qsizetype shown = std::min(words.size(), qsizetype(side) * side - (freeSpace ? 1 : 0));
+    cardCells.resize(shown);
+    if (positions)
+        positions->clear();
+    FewPicks pool(words.size());
+    for (qsizetype slot = 0; slot < shown; ++slot) {
+        const qsizetype at = pool.take(random.below(static_cast<std::uint32_t>(pool.remaining())));
+        cardCells[slot] = words[at];
+        if (positions)
+            positions->push_back(at);
+    }
+}
+
+void CompleteArrangement(const QStringList &words, const std::vector<qsizetype> &positions, QStringList &cardCells,
+                         IRandomSource &random)
+{
+    if (isStandardNumberList(words) || qsizetype(positions.size()) >= words.size())
+        return;
+    // The pool as ArrangeCard's stands after the shown slots' picks.
+    PickPool pool(words.size());
+    for (qsizetype at : positions)
+        pool.takePosition(at);
+    const qsizetype n = words.size();
+    cardCells.resize(n);
+    for (auto slot = qsizetype(positions.size()); slot < n; ++slot)
+        cardCells[slot] = words[pool.take(random.below(static_cast<std::uint32_t>(pool.remaining())))];
 }

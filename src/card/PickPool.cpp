@@ -54,3 +54,24 @@ qsizetype PickPool::take(qsizetype r)
     --m_remaining;
     return qsizetype(w) * 64 + bit;
 }
+
+void PickPool::takePosition(qsizetype position)
+{
+    const auto w = std::size_t(position / 64);
+    m_bits[w] &= ~(std::uint64_t(1) << (position % 64));
+    --m_wordCount[w];
+    --m_groupCount[w / WordsPerGroup];
+    --m_remaining;
+}
+
+qsizetype FewPicks::take(qsizetype r)
+{
+    // The r-th remaining position lies r places on, plus one for every
+    // position taken at or before it.
+    auto it = m_taken.begin();
+    for (; it != m_taken.end() && *it <= r; ++it)
+        ++r;
+    m_taken.insert(it, r);
+    --m_remaining;
+    return r;
+}

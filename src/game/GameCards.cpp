@@ -24,7 +24,7 @@ void GameCards::makeUpTo(std::uint64_t k)
     while (m_made < k) {
         ++m_made;
         m_random.reseedForCard(m_record.seed, m_made);
-        m_unique->arrange(m_cardCells);
+        m_unique->arrange(m_cardCells, UniqueCards::Arrangement::ShownCells);
         for (int i = 0; i < m_shown; ++i)
             m_cells.push_back(m_indexOf.value(m_cardCells.at(i)));
     }

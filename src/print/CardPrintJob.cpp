@@ -43,19 +43,25 @@ PrintOutcome printCards(const PrintRequest &request, QStringList &cardCells, con
     service.beginDoc();
     std::unique_ptr<IProgress> progress;
     if (pages > ProgressAfterPages && context.progress)
-        progress = context.progress->start(pages);
+        progress = context.progress->start(pages, context.kind);
     ICanvas &canvas = service.canvas();
     CellTextMemo memo;
     JobNumbering numbering(context.numbering, context.random);
     numbering.layOut(canvas, page, layout, columns, rows, cardsToPrint);
     UniqueCards unique(request.words, settings, numbering.random(), faces);
+    // The cards are arranged here; cardCells takes the last one, arranged in
+    // full, once it is printed. Slots a standard-number card does not reach
+    // keep the previous card's strings, as they would in cardCells itself.
+    QStringList cells = cardCells;
+    std::uint64_t card = 0;
     for (int p = 0; p < pages; ++p) {
         if (p > 0)
             service.newPage();
         for (const CardSlot &slot : layout.slots) {
+            const bool last = ++card == cardsToPrint;
             numbering.beginCard();
-            unique.arrange(cardCells);
-            PrintCard(canvas, settings, cardCells, slot.x, slot.y, columns, rows, layout.cellSide, &memo);
+            unique.arrange(cells, last ? UniqueCards::Arrangement::Full : UniqueCards::Arrangement::ShownCells);
+            PrintCard(canvas, settings, cells, slot.x, slot.y, columns, rows, layout.cellSide, &memo);
             numbering.endCard(canvas);
         }
         if (progress) {
@@ -64,6 +70,8 @@ PrintOutcome printCards(const PrintRequest &request, QStringList &cardCells, con
                 return PrintOutcome::Cancelled; // the guard drops the document
         }
     }
+    if (card > 0)
+        cardCells = std::move(cells);
     document.endDoc();
     numbering.documentEnded();
     return PrintOutcome::Printed;

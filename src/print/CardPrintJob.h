@@ -7,7 +7,8 @@ constexpr int ProgressAfterPages = 3;
 
 // The card print command: checks the entry count, selects the printer, reads
 // the count and the cards per page, and prints every page full, each card
-// arranged afresh into cardCells, which holds the last printed card after.
+// arranged afresh. Once the last card is printed, cardCells holds it, arranged
+// in full; a job that stops before leaves cardCells alone.
 // No two cards of a job show the same face while the list has faces to
 // spare; when it has fewer than the job prints, the user is asked first.
 // Failures throw MorvaneError for the general error box; every check that

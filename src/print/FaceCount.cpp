@@ -21,32 +21,15 @@ std::uint64_t times(std::uint64_t a, std::uint64_t b)
     return __builtin_mul_overflow(a, b, &r) ? Saturated : r;
 }
 
-// C(n, k), saturating.
-std::uint64_t binomial(std::uint64_t n, std::uint64_t k)
+std::uint64_t plus(std::uint64_t a, std::uint64_t b)
 {
-    k = std::min(k, n - k);
-    unsigned __int128 r = 1;
-    for (std::uint64_t i = 1; i <= k; ++i) {
-        // Exact at every step: r * (n - k + i) / i is C(n - k + i, i).
-        r = r * (n - k + i) / i;
-        if (r > Saturated)
-            return Saturated;
-    }
-    return static_cast<std::uint64_t>(r);
+    std::uint64_t r = 0;
+    return __builtin_add_overflow(a, b, &r) ? Saturated : r;
 }
 
 // Different sequences of `picks` texts drawn without putting back from a pool
-// whose texts occur `multiplicities` times each. Exact for distinct texts;
-// with equal texts a lower bound: the sequences of distinct texts, or, when
-// there are too few distinct texts, the arrangements of one evenly spread
-// choice of counts.
-struct Selections
-{
-    std::uint64_t count;
-    bool exact;
-};
-
-Selections selections(std::vector<qsizetype> multiplicities, qsizetype picks)
+// whose texts occur `multiplicities` times each.
+std::uint64_t selections(const std::vector<qsizetype> &multiplicities, qsizetype picks)
 {
     qsizetype total = 0;
     bool distinct = true;
@@ -55,27 +38,34 @@ Selections selections(std::vector<qsizetype> multiplicities, qsizetype picks)
         distinct = distinct && m == 1;
     }
     picks = std::min(picks, total);
-    const auto kinds = static_cast<qsizetype>(multiplicities.size());
-    if (distinct || kinds >= picks)
-        return {orderedSelections(std::uint64_t(kinds), std::uint64_t(picks)), distinct};
+    if (distinct)
+        return orderedSelections(std::uint64_t(multiplicities.size()), std::uint64_t(picks));
 
-    // Counts as even as the multiplicities allow, added one at a time.
-    std::vector<qsizetype> counts(multiplicities.size(), 0);
-    for (qsizetype placed = 0; placed < picks;) {
-        for (std::size_t i = 0; i < counts.size() && placed < picks; ++i) {
-            if (counts[i] < multiplicities[i]) {
-                ++counts[i];
-                ++placed;
-            }
+    // ways[t]: sequences of length t from the texts taken so far. A text of
+    // multiplicity m adds j = 0..m copies of itself to a shorter sequence, at
+    // any C(t, j) of its places. Saturated sums and products stay at the
+    // largest value, the true count being at least that; once the full
+    // length saturates, more texts cannot lower it.
+    const auto n = std::size_t(picks);
+    std::vector<std::vector<std::uint64_t>> choose(n + 1);
+    for (std::size_t t = 0; t <= n; ++t) {
+        choose[t].assign(t + 1, 1);
+        for (std::size_t j = 1; j < t; ++j)
+            choose[t][j] = plus(choose[t - 1][j - 1], choose[t - 1][j]);
+    }
+    std::vector<std::uint64_t> ways(n + 1, 0);
+    ways[0] = 1;
+    for (qsizetype m : multiplicities) {
+        if (ways[n] == Saturated)
+            break;
+        for (std::size_t t = n; t >= 1; --t) {
+            std::uint64_t sum = ways[t];
+            for (std::size_t j = 1; j <= std::min(std::size_t(m), t); ++j)
+                sum = plus(sum, times(ways[t - j], choose[t][j]));
+            ways[t] = sum;
         }
     }
-    std::uint64_t ways = 1;
-    std::uint64_t left = std::uint64_t(picks);
-    for (qsizetype c : counts) {
-        ways = times(ways, binomial(left, std::uint64_t(c)));
-        left -= std::uint64_t(c);
-    }
-    return {ways, false};
+    return ways[n];
 }
 
 std::vector<qsizetype> multiplicitiesOf(const QStringList &texts)
@@ -114,11 +104,8 @@ FaceCount standardFaces(const QStringList &words, int side, bool freeSpace)
             ++shown[std::size_t(slot % 5)];
 
     std::uint64_t count = 1;
-    for (std::size_t p = 0; p < 5; ++p) {
-        const Selections s = selections(multiplicitiesOf(pools[p]), shown[p]);
-        count = times(count, s.count);
-        exact = exact && s.exact;
-    }
+    for (std::size_t p = 0; p < 5; ++p)
+        count = times(count, selections(multiplicitiesOf(pools[p]), shown[p]));
     return {count, exact};
 }
 
@@ -140,6 +127,5 @@ FaceCount countFaces(const QStringList &words, int sizeIndex, bool freeSpace)
     if (isStandardNumberList(words))
         return standardFaces(words, side, freeSpace);
     const qsizetype shownCells = qsizetype(side) * side - (freeSpace ? 1 : 0);
-    const Selections s = selections(multiplicitiesOf(words), shownCells);
-    return {s.count, s.exact};
+    return {selections(multiplicitiesOf(words), shownCells), true};
 }

@@ -10,7 +10,9 @@
 struct FaceCount
 {
     std::uint64_t count = 0;
-    // False when the list holds equal entries: count is then a lower bound.
+    // False when the column rule stops short of the shown cells (a list of
+    // the 75 numbers with repeats), which then show older strings: count is
+    // then a lower bound.
     bool exact = true;
 };
 

@@ -29,6 +29,7 @@ struct PrintContext
     IRandomSource &random;
     IProgressFactory *progress = nullptr;
     const CardNumbering *numbering = nullptr;
+    JobKind kind = JobKind::Print;
 };
 
 enum class PrintOutcome { Refused, Printed, Cancelled };

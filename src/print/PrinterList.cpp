@@ -6,8 +6,14 @@ PrinterChoice FillPrinterList(IPrintService &service)
     const QStringList names = service.printers();
     if (names.isEmpty())
         return choice;
-    service.selectPrinter(-1);
     choice.names = names;
-    choice.selected = service.printerIndex();
+    // Printers without a default are common on CUPS: they are listed all the
+    // same, none selected; printing with none selected then says there is
+    // no default.
+    const int position = service.defaultPrinterPosition();
+    if (position >= 0 && position < names.size()) {
+        service.selectPrinter(position);
+        choice.selected = service.printerIndex();
+    }
     return choice;
 }

@@ -11,7 +11,7 @@ struct PrinterChoice
     int selected = -1;
 };
 
-// Empty when no printer is installed. Selects the default printer as the
-// current one, so with printers but no default it throws the service's
-// "There is no default printer currently selected" and nothing is listed.
+// Empty when no printer is installed. Makes the default printer the current
+// one; with printers but no default, every printer is listed and none is
+// selected.
 PrinterChoice FillPrinterList(IPrintService &service);

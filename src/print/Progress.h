@@ -2,6 +2,9 @@
 
 #include <memory>
 
+// What the pages are being drawn for, as the progress names it.
+enum class JobKind { Print, Export };
+
 // The progress of one long print job, shown while its pages are drawn.
 class IProgress
 {
@@ -16,5 +19,5 @@ class IProgressFactory
 {
 public:
     virtual ~IProgressFactory() = default;
-    virtual std::unique_ptr<IProgress> start(int totalPages) = 0;
+    virtual std::unique_ptr<IProgress> start(int totalPages, JobKind kind) = 0;
 };

@@ -45,16 +45,22 @@ std::uint64_t UniqueCards::attemptsAllowed() const
     return std::max(MinAttempts, generous);
 }
 
-void UniqueCards::arrange(QStringList &cardCells)
+void UniqueCards::arrange(QStringList &cardCells, Arrangement how)
 {
-    ArrangeCard(m_words, m_settings.sizeIndex, m_settings.freeSpace, cardCells, m_random);
-    Key face = faceOf(cardCells);
+    // Every try draws the shown cells only, so a card's face comes from the
+    // same draws however the card is kept; the card kept whole is completed
+    // once its face is settled.
+    std::vector<qsizetype> positions;
+    const auto tryFace = [&] {
+        ArrangeShownCells(m_words, m_settings.sizeIndex, m_settings.freeSpace, cardCells, m_random, &positions);
+        return faceOf(cardCells);
+    };
+    Key face = tryFace();
     if (m_faces.count(face)) {
         const std::uint64_t allowed = attemptsAllowed();
         std::uint64_t tries = 0;
         while (tries < allowed && m_faces.count(face)) {
-            ArrangeCard(m_words, m_settings.sizeIndex, m_settings.freeSpace, cardCells, m_random);
-            face = faceOf(cardCells);
+            face = tryFace();
             ++tries;
         }
         m_rearrangements += tries;
@@ -64,8 +70,9 @@ void UniqueCards::arrange(QStringList &cardCells)
             // the faces are used up, whatever the set says.
             if (m_possible.exact && allowed > MinAttempts)
                 m_exhausted = true;
-            return;
         }
     }
     m_faces.insert(face);
+    if (how == Arrangement::Full)
+        CompleteArrangement(m_words, positions, cardCells, m_random);
 }

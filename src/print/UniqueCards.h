@@ -11,17 +11,27 @@
 
 // The faces one job has made, so that no two of its cards show the same
 // entries in the same cells. A card that repeats an earlier face is arranged
-// again, a bounded number of times, then allowed.
+// again, a bounded number of times, then allowed; once the job has made every
+// face the list can give, a repeat is allowed at once.
 class UniqueCards
 {
 public:
+    // A card only printed needs its shown cells (ArrangeShownCells); the
+    // card that stays in the window is arranged whole: its shown cells are
+    // drawn the same way, then completed (CompleteArrangement). From the same
+    // random state both give the same face, and the whole one is what
+    // ArrangeCard would have made from the draws of its last try.
+    enum class Arrangement { ShownCells, Full };
+
     // The fewest re-arrangements a card is given before a repeat is allowed.
     static constexpr std::uint64_t MinAttempts = 1000;
 
     UniqueCards(const QStringList &words, const CardSettings &settings, IRandomSource &random, FaceCount possible);
 
-    // ArrangeCard into cardCells until the face is new or the bound is spent.
-    void arrange(QStringList &cardCells);
+    // Arranges the next card of the job into cardCells until its face is new
+    // or the bound is spent. Slots a standard-number card does not reach keep
+    // what cardCells held, as ArrangeCard's do.
+    void arrange(QStringList &cardCells, Arrangement how = Arrangement::Full);
 
     std::uint64_t rearrangements() const { return m_rearrangements; }
     std::uint64_t repeatsAllowed() const { return m_repeats; }

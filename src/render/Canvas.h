@@ -31,6 +31,8 @@ public:
     // Writes the string with the top-left of its line box at (x, y), on an
     // opaque background in the brush colour.
     virtual void textOut(int x, int y, const QString &text) = 0;
+    // The same, but nothing of it, background included, lands outside clip.
+    virtual void textOutClipped(int x, int y, const QString &text, const CanvasRect &clip) = 0;
     virtual int textWidth(const QString &text) = 0;
     // The height of the string's line box: the font's line height.
     virtual int textHeight(const QString &text) = 0;

@@ -2,6 +2,8 @@
 
 #include "card/Trim.h"
 
+#include <QTextBoundaryFinder>
+
 PreviewGrid previewGrid(int side, bool heading, int boxWidth, int boxHeight, int pen)
 {
     PreviewGrid g;
@@ -59,13 +61,16 @@ QStringList headingLetters(const QString &headingText, int columns)
     QStringList letters;
     if (trimBlanks(headingText).isEmpty())
         return letters;
-    for (qsizetype i = 0; i < headingText.size() && letters.size() < columns;) {
-        const qsizetype len =
-            headingText.at(i).isHighSurrogate() && i + 1 < headingText.size() && headingText.at(i + 1).isLowSurrogate()
-                ? 2
-                : 1;
-        letters.append(headingText.mid(i, len));
-        i += len;
+    // A letter is what the reader sees as one: a base letter with its
+    // combining marks, or a surrogate pair, stays in one column.
+    QTextBoundaryFinder clusters(QTextBoundaryFinder::Grapheme, headingText);
+    qsizetype start = 0;
+    while (letters.size() < columns) {
+        const qsizetype end = clusters.toNextBoundary();
+        if (end < 0)
+            break;
+        letters.append(headingText.mid(start, end - start));
+        start = end;
     }
     return letters;
 }

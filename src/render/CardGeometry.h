@@ -55,6 +55,7 @@ std::vector<BodyCell> bodyCells(const QStringList &cardCells, int side, bool use
 
 // The heading letter of each column 1..columns, as many as the raw text has
 // (a heading shorter than the card leaves the later columns without a
-// letter); none when the text trims to nothing. A letter is one character,
-// a surrogate pair kept whole.
+// letter); none when the text trims to nothing. A letter is one
+// user-perceived character: a grapheme cluster, so a base letter keeps its
+// combining marks and a surrogate pair stays whole.
 QStringList headingLetters(const QString &headingText, int columns);

@@ -2,15 +2,18 @@
 
 #include "render/TextFit.h"
 
-void DrawCellText(ICanvas &canvas, int x, int y, const QString &text, int w, int h, bool wordWrap)
+void DrawCellText(ICanvas &canvas, int x, int y, const QString &text, int w, int h, bool wordWrap,
+                  const CanvasRect *within)
 {
-    fitCellText(canvas, {x, y, w, h}, text, wordWrap, ScreenMargins);
+    const CanvasRect box{x, y, w, h};
+    fitCellText(canvas, box, text, wordWrap, ScreenMargins, within ? *within : box);
 }
 
 void PrintCellText(ICanvas &canvas, int x, int y, const QString &text, int w, int h, bool wordWrap)
 {
     const int jobSize = canvas.fontSize();
     lowerToBaseSize(canvas, w, PaperMargins);
-    fitCellText(canvas, {x, y, w, h}, text, wordWrap, PaperMargins);
+    const CanvasRect box{x, y, w, h};
+    fitCellText(canvas, box, text, wordWrap, PaperMargins, box);
     canvas.setFontSize(jobSize);
 }

@@ -24,9 +24,10 @@ void ruleGrid(ICanvas &canvas, const PreviewGrid &g)
     }
 }
 
-void drawIn(ICanvas &canvas, const CanvasRect &box, const QString &text, bool wordWrap)
+void drawIn(ICanvas &canvas, const CanvasRect &box, const QString &text, bool wordWrap,
+            const CanvasRect *within = nullptr)
 {
-    DrawCellText(canvas, box.left, box.top, text, box.width, box.height, wordWrap);
+    DrawCellText(canvas, box.left, box.top, text, box.width, box.height, wordWrap, within);
 }
 
 } // namespace
@@ -57,7 +58,13 @@ void paintPreview(ICanvas &canvas, const CardSettings &settings, const QStringLi
     const int headingRows = settings.heading ? 1 : 0;
     for (const BodyCell &cell : bodyCells(cardCells, grid.side, settings.freeSpace, settings.freeSpaceText)) {
         const int row = cell.row + headingRows;
-        const CanvasRect box = cell.freeSpace ? freeSpaceBox(grid, row, cell.column) : entryBox(grid, row, cell.column);
-        drawIn(canvas, box, cell.text, settings.wordWrap);
+        const CanvasRect inner = entryBox(grid, row, cell.column);
+        if (cell.freeSpace) {
+            // The free space is placed in its whole cell, but a text too long
+            // for it is cut inside the grid lines, like any other cell's.
+            drawIn(canvas, freeSpaceBox(grid, row, cell.column), cell.text, settings.wordWrap, &inner);
+        } else {
+            drawIn(canvas, inner, cell.text, settings.wordWrap);
+        }
     }
 }

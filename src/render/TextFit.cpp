@@ -16,6 +16,13 @@ void shrinkWhile(ICanvas &canvas, TooBig tooBig)
         canvas.setFontSize(canvas.fontSize() - 1);
 }
 
+// Above the floor a shrinking loop only stops once the text fits; at the
+// floor it may not.
+bool atFloor(const ICanvas &canvas)
+{
+    return canvas.fontSize() <= MinFitFontSize;
+}
+
 void capSize(ICanvas &canvas)
 {
     if (canvas.fontSize() > MaxCardFontSize)
@@ -27,26 +34,48 @@ int roomAcross(ICanvas &canvas, int width, int margins)
     return width - margins * canvas.textWidth(Em);
 }
 
-void oneLine(ICanvas &canvas, const CanvasRect &box, const QString &text)
+// Writes a cell's strings; cut at the clip when the text does not fit even
+// at the smallest size, so it cannot spill over the grid or its neighbours.
+struct CellWriter
 {
-    canvas.textOut(box.left + (box.width - canvas.textWidth(text)) / 2,
-                   box.top + (box.height - canvas.textHeight(text)) / 2, text);
+    ICanvas &canvas;
+    const CanvasRect &clip;
+    bool cut = false;
+
+    void out(int x, int y, const QString &text)
+    {
+        if (cut)
+            canvas.textOutClipped(x, y, text, clip);
+        else
+            canvas.textOut(x, y, text);
+    }
+};
+
+void oneLine(CellWriter &writer, const CanvasRect &box, const QString &text)
+{
+    ICanvas &canvas = writer.canvas;
+    writer.out(box.left + (box.width - canvas.textWidth(text)) / 2,
+               box.top + (box.height - canvas.textHeight(text)) / 2, text);
 }
 
-void twoLines(ICanvas &canvas, const CanvasRect &box, const QString &text, int margins)
+void twoLines(CellWriter &writer, const CanvasRect &box, const QString &text, int margins)
 {
+    ICanvas &canvas = writer.canvas;
     const TwoLines lines = balancedSplit(canvas, text);
-    shrinkWhile(canvas, [&] {
+    const auto tooWide = [&] {
         const int room = roomAcross(canvas, box.width, margins);
         return canvas.textWidth(lines.first) > room || canvas.textWidth(lines.second) > room;
-    });
+    };
+    shrinkWhile(canvas, tooWide);
     const auto both = [&] { return canvas.textHeight(lines.first) + canvas.textHeight(lines.second); };
-    shrinkWhile(canvas, [&] { return both() > box.height - margins * canvas.textHeight(Em); });
+    const auto tooHigh = [&] { return both() > box.height - margins * canvas.textHeight(Em); };
+    shrinkWhile(canvas, tooHigh);
+    writer.cut = atFloor(canvas) && (tooWide() || tooHigh());
 
     const int top = (box.height - both()) / 2;
-    canvas.textOut(box.left + (box.width - canvas.textWidth(lines.first)) / 2, box.top + top, lines.first);
-    canvas.textOut(box.left + (box.width - canvas.textWidth(lines.second)) / 2,
-                   box.top + top + canvas.textHeight(lines.first), lines.second);
+    writer.out(box.left + (box.width - canvas.textWidth(lines.first)) / 2, box.top + top, lines.first);
+    writer.out(box.left + (box.width - canvas.textWidth(lines.second)) / 2,
+               box.top + top + canvas.textHeight(lines.first), lines.second);
 }
 
 } // namespace
@@ -82,11 +111,12 @@ TwoLines balancedSplit(ICanvas &canvas, const QString &text)
     return chosen;
 }
 
-void fitCellText(ICanvas &canvas, const CanvasRect &box, const QString &fullText, bool wordWrap, int margins)
+void fitCellText(ICanvas &canvas, const CanvasRect &box, const QString &fullText, bool wordWrap, int margins,
+                 const CanvasRect &within)
 {
     // Every fitting step measures the whole text: an absurdly long entry (a
     // document of one huge line) would take minutes. Far less than this
-    // already ends at the smallest size, overflowing its cell.
+    // already ends at the smallest size, cut at its box.
     QString text = fullText;
     if (text.size() > MaxFittedTextLength) {
         text.truncate(MaxFittedTextLength);
@@ -95,13 +125,16 @@ void fitCellText(ICanvas &canvas, const CanvasRect &box, const QString &fullText
     }
     const int entrySize = canvas.fontSize();
     capSize(canvas);
-    if (canvas.textWidth(text) <= roomAcross(canvas, box.width, margins)) {
-        oneLine(canvas, box, text);
+    CellWriter writer{canvas, within};
+    const auto tooWide = [&] { return canvas.textWidth(text) > roomAcross(canvas, box.width, margins); };
+    if (!tooWide()) {
+        oneLine(writer, box, text);
     } else if (wordWrap && text.contains(QLatin1Char(' '))) {
-        twoLines(canvas, box, text, margins);
+        twoLines(writer, box, text, margins);
     } else {
-        shrinkWhile(canvas, [&] { return canvas.textWidth(text) > roomAcross(canvas, box.width, margins); });
-        oneLine(canvas, box, text);
+        shrinkWhile(canvas, tooWide);
+        writer.cut = atFloor(canvas) && tooWide();
+        oneLine(writer, box, text);
     }
     canvas.setFontSize(entrySize);
 }

@@ -11,7 +11,7 @@
 // is found.
 
 // The smallest size the shrinking loops go down to. A text that does not fit
-// even then is placed at this size like any other.
+// even then is placed at this size like any other, but cut at its box.
 constexpr int MinFitFontSize = 1;
 
 // Longer texts are fitted by their first this many characters.
@@ -27,8 +27,10 @@ constexpr int PaperMargins = 2;
 void lowerToBaseSize(ICanvas &canvas, int width, int margins);
 
 // Fits and draws text into box at the canvas's current font size, and
-// restores that size.
-void fitCellText(ICanvas &canvas, const CanvasRect &box, const QString &text, bool wordWrap, int margins);
+// restores that size. A text that does not fit even at MinFitFontSize shows
+// only within `within`.
+void fitCellText(ICanvas &canvas, const CanvasRect &box, const QString &text, bool wordWrap, int margins,
+                 const CanvasRect &within);
 
 // The two lines of the balanced split: of all cuts between words, the one
 // whose lines differ least in width, ties going to the later cut.

@@ -4,6 +4,7 @@
 #include "TestServices.h"
 
 #include "app/PdfFilePrintService.h"
+#include "app/QtProgress.h"
 #include "app/UnitMain.h"
 
 #include <QAction>
@@ -11,16 +12,26 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenu>
+#include <QProgressDialog>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
 #include <memory>
+
+#include <sys/resource.h>
 
 class TestExportPdf : public QObject
 {
     Q_OBJECT
+
+    // A page of one card takes a few kilobytes: the limit strikes within the
+    // first hundred or so pages, and the job must stop right there.
+    static constexpr rlim_t LimitBytes = 256 * 1024;
+    static constexpr int MaxPagesBeforeFull = 400;
 
     std::unique_ptr<TestServices> fakes;
     std::unique_ptr<TFrmMain> window;
@@ -109,8 +120,10 @@ private Q_SLOTS:
         QCOMPARE(qRound(read[0].size.height()), 842);
         // Nothing but the finished file is left beside it.
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("cards.pdf")});
-        // More than three pages show the progress.
+        // More than three pages show the progress, which says what it does.
         QCOMPARE(fakes->progress.started.size(), pages > 3 ? 1 : 0);
+        if (pages > 3)
+            QCOMPARE(fakes->progress.started[0].kind, JobKind::Export);
     }
 
     void everyCardsEntriesAreInTheFile()
@@ -173,6 +186,60 @@ private Q_SLOTS:
                                             "to print it again.")});
         QCOMPARE(fakes->prompts.count(FakePrompts::Kind::SaveDialog), 0);
         QVERIFY(!QFile::exists(dir->filePath(QStringLiteral("none.pdf"))));
+    }
+
+    void countThatIsNotANumberFailsBeforeTheDialog()
+    {
+        addNumbers(75);
+        window->EdtCardNum->findChild<QLineEdit *>()->clear();
+        window->MnuFileExportPdf->trigger();
+        QCOMPARE(fakes->prompts.texts(), QStringList{QStringLiteral("'' is not a valid integer value.")});
+        QCOMPARE(fakes->prompts.count(FakePrompts::Kind::SaveDialog), 0);
+    }
+
+    void progressSaysWhatTheJobDoes_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("print") << int(JobKind::Print) << "Printing: 0 of 5 pages";
+        QTest::newRow("export") << int(JobKind::Export) << "Exporting: 0 of 5 pages";
+    }
+    void progressSaysWhatTheJobDoes()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, label);
+        QtProgressFactory factory(window.get());
+        const auto progress = factory.start(5, JobKind(kind));
+        const auto *dialog = window->findChild<QProgressDialog *>(QStringLiteral("PrintProgress"));
+        QVERIFY(dialog);
+        QCOMPARE(dialog->labelText(), label);
+    }
+
+    // A full disk ends the export at the page it struck, not after the whole
+    // job; nothing is left behind. A file-size limit fails the writes as a
+    // full disk would, whoever runs the test.
+    void fullDiskEndsTheExportWithinAFewPages()
+    {
+        addNumbers(75);
+        struct rlimit saved
+        {
+        };
+        QVERIFY(::getrlimit(RLIMIT_FSIZE, &saved) == 0);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit small = saved;
+        small.rlim_cur = LimitBytes;
+        QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
+        exportTo(QStringLiteral("full.pdf"), 4000, 0);
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldHandler);
+
+        QCOMPARE(fakes->prompts.count(FakePrompts::Kind::Error), 1);
+        QCOMPARE(fakes->prompts.shown.last().text, QStringLiteral("Disk full."));
+        QCOMPARE(fakes->progress.started.size(), 1);
+        const int drawn = fakes->progress.started[0].updates.isEmpty() ? 0 : fakes->progress.started[0].updates.last();
+        qInfo("stopped after %d of 4000 pages", drawn);
+        QVERIFY(drawn < MaxPagesBeforeFull);
+        QVERIFY(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
     }
 
     void cancelledDialogWritesNothing()

@@ -1,5 +1,7 @@
 #include "app/QtCanvas.h"
+#include "render/CardGeometry.h"
 #include "render/CellText.h"
+#include "render/Preview.h"
 
 #include <QFontMetrics>
 #include <QImage>
@@ -197,6 +199,53 @@ private Q_SLOTS:
                 }
         QVERIFY(right > left);
         QVERIFY2(std::abs((left + right) / 2 - 300) <= 6, qPrintable(QStringLiteral("%1..%2").arg(left).arg(right)));
+    }
+
+    // A text that does not fit even at one point is cut at its cell: the
+    // grid and every other cell look exactly as with the cell left empty.
+    void textTooLongAtTheFloorStaysInItsCell_data()
+    {
+        QTest::addColumn<bool>("inFreeSpace");
+        QTest::newRow("entry") << false;
+        QTest::newRow("free space") << true;
+    }
+    void textTooLongAtTheFloorStaysInItsCell()
+    {
+        QFETCH(bool, inFreeSpace);
+        const QString tooLong(100, QLatin1Char('W'));
+        CardSettings settings;
+        settings.sizeIndex = 2;
+        settings.wordWrap = false;
+        QStringList cells;
+        for (int i = 1; i <= 48; ++i)
+            cells.append(QString::number(i));
+        const auto paint = [&](const QString &text) {
+            CardSettings s = settings;
+            QStringList c = cells;
+            (inFreeSpace ? s.freeSpaceText : c[0]) = text;
+            QImage img(441, 313, QImage::Format_RGB32);
+            QPainter painter(&img);
+            QtCanvas canvas(painter, Qt::white);
+            paintPreview(canvas, s, c);
+            return img;
+        };
+        const QImage with = paint(tooLong);
+        const QImage without = paint(QString());
+        const PreviewGrid grid = previewGrid(7, true, 441, 313, 1);
+        const CanvasRect cell = inFreeSpace ? entryBox(grid, 5, 4) : entryBox(grid, 2, 1);
+        const QRect inside(cell.left, cell.top, cell.width, cell.height);
+        int inked = 0;
+        for (int y = 0; y < 313; ++y)
+            for (int x = 0; x < 441; ++x) {
+                if (inside.contains(x, y))
+                    inked += with.pixel(x, y) != qRgb(255, 255, 255) ? 1 : 0;
+                else
+                    QVERIFY2(with.pixel(x, y) == without.pixel(x, y),
+                             qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+            }
+        QVERIFY(inked > 0);
+        for (int j = 0; j <= 7; ++j)
+            QCOMPARE(with.pixel(j * grid.columnWidth, grid.height() / 2), qRgb(0, 0, 0));
     }
 };
 

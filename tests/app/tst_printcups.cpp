@@ -7,16 +7,30 @@
 #include "PrintFixtures.h"
 #include "SequenceRandom.h"
 #include "TestPrinter.h"
+#include "TestServices.h"
 
 #include "app/CupsPrintService.h"
+#include "app/UnitMain.h"
 #include "card/CommandGuard.h"
 #include "print/CallList.h"
 #include "print/CardPrintJob.h"
 #include "print/PrinterList.h"
 
+#include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+
+#include <cups/cups.h>
+#include <poll.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -73,7 +87,52 @@ QString faceKey(const CardFace &card)
     return l.join(QLatin1Char(' '));
 }
 
+// A print server that takes every connection and never says a word.
+class SilentServer
+{
+public:
+    explicit SilentServer(const QString &path) : m_path(QFile::encodeName(path))
+    {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        if (std::size_t(m_path.size()) >= sizeof address.sun_path)
+            return;
+        std::copy(m_path.cbegin(), m_path.cend(), address.sun_path);
+        m_fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        if (m_fd >= 0
+            && (::bind(m_fd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0 || ::listen(m_fd, 8) != 0))
+            close();
+    }
+    ~SilentServer() { close(); }
+    bool listening() const { return m_fd >= 0; }
+    // Someone has connected and waits for an answer.
+    bool called() const
+    {
+        pollfd p{m_fd, POLLIN, 0};
+        return ::poll(&p, 1, 0) > 0;
+    }
+    void close()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = -1;
+        ::unlink(m_path.constData());
+    }
+
+private:
+    QByteArray m_path;
+    int m_fd = -1;
+};
+
 } // namespace
+
+// QSKIP ends the function it is written in, so this must be the test's own.
+#define SKIP_WITHOUT_SERVER()                                                                                          \
+    do {                                                                                                               \
+        const QString why = TestPrinter::unavailable();                                                                \
+        if (!why.isEmpty())                                                                                            \
+            QSKIP(qPrintable(why));                                                                                    \
+    } while (false)
 
 class TestPrintCups : public QObject
 {
@@ -81,13 +140,6 @@ class TestPrintCups : public QObject
 
     FakePrompts prompts;
     SequenceRandom random;
-
-    void skipWithoutServer()
-    {
-        const QString why = TestPrinter::unavailable();
-        if (!why.isEmpty())
-            QSKIP(qPrintable(why));
-    }
 
     int positionOf(CupsPrintService &service, const QString &queue) { return int(service.printers().indexOf(queue)); }
 
@@ -126,7 +178,7 @@ private Q_SLOTS:
 
     void listsTheServersPrintersWithItsDefault()
     {
-        skipWithoutServer();
+        SKIP_WITHOUT_SERVER();
         CupsPrintService service;
         const PrinterChoice choice = FillPrinterList(service);
         QCOMPARE(choice.names, (QStringList{QStringLiteral("Margins"), QStringLiteral("PDF")}));
@@ -135,7 +187,7 @@ private Q_SLOTS:
 
     void marginsQueueReportsItsHardwareMarginsAndResolution()
     {
-        skipWithoutServer();
+        SKIP_WITHOUT_SERVER();
         CupsPrintService service;
         service.selectPrinter(positionOf(service, QStringLiteral("Margins")));
         const PrintableArea area = service.printableArea();
@@ -150,7 +202,7 @@ private Q_SLOTS:
 
     void eightCardsFourPerPage()
     {
-        skipWithoutServer();
+        SKIP_WITHOUT_SERVER();
         CupsPrintService service;
         QStringList cells;
         PrintRequest r = numbersRequest(QStringLiteral("8"), QStringLiteral("4"));
@@ -187,7 +239,7 @@ private Q_SLOTS:
 
     void callListOfSeventyFiveNumbersOnOnePage()
     {
-        skipWithoutServer();
+        SKIP_WITHOUT_SERVER();
         CupsPrintService service;
         PrintRequest r = numbersRequest();
         r.printerPosition = positionOf(service, QStringLiteral("PDF"));
@@ -204,7 +256,7 @@ private Q_SLOTS:
 
     void offsetsReachThePrintedGeometry()
     {
-        skipWithoutServer();
+        SKIP_WITHOUT_SERVER();
         CupsPrintService service;
         QStringList cells;
         PrintRequest r = numbersRequest(QStringLiteral("4"), QStringLiteral("4"));
@@ -241,7 +293,7 @@ private Q_SLOTS:
 
     void vanishedQueueIsNotValid()
     {
-        skipWithoutServer();
+        SKIP_WITHOUT_SERVER();
         QVERIFY(TestPrinter::cupsTool(QStringLiteral("lpadmin"),
                                       {QStringLiteral("-p"), QStringLiteral("Gone"), QStringLiteral("-E"),
                                        QStringLiteral("-v"), QStringLiteral("file:///dev/null"), QStringLiteral("-m"),
@@ -259,9 +311,25 @@ private Q_SLOTS:
         QVERIFY(cells.isEmpty());
     }
 
-    void refusedSubmissionShowsCupsMessage()
+    // The queue goes, stops taking jobs, or its server goes, while the job is
+    // drawn: a vanished queue is not valid; anything else is the printer not
+    // taking the job, in CUPS's own words.
+    void printerGoingAwayWhileDrawing_data()
     {
-        skipWithoutServer();
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("message"); // the start of it
+        QTest::newRow("queue deleted") << "delete"
+                                       << "Printer selected is not valid.";
+        QTest::newRow("queue rejecting jobs") << "reject"
+                                              << "The printer could not take the job: ";
+        QTest::newRow("server gone") << "server"
+                                     << "The printer could not take the job: ";
+    }
+    void printerGoingAwayWhileDrawing()
+    {
+        SKIP_WITHOUT_SERVER();
+        QFETCH(QString, how);
+        QFETCH(QString, message);
         QVERIFY(TestPrinter::cupsTool(QStringLiteral("lpadmin"),
                                       {QStringLiteral("-p"), QStringLiteral("Gone"), QStringLiteral("-E"),
                                        QStringLiteral("-v"), QStringLiteral("file:///dev/null"), QStringLiteral("-m"),
@@ -273,20 +341,118 @@ private Q_SLOTS:
         service.canvas().setFontSize(12);
         service.beginDoc();
         service.canvas().textOut(10, 10, QStringLiteral("x"));
-        // The queue goes while the job is drawn.
-        QVERIFY(TestPrinter::cupsTool(QStringLiteral("lpadmin"), {QStringLiteral("-x"), QStringLiteral("Gone")}));
-        QVERIFY(!runCommand(prompts, [&] { service.endDoc(); }));
+        if (how == QLatin1String("delete"))
+            QVERIFY(TestPrinter::cupsTool(QStringLiteral("lpadmin"), {QStringLiteral("-x"), QStringLiteral("Gone")}));
+        else if (how == QLatin1String("reject"))
+            QVERIFY(TestPrinter::cupsTool(QStringLiteral("cupsreject"), {QStringLiteral("Gone")}));
+        else
+            cupsSetServer(qPrintable(TestPrinter::serverDir() + QStringLiteral("/no-such.sock")));
+        const bool ended = runCommand(prompts, [&] { service.endDoc(); });
+        cupsSetServer(nullptr);
+        QVERIFY(!ended);
         QCOMPARE(prompts.shown.size(), 1);
         QCOMPARE(prompts.shown[0].kind, FakePrompts::Kind::Error);
-        QVERIFY(!prompts.shown[0].text.isEmpty());
-        qInfo("CUPS refused the job: %s", qPrintable(prompts.shown[0].text));
+        const QString text = prompts.shown[0].text;
+        qInfo("%s", qPrintable(text));
+        QVERIFY2(text.startsWith(message), qPrintable(text));
+        // CUPS's own words follow.
+        QVERIFY(text.size() > message.size() || !message.endsWith(QLatin1Char(' ')));
         QVERIFY(!service.printing());
         QCOMPARE(service.lastJobId(), 0);
     }
 
+    // A print server that takes the connection and never answers must not
+    // hold the window back: the window is built with the list empty, and
+    // printing with nothing to select says there is no default.
+    void silentServerDoesNotHoldTheWindowBack()
+    {
+        QTemporaryDir dir;
+        const QString socket = dir.filePath(QStringLiteral("silent.sock"));
+        SilentServer silent(socket);
+        QVERIFY(silent.listening());
+        const QByteArray before = qgetenv("CUPS_SERVER");
+        qputenv("CUPS_SERVER", QFile::encodeName(socket));
+        TestServices fakes;
+        CupsPrintService service;
+        MainServices services = fakes.services();
+        services.printService = &service;
+        bool answered = false;
+        {
+            TFrmMain window(services);
+            QTRY_VERIFY(silent.called());
+            QCOMPARE(window.CboPrinters->count(), 0);
+            QVERIFY(service.printers().isEmpty());
+            for (const QString &n : numberEntries(1, 24)) {
+                window.CboCardStr->setEditText(n);
+                window.BtnAddClick();
+            }
+            fakes.prompts.clear();
+            window.MnuFilePrintClick();
+            QCOMPARE(fakes.prompts.texts(),
+                     QStringList{QStringLiteral("There is no default printer currently selected.")});
+            // The server going away ends the wait: the list stays empty.
+            service.findPrinters([&answered] { answered = true; });
+            silent.close();
+            QTRY_VERIFY_WITH_TIMEOUT(answered, 60000);
+            QCOMPARE(window.CboPrinters->count(), 0);
+        }
+        qputenv("CUPS_SERVER", before);
+    }
+
+    void windowListsTheServersPrintersWhenItAnswers()
+    {
+        SKIP_WITHOUT_SERVER();
+        TestServices fakes;
+        CupsPrintService service;
+        MainServices services = fakes.services();
+        services.printService = &service;
+        TFrmMain window(services);
+        QTRY_COMPARE(window.CboPrinters->count(), 2);
+        QCOMPARE(window.CboPrinters->currentText(), QStringLiteral("PDF"));
+        QVERIFY(fakes.prompts.shown.isEmpty());
+    }
+
+    // A full disk under the print file ends the job at the page it struck,
+    // and leaves no print file behind. A file-size limit fails the writes as
+    // a full disk would, whoever runs the test.
+    void fullDiskEndsThePrintWithinAFewPages()
+    {
+        SKIP_WITHOUT_SERVER();
+        QTemporaryDir temp;
+        const QByteArray tmpBefore = qgetenv("TMPDIR");
+        qputenv("TMPDIR", QFile::encodeName(temp.path()));
+        CupsPrintService service;
+        QStringList cells;
+        PrintRequest r = numbersRequest(QStringLiteral("4000"));
+        r.printerPosition = positionOf(service, QStringLiteral("PDF"));
+        FakeProgressFactory progress;
+        struct rlimit saved
+        {
+        };
+        QVERIFY(::getrlimit(RLIMIT_FSIZE, &saved) == 0);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit small = saved;
+        small.rlim_cur = 256 * 1024;
+        QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
+        const bool printed = runCommand(prompts, [&] { printCards(r, cells, {service, prompts, random, &progress}); });
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldHandler);
+        qputenv("TMPDIR", tmpBefore);
+
+        QVERIFY(!printed);
+        QCOMPARE(prompts.shown.size(), 1);
+        QVERIFY2(prompts.shown[0].text.startsWith(QStringLiteral("Cannot write the print file: ")),
+                 qPrintable(prompts.shown[0].text));
+        const int drawn = progress.started.at(0).updates.isEmpty() ? 0 : progress.started.at(0).updates.last();
+        qInfo("%s after %d of 4000 pages", qPrintable(prompts.shown[0].text), drawn);
+        QVERIFY(drawn < 400);
+        QCOMPARE(service.lastJobId(), 0);
+        QVERIFY(QDir(temp.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    }
+
     void cancelledJobReachesNoQueue()
     {
-        skipWithoutServer();
+        SKIP_WITHOUT_SERVER();
         CupsPrintService service;
         QStringList cells;
         PrintRequest r = numbersRequest(QStringLiteral("10"));
@@ -305,7 +471,7 @@ private Q_SLOTS:
 
     void measuringBeforeTheDocumentMatchesDrawing()
     {
-        skipWithoutServer();
+        SKIP_WITHOUT_SERVER();
         CupsPrintService service;
         service.selectPrinter(-1);
         service.printableArea();

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -69,16 +70,88 @@ private Q_SLOTS:
                  QStringList{QStringLiteral("There is no default printer currently selected.")});
     }
 
-    void printersWithoutDefaultFailAtStartUp()
+    // Common on CUPS: printers, but none is the default. They are listed,
+    // none selected, quietly; printing with none selected says so, and
+    // printing on a picked one works.
+    void printersWithoutDefaultAreListedNoneSelected()
     {
         service().installed = {QStringLiteral("Alpha"), QStringLiteral("Beta")};
         service().defaultPosition = -1;
         open();
+        QCOMPARE(window->CboPrinters->count(), 2);
+        QCOMPARE(window->CboPrinters->currentIndex(), -1);
+        QVERIFY(fakes->prompts.shown.isEmpty());
+
+        addNumbers(24);
+        window->MnuFilePrint->trigger();
         QCOMPARE(fakes->prompts.texts(),
                  QStringList{QStringLiteral("There is no default printer currently selected.")});
-        QCOMPARE(fakes->prompts.shown[0].kind, FakePrompts::Kind::Error);
+        QVERIFY(service().documents.isEmpty());
+
+        fakes->prompts.clear();
+        window->CboPrinters->setCurrentIndex(1);
+        window->MnuFilePrint->trigger();
+        QVERIFY(fakes->prompts.shown.isEmpty());
+        QCOMPARE(service().printerIndex(), 1);
+        QCOMPARE(service().documents.size(), 1);
+    }
+
+    // The window does not wait for the print server: it is built with the
+    // list empty, and the list fills when the server answers.
+    void printerListFillsWhenTheServerAnswers()
+    {
+        service().installed = {QStringLiteral("Alpha"), QStringLiteral("Beta")};
+        service().defaultPosition = 1;
+        service().holdPrinters = true;
+        open();
         QCOMPARE(window->CboPrinters->count(), 0);
-        QVERIFY(window->isEnabled());
+        QVERIFY(service().waitingForPrinters);
+        addNumbers(24);
+        window->MnuFilePrint->trigger();
+        QCOMPARE(fakes->prompts.texts(),
+                 QStringList{QStringLiteral("There is no default printer currently selected.")});
+
+        fakes->prompts.clear();
+        service().answerPrinters();
+        QCOMPARE(window->CboPrinters->count(), 2);
+        QCOMPARE(window->CboPrinters->currentIndex(), 1);
+        QVERIFY(fakes->prompts.shown.isEmpty());
+    }
+
+    void lateAnswerAfterTheWindowIsGoneIsHarmless()
+    {
+        service().holdPrinters = true;
+        open();
+        window.reset();
+        service().answerPrinters();
+        QVERIFY(fakes->prompts.shown.isEmpty());
+    }
+
+    // After a job the sample card shows the last card printed, without
+    // waiting for some other repaint.
+    void sampleCardRepaintsWhenAJobEnds_data()
+    {
+        QTest::addColumn<bool>("exporting");
+        QTest::newRow("print") << false;
+        QTest::newRow("export") << true;
+    }
+    void sampleCardRepaintsWhenAJobEnds()
+    {
+        QFETCH(bool, exporting);
+        open();
+        addNumbers(75);
+        const QStringList before = window->CardCells;
+        const int repaints = window->repaintRequests();
+        QTemporaryDir dir;
+        if (exporting) {
+            fakes->prompts.files.enqueue(dir.filePath(QStringLiteral("cards.pdf")));
+            window->MnuFileExportPdf->trigger();
+        } else {
+            window->MnuFilePrint->trigger();
+        }
+        QCOMPARE(fakes->prompts.count(FakePrompts::Kind::Error), 0);
+        QVERIFY(window->CardCells != before);
+        QCOMPARE(window->repaintRequests(), repaints + 1);
     }
 
     void printMenuAndToolbarPrintTheCards_data()

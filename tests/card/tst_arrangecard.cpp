@@ -230,13 +230,62 @@ private Q_SLOTS:
             for (int i = 0; i < size; ++i)
                 list[i] = i;
             PickPool pool(size);
+            FewPicks few(size);
             while (!list.empty()) {
                 const auto r = random.below(static_cast<std::uint32_t>(list.size()));
                 QCOMPARE(pool.remaining(), qsizetype(list.size()));
+                QCOMPARE(few.remaining(), qsizetype(list.size()));
                 QCOMPARE(pool.take(r), qsizetype(list[r]));
+                QCOMPARE(few.take(r), qsizetype(list[r]));
                 list.erase(list.begin() + r);
             }
             QCOMPARE(pool.remaining(), qsizetype(0));
+        }
+    }
+
+    // A print job draws only the shown cells; from the same random state they
+    // must be the cells the full arrangement shows, by a prefix of its draws,
+    // and completing them must give the full arrangement itself.
+    void shownCellsAreTheFullArrangementsFaces_data()
+    {
+        QTest::addColumn<QStringList>("words");
+        QTest::addColumn<int>("sizeIndex");
+        QTest::addColumn<bool>("freeSpace");
+        QTest::addColumn<int>("draws");
+        QStringList many;
+        for (int i = 0; i < 100000; ++i)
+            many.append(QStringLiteral("w%1").arg(i));
+        QStringList repeated = letters("aaaaaaab");
+        QTest::newRow("100,000 entries, 5 x 5 free") << many << 1 << true << 24;
+        QTest::newRow("100 entries, 3 x 3") << many.mid(0, 100) << 0 << false << 9;
+        QTest::newRow("fewer entries than cells") << many.mid(0, 10) << 1 << true << 10;
+        QTest::newRow("equal entries, 7 x 7") << (repeated + many.mid(0, 50)) << 2 << true << 48;
+        // The column rule is the full arrangement: it stops once the first
+        // pool runs dry, after 71 draws.
+        QTest::newRow("column rule, free") << numberEntries(1, 75) << 1 << true << 71;
+        QTest::newRow("column rule, 7 x 7") << numberEntries(1, 75) << 2 << false << 71;
+    }
+    void shownCellsAreTheFullArrangementsFaces()
+    {
+        QFETCH(QStringList, words);
+        QFETCH(int, sizeIndex);
+        QFETCH(bool, freeSpace);
+        QFETCH(int, draws);
+        const int side = sizeIndex == 0 ? 3 : sizeIndex == 1 ? 5 : 7;
+        for (std::uint64_t seed : {1u, 2u, 3u}) {
+            SequenceRandom forFull(seed);
+            SequenceRandom forShown(seed);
+            QStringList full;
+            QStringList shown;
+            std::vector<qsizetype> positions;
+            ArrangeCard(words, sizeIndex, freeSpace, full, forFull);
+            ArrangeShownCells(words, sizeIndex, freeSpace, shown, forShown, &positions);
+            QCOMPARE(shownCells(shown, side, freeSpace), shownCells(full, side, freeSpace));
+            QCOMPARE(forShown.picks, draws);
+            // Completed, they are the whole arrangement, by the same draws.
+            CompleteArrangement(words, positions, shown, forShown);
+            QCOMPARE(shown, full);
+            QCOMPARE(forShown.picks, forFull.picks);
         }
     }
 

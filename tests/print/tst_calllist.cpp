@@ -117,14 +117,56 @@ private Q_SLOTS:
         QCOMPARE(texts[2].y, texts[1].y + 15 * 5);
     }
 
-    void shrinkingStopsAtOnePoint()
+    // Shrinking stops at a legible 6 points: an entry that would need less,
+    // or a list so long that its columns leave no legible room, is refused
+    // before any document begins, and nothing is drawn over anything else.
+    void illegibleListIsRefused_data()
     {
+        QTest::addColumn<QStringList>("words");
+        QTest::addColumn<QString>("message"); // empty: printed, the entry at 6 points
+        const QStringList numbers = numberEntries(1, 75);
+        // Two columns of 1950 less two "M" widths: n characters fit at 6
+        // points while 6n <= 1950 - 12.
+        QStringList widest = numbers;
+        widest[1] = QString(323, QLatin1Char('w'));
+        QStringList tooWide = numbers;
+        tooWide[1] = QString(324, QLatin1Char('w'));
+        QStringList huge = numbers;
+        huge[0] = QString(5000, QLatin1Char('w'));
+        QStringList calls;
+        for (int i = 0; i < 10000; ++i)
+            calls.append(QStringLiteral("call %1").arg(i));
+        QTest::newRow("just legible") << widest << "";
+        QTest::newRow("one step too wide")
+            << tooWide
+            << "The call list is too long to print on one page: 75 entries need 2 columns, and \"" + QString(39, 'w')
+                   + QChar(0x2026) + "\" would print smaller than 6 points.";
+        QTest::newRow("absurdly wide entry")
+            << huge
+            << "The call list is too long to print on one page: 75 entries need 2 columns, and \"" + QString(39, 'w')
+                   + QChar(0x2026) + "\" would print smaller than 6 points.";
+        QTest::newRow("10,000 entries") << calls
+                                        << "The call list is too long to print on one page: 10000 entries need 186 "
+                                           "columns, and \"call 0\" would print smaller than 6 points.";
+    }
+    void illegibleListIsRefused()
+    {
+        QFETCH(QStringList, words);
+        QFETCH(QString, message);
         Job job;
         PrintRequest r = numbersRequest();
-        r.words[0] = QString(5000, QLatin1Char('w'));
-        job.run(r);
-        QCOMPARE(job.texts().at(0).size, 1);
-        QCOMPARE(job.texts().at(1).y, 450 + 5);
+        r.words = words;
+        const PrintOutcome outcome = job.run(r);
+        if (message.isEmpty()) {
+            QCOMPARE(outcome, PrintOutcome::Printed);
+            QCOMPARE(job.texts().at(1).size, 6);
+            return;
+        }
+        QCOMPARE(job.prompts.texts(), QStringList{message});
+        QCOMPARE(job.prompts.shown[0].kind, FakePrompts::Kind::Error);
+        QCOMPARE(job.service.callCount(QStringLiteral("begin")), 0);
+        QVERIFY(job.service.documents.isEmpty());
+        QVERIFY(!job.service.printing());
     }
 
     void entryStartingAboveTheUsableHeightStaysInItsColumn()

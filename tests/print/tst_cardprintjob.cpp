@@ -368,6 +368,34 @@ private Q_SLOTS:
         QCOMPARE(job.cardCells.size(), 75);
     }
 
+    void lastCardStaysInFullAndAStoppedJobLeavesTheCellsAlone_data()
+    {
+        QTest::addColumn<int>("cancelAfter");
+        QTest::newRow("printed") << -1;
+        QTest::newRow("cancelled") << 2;
+    }
+    void lastCardStaysInFullAndAStoppedJobLeavesTheCellsAlone()
+    {
+        QFETCH(int, cancelAfter);
+        Job job;
+        job.progress.cancelAfterPage = cancelAfter;
+        PrintRequest r = numbersRequest(QStringLiteral("20"), QStringLiteral("4"));
+        r.words.clear();
+        for (int i = 0; i < 1000; ++i)
+            r.words.append(QStringLiteral("e%1").arg(i));
+        job.cardCells = QStringList{QStringLiteral("before")};
+        job.run(r);
+        if (cancelAfter >= 0) {
+            QCOMPARE(job.cardCells, QStringList{QStringLiteral("before")});
+            return;
+        }
+        QCOMPARE(job.cardCells.size(), 1000);
+        const auto last = cardsOfPage(job.service.lastDocument().last(), 6, 5).last();
+        QStringList expected = job.cardCells.mid(0, 24);
+        expected.insert(12, QStringLiteral("Free Space"));
+        QCOMPARE(stringsOf(last).mid(5), expected);
+    }
+
     void standardColumnsOnPaper()
     {
         Job job;
@@ -558,11 +586,17 @@ private Q_SLOTS:
         plain.setFontStyle(FontStyle::Bold);
         plain.setFontColor(0);
         const CardPageLayout layout = layoutCardPage(4, pageGeometry(job.service.area, 1), 5, 6);
+        // The job draws only the shown cells of every card but the last, which
+        // it arranges in full: the same draws, the same cards.
         QStringList cells;
+        int card = 0;
         for (const auto &page : job.service.lastDocument()) {
             plain.clearRecords();
             for (const CardSlot &slot : layout.slots) {
-                ArrangeCard(r.words, 1, true, cells, replay);
+                if (++card < 8)
+                    ArrangeShownCells(r.words, 1, true, cells, replay);
+                else
+                    ArrangeCard(r.words, 1, true, cells, replay);
                 PrintCard(plain, r.settings, cells, slot.x, slot.y, 5, 6, layout.cellSide);
             }
             QCOMPARE(page.texts.size(), plain.texts.size());

@@ -11,6 +11,7 @@ struct Drawn
 {
     int x, y, size;
     QString text;
+    QRect clip; // null when not cut
     bool operator==(const Drawn &) const = default;
 };
 
@@ -18,7 +19,8 @@ QList<Drawn> drawnOf(const FakeCanvas &c)
 {
     QList<Drawn> l;
     for (const auto &t : c.texts)
-        l.append({t.x, t.y, t.size, t.text});
+        l.append({t.x, t.y, t.size, t.text,
+                  t.clipped ? QRect(t.clip.left, t.clip.top, t.clip.width, t.clip.height) : QRect()});
     return l;
 }
 
@@ -42,6 +44,7 @@ private Q_SLOTS:
         QTest::newRow("shrunk, no wrap") << "rather long entry text" << 300 << false;
         QTest::newRow("shrunk, no space") << "averyveryverylongentry" << 200 << true;
         QTest::newRow("tiny box") << "Free Space" << 12 << true;
+        QTest::newRow("too long even at the floor, cut") << QString(400, QLatin1Char('W')) << 200 << false;
     }
     void replaysExactlyWhatFittingDraws()
     {

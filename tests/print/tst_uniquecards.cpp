@@ -144,18 +144,41 @@ private Q_SLOTS:
         QCOMPARE(QSet<QString>(job.log.faces.cbegin(), job.log.faces.cend()).size(), 40320);
     }
 
-    void lowerBoundIsWhatTheQuestionNames()
+    void equalEntriesAreCountedExactlyInTheQuestion()
     {
-        // "a" twice: at least P(8, 8) faces of distinct texts, more in truth.
+        // Seven "a" and one "b" on 3 x 3 with free space: eight faces, one
+        // for each cell the "b" can take.
         Job job(3, 3);
-        PrintRequest r = numbersRequest(QStringLiteral("40321"), QStringLiteral("1"));
-        r.words = letters("aabcdefgh");
+        PrintRequest r = numbersRequest(QStringLiteral("9"), QStringLiteral("1"));
+        r.words = letters("aaaaaaab");
         r.settings.sizeIndex = 0;
         job.prompts.answers.enqueue(false);
         job.run(r);
         QCOMPARE(job.prompts.texts(),
-                 QStringList{QStringLiteral(
-                     "These entries make only 40320 different cards. Print anyway, repeating some cards?")});
+                 QStringList{
+                     QStringLiteral("These entries make only 8 different cards. Print anyway, repeating some cards?")});
+    }
+
+    // Once every face is made the job repeats at once, instead of trying a
+    // thousand arrangements for every further card.
+    void usedUpFacesRepeatAtOnce()
+    {
+        const QStringList words = letters("aaaaaaab");
+        CardSettings settings;
+        settings.sizeIndex = 0;
+        settings.freeSpace = true;
+        SequenceRandom random;
+        UniqueCards unique(words, settings, random, countFaces(words, 0, true));
+        QStringList cells;
+        QSet<QString> faces;
+        for (int card = 0; card < 4000; ++card) {
+            unique.arrange(cells, UniqueCards::Arrangement::ShownCells);
+            faces.insert(cells.join(QLatin1Char(',')));
+        }
+        QCOMPARE(faces.size(), 8);
+        QCOMPARE(unique.repeatsAllowed(), std::uint64_t(4000 - 8));
+        QVERIFY2(unique.rearrangements() < UniqueCards::MinAttempts,
+                 qPrintable(QString::number(unique.rearrangements())));
     }
 
     void lowerBoundJobWithinItIsNotAsked()
@@ -208,6 +231,38 @@ private Q_SLOTS:
         bounded.arrange(cells);
         QCOMPARE(bounded.repeatsAllowed(), std::uint64_t(1));
         QCOMPARE(bounded.rearrangements(), UniqueCards::MinAttempts);
+    }
+
+    // A card kept whole shows the face a card only printed would show from
+    // the same draws, tries for a new face included: with the source seeded
+    // afresh for every card, a job can be told again card by card.
+    void keptCardShowsTheFaceOfItsShownCells()
+    {
+        // Nine faces: the "b" in one of the eight cells, or left out.
+        const QStringList words = letters("aaaaaaaab");
+        CardSettings settings;
+        settings.sizeIndex = 0;
+        settings.freeSpace = true;
+        const FaceCount possible = countFaces(words, 0, true);
+        QCOMPARE(possible.count, std::uint64_t(9));
+        SequenceRandom forJob;
+        SequenceRandom forReplay;
+        UniqueCards job(words, settings, forJob, possible);
+        UniqueCards replay(words, settings, forReplay, possible);
+        QStringList kept;
+        QStringList shown;
+        for (int card = 0; card < 9; ++card) {
+            forJob.reseed(1000 + card);
+            forReplay.reseed(1000 + card);
+            job.arrange(kept, UniqueCards::Arrangement::Full);
+            replay.arrange(shown, UniqueCards::Arrangement::ShownCells);
+            QCOMPARE(kept.size(), words.size());
+            QCOMPARE(kept.mid(0, 8), shown);
+            // The kept card's further draws come after its face: one pick
+            // for the one entry left.
+            QCOMPARE(forJob.picks, forReplay.picks + card + 1);
+        }
+        QVERIFY(job.rearrangements() > 0);
     }
 
     void cardCellsStillHoldTheLastCard()

@@ -178,6 +178,12 @@ private Q_SLOTS:
         QTest::newRow("inner blank") << "A B" << 5 << QStringList{"A", " ", "B"};
         QTest::newRow("surrogate pair kept whole")
             << QString::fromUtf8("\xF0\x9F\x8E\xB2X") << 5 << QStringList{QString::fromUtf8("\xF0\x9F\x8E\xB2"), "X"};
+        QTest::newRow("combining mark stays with its letter") << QString::fromUtf8("e\xCC\x81"
+                                                                                   "A")
+                                                              << 5 << QStringList{QString::fromUtf8("e\xCC\x81"), "A"};
+        QTest::newRow("marked last letter kept whole at the cut")
+            << QString::fromUtf8("ABe\xCC\x81\xCC\xA3Z") << 3
+            << QStringList{"A", "B", QString::fromUtf8("e\xCC\x81\xCC\xA3")};
     }
     void headingLettersPerColumn()
     {

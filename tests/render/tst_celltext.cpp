@@ -215,6 +215,44 @@ private Q_SLOTS:
             QVERIFY(s >= 1);
     }
 
+    // Only a text that does not fit even at the floor is cut, at its own box,
+    // on screen and on paper; its placement stays as above.
+    void cutAtTheBoxOnlyWhenNothingFits_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("w");
+        QTest::addColumn<int>("h");
+        QTest::addColumn<bool>("paper");
+        QTest::addColumn<bool>("cut");
+        QTest::newRow("fits at once") << "ab" << 100 << 51 << false << false;
+        QTest::newRow("fits once shrunk") << QString(20, QLatin1Char('x')) << 100 << 51 << false << false;
+        QTest::newRow("two lines that fit") << "New York City" << 100 << 51 << false << false;
+        QTest::newRow("one line too wide at the floor") << QString(200, QLatin1Char('x')) << 50 << 40 << false << true;
+        QTest::newRow("two lines too high at the floor") << "ab cd ef gh ij kl mn op" << 30 << 1 << false << true;
+        QTest::newRow("paper, fits") << "abc" << 130 << 130 << true << false;
+        QTest::newRow("paper, too wide at the floor") << QString(300, QLatin1Char('x')) << 130 << 130 << true << true;
+    }
+    void cutAtTheBoxOnlyWhenNothingFits()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, w);
+        QFETCH(int, h);
+        QFETCH(bool, paper);
+        QFETCH(bool, cut);
+        FakeCanvas c = canvasAt(10);
+        if (paper)
+            PrintCellText(c, 100, 200, text, w, h, true);
+        else
+            DrawCellText(c, 100, 200, text, w, h, true);
+        QVERIFY(!c.texts.isEmpty());
+        for (const auto &t : c.texts) {
+            QCOMPARE(t.clipped, cut);
+            if (cut)
+                QCOMPARE(QRect(t.clip.left, t.clip.top, t.clip.width, t.clip.height), QRect(100, 200, w, h));
+        }
+        QCOMPARE(c.fontSize(), 10);
+    }
+
     // A document of one huge line must not hang the card: the fitting works
     // on the text's first characters, split and shrunk as any other.
     void hugeTextIsFittedByItsHead_data()

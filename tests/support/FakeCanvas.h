@@ -30,6 +30,9 @@ public:
         FontStyle style;
         QString face;
         unsigned color;
+        // Drawn with textOutClipped: nothing outside clip shows.
+        bool clipped = false;
+        CanvasRect clip{};
     };
 
     explicit FakeCanvas(int width = 441, int height = 313) : clip{0, 0, width, height} {}
@@ -69,6 +72,10 @@ public:
     void textOut(int x, int y, const QString &text) override
     {
         texts.append({x, y, text, m_size, m_style, m_face, m_color});
+    }
+    void textOutClipped(int x, int y, const QString &text, const CanvasRect &clip) override
+    {
+        texts.append({x, y, text, m_size, m_style, m_face, m_color, true, clip});
     }
     int textWidth(const QString &text) override
     {

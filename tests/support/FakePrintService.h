@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <utility>
 
 // A printing service with chosen printers and printable areas. It keeps what
 // every page received, logs every call in order, and enforces the service's
@@ -32,6 +33,12 @@ public:
     QSet<QString> vanished;
     PrintableArea area{150, 150, 4800, 6300};
 
+    // While set, findPrinters keeps its callback in waitingForPrinters, as a
+    // print server that has not answered yet; until it is called, the
+    // service knows no printer.
+    bool holdPrinters = false;
+    std::function<void()> waitingForPrinters;
+
     // The calls received, in order: "printers", "select <n>", "area",
     // "title <t>", "begin", "newPage", "end", "abort".
     QStringList calls;
@@ -51,10 +58,28 @@ public:
 
     FakeCanvas canvasOf;
 
+    void findPrinters(std::function<void()> ready) override
+    {
+        if (holdPrinters)
+            waitingForPrinters = std::move(ready);
+        else
+            ready();
+    }
+    // Answers as the server would: the printers become known, ready is called.
+    void answerPrinters()
+    {
+        holdPrinters = false;
+        if (auto ready = std::exchange(waitingForPrinters, {}))
+            ready();
+    }
     QStringList printers() override
     {
         calls.append(QStringLiteral("printers"));
-        return installed;
+        return holdPrinters ? QStringList() : installed;
+    }
+    int defaultPrinterPosition() override
+    {
+        return !holdPrinters && defaultPosition < installed.size() ? defaultPosition : -1;
     }
     void selectPrinter(int position) override
     {
@@ -62,11 +87,11 @@ public:
         if (m_printing)
             throw MorvaneError(PrintMessages::printingInProgress());
         if (position < 0) {
-            if (defaultPosition < 0 || defaultPosition >= installed.size())
+            if (defaultPrinterPosition() < 0)
                 throw MorvaneError(PrintMessages::noDefaultPrinter());
             position = defaultPosition;
         }
-        if (position >= installed.size())
+        if (holdPrinters || position >= installed.size())
             throw MorvaneError(PrintMessages::printerNotValid());
         m_current = position;
         m_areaRead = false;

@@ -14,16 +14,18 @@ public:
     struct Record
     {
         int total = 0;
+        JobKind kind = JobKind::Print;
         QList<int> updates;
     };
     QList<Record> started;
     int cancelAfterPage = -1; // never
     std::function<void(int)> onUpdate;
 
-    std::unique_ptr<IProgress> start(int totalPages) override
+    std::unique_ptr<IProgress> start(int totalPages, JobKind kind) override
     {
         Record record;
         record.total = totalPages;
+        record.kind = kind;
         started.append(record);
         return std::make_unique<Progress>(*this, int(started.size()) - 1);
     }

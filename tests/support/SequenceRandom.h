@@ -10,6 +10,8 @@ class SequenceRandom : public IRandomSource
 {
 public:
     explicit SequenceRandom(std::uint64_t seed = 12345) : m_state(seed) {}
+    // Starts the sequence of that seed again, as a numbered game does per card.
+    void reseed(std::uint64_t seed) { m_state = seed; }
     std::uint32_t below(std::uint32_t m) override
     {
         ++picks;
