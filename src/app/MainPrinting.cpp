@@ -68,7 +68,8 @@ void TFrmMain::MnuFileExportPdfClick()
             return;
         // The same job as printing, on a PDF file standing in for the printer.
         PdfFilePrintService file(*path, PdfFilePrintService::localePaper());
-        const PrintContext context{file, *m_services.prompts, *m_services.random, m_services.progress, JobKind::Export};
+        PrintContext context{file, *m_services.prompts, *m_services.random, m_services.progress};
+        context.kind = JobKind::Export;
         printCards(request, CardCells, context);
     });
     repaintCard();
