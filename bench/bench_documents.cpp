@@ -6,6 +6,7 @@
 //   bench_documents options <MiB>        start-up and close with an Options.ini
 //                                        of that many MiB of blank lines
 //   bench_documents nested <folders>     a sample folder nested that deep
+//   bench_documents wide <lists>         a sample theme of that many lists
 //   bench_documents rootlink             a sample folder that links to "/"
 // Targets: 1,000,000 entries open within 5 s and 1 GiB; start-up and close
 // within 1 s whatever Options.ini holds; the sample scan within 1 s.
@@ -171,6 +172,16 @@ int nestedSamples(const QString &dir, int depth)
     return 0;
 }
 
+int wideSamples(const QString &dir, int count)
+{
+    const QString root = joinPath(dir, QStringLiteral("SampleLists"));
+    for (int i = 0; i < count; ++i)
+        writeFile(joinPath(root, QStringLiteral("Theme/List %1.mrv").arg(i)), "a\r\n");
+    std::printf("sample folder: %d lists in one theme\n", count);
+    scanSamples(root + QLatin1Char('/'));
+    return 0;
+}
+
 int rootLink(const QString &dir)
 {
     const QString root = joinPath(dir, QStringLiteral("SampleLists"));
@@ -201,6 +212,8 @@ int main(int argc, char *argv[])
         return bigOptions(number > 0 ? number : 10);
     if (mode == QLatin1String("nested"))
         return nestedSamples(dir.path(), number > 0 ? number : 1900);
+    if (mode == QLatin1String("wide"))
+        return wideSamples(dir.path(), number > 0 ? number : 20000);
     if (mode == QLatin1String("rootlink"))
         return rootLink(dir.path());
     if (mode == QLatin1String("open"))

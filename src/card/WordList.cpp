@@ -14,11 +14,15 @@ QLocale collationLocale()
 
 } // namespace
 
-WordList::WordList() : m_collator(collationLocale())
+QCollator listCollator()
 {
-    m_collator.setCaseSensitivity(Qt::CaseInsensitive);
-    m_collator.setNumericMode(false);
+    QCollator collator(collationLocale());
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    collator.setNumericMode(false);
+    return collator;
 }
+
+WordList::WordList() : m_collator(listCollator()) {}
 
 qsizetype WordList::insert(const QString &entry)
 {

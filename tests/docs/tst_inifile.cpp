@@ -404,15 +404,35 @@ private Q_SLOTS:
         QCOMPARE(::joinPath(folder, name), joined);
     }
 
+    void productPathsFollowXdgDataHome_data()
+    {
+        QTest::addColumn<QString>("dataHome"); // "@": this test's folder
+        QTest::addColumn<QString>("folder");   // "~": the home folder
+        QTest::newRow("absolute, trailing separator") << "@/xdg/"
+                                                      << "@/xdg/Morvane";
+        QTest::newRow("relative is ignored") << "xdg"
+                                             << "~/.local/share/Morvane";
+        QTest::newRow("dot-relative is ignored") << "./xdg"
+                                                 << "~/.local/share/Morvane";
+        QTest::newRow("unset") << ""
+                               << "~/.local/share/Morvane";
+    }
     void productPathsFollowXdgDataHome()
     {
+        QFETCH(QString, dataHome);
+        QFETCH(QString, folder);
+        dataHome.replace(QLatin1Char('@'), m_dir.path());
+        folder.replace(QLatin1Char('@'), m_dir.path());
+        folder.replace(QLatin1Char('~'), QDir::homePath());
         const QByteArray saved = qgetenv("XDG_DATA_HOME");
-        const QString base = m_dir.filePath(QStringLiteral("xdg"));
-        qputenv("XDG_DATA_HOME", QFile::encodeName(base + QLatin1Char('/')));
-        QCOMPARE(productFolder(), base + QStringLiteral("/Morvane"));
-        QCOMPARE(OptionsFilePath(), base + QStringLiteral("/Morvane/Options.ini"));
-        QCOMPARE(SampleListsPath(), base + QStringLiteral("/Morvane/SampleLists/"));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome));
+        const QString product = productFolder();
+        const QString options = OptionsFilePath();
+        const QString samples = SampleListsPath();
         qputenv("XDG_DATA_HOME", saved);
+        QCOMPARE(product, folder);
+        QCOMPARE(options, folder + QStringLiteral("/Options.ini"));
+        QCOMPARE(samples, folder + QStringLiteral("/SampleLists/"));
     }
 };
 
