@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         std::abort();
     // A written list whose first entry begins with U+FEFF starts with the
     // bytes of a byte-order mark, which the reader takes for one.
-    if (!entries.isEmpty() && entries.front().startsWith(QChar(0xFEFF)))
+    while (!entries.isEmpty() && entries.front().startsWith(QChar(0xFEFF)))
         entries.removeFirst();
     if (parseCardList(formatCardList(entries)) != entries)
         std::abort();
