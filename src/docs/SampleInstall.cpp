@@ -50,12 +50,20 @@ QStringList readRecord(const QString &path)
     return lines;
 }
 
-bool copyList(const QString &from, const QString &to)
+bool isInside(const QString &path, const QString &folder)
+{
+    return !path.isEmpty() && (path == folder || path.startsWith(folder + QLatin1Char('/')));
+}
+
+// The copy goes into the sample folder itself, never through a linked theme
+// folder to somewhere else.
+bool copyList(const QString &from, const QString &to, const QString &realTarget)
 {
     try {
         QByteArray bytes;
         readWholeFile(from, bytes);
-        if (!ensureFolder(QFileInfo(to).absolutePath()))
+        const QString folder = QFileInfo(to).absolutePath();
+        if (!ensureFolder(folder) || !isInside(QFileInfo(folder).canonicalFilePath(), realTarget))
             return false;
         writeFileAtomically(to, bytes);
     } catch (const MorvaneError &) {
@@ -104,9 +112,13 @@ int installSampleLists(const QString &target, const QStringList &sources)
             break;
         }
     }
-    if (source.isEmpty())
+    // A sample folder that is a link leads where the user keeps lists of
+    // their own; nothing is copied into it.
+    const QFileInfo targetInfo(QDir::cleanPath(target));
+    if (source.isEmpty() || targetInfo.isSymLink() || (targetInfo.exists() && !targetInfo.isDir()))
         return 0;
 
+    QString realTarget;
     const QString recordPath = joinPath(target, CopiedListsRecord);
     QStringList record = readRecord(recordPath);
     const QSet<QString> had(record.cbegin(), record.cend());
@@ -119,12 +131,19 @@ int installSampleLists(const QString &target, const QStringList &sources)
         const QFileInfo existing(to);
         if (existing.exists() || existing.isSymLink()) {
             record.append(list);
-        } else if (copyList(joinPath(source, list), to)) {
+            continue;
+        }
+        if (realTarget.isEmpty()) {
+            if (!ensureFolder(target))
+                break;
+            realTarget = QFileInfo(target).canonicalFilePath();
+        }
+        if (copyList(joinPath(source, list), to, realTarget)) {
             record.append(list);
             ++copied;
         }
     }
-    if (record.size() > recorded) {
+    if (record.size() > recorded && !QFileInfo(recordPath).isSymLink()) {
         try {
             writeFileAtomically(recordPath, record.join(QLatin1Char('\n')).toUtf8() + '\n');
         } catch (const MorvaneError &) {

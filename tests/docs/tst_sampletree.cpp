@@ -292,6 +292,40 @@ private Q_SLOTS:
         QCOMPARE(installSampleLists(target, {shipped}), 0);
     }
 
+    // Copies land in the sample folder itself: not through a sample folder
+    // that is a link, a linked theme folder or a linked record.
+    void neverCopiesThroughLinks_data()
+    {
+        QTest::addColumn<QString>("link");   // made in the sample folder's parent
+        QTest::addColumn<QString>("target"); // relative to the outside folder
+        QTest::newRow("sample folder") << "SampleLists"
+                                       << ".";
+        QTest::newRow("theme folder") << "SampleLists/Animals"
+                                      << ".";
+        QTest::newRow("record") << "SampleLists/.copied-lists"
+                                << "precious.txt";
+    }
+    void neverCopiesThroughLinks()
+    {
+        QFETCH(QString, link);
+        QFETCH(QString, target);
+        QTemporaryDir dir;
+        const QString shipped = dir.filePath(QStringLiteral("shipped"));
+        touch(shipped + "/Animals/Pets.mrv");
+        const QString outside = dir.filePath(QStringLiteral("outside"));
+        touch(outside + "/precious.txt", "keep\r\n");
+        QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("SampleLists"))));
+        QDir(dir.path()).rmdir(link);
+        QVERIFY(QFile::link(QDir::cleanPath(outside + QLatin1Char('/') + target), dir.filePath(link)));
+
+        installSampleLists(dir.filePath(QStringLiteral("SampleLists")), {shipped});
+        QCOMPARE(QDir(outside).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("precious.txt")});
+        QFile precious(outside + "/precious.txt");
+        QVERIFY(precious.open(QIODevice::ReadOnly));
+        QCOMPARE(precious.readAll(), QByteArray("keep\r\n"));
+    }
+
     void noSourceCopiesNothing()
     {
         QTemporaryDir dir;
