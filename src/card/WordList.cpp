@@ -1,6 +1,8 @@
 #include "card/WordList.h"
 
 #include <algorithm>
+#include <numeric>
+#include <vector>
 
 namespace {
 
@@ -14,11 +16,15 @@ QLocale collationLocale()
 
 } // namespace
 
-WordList::WordList() : m_collator(collationLocale())
+QCollator listCollator()
 {
-    m_collator.setCaseSensitivity(Qt::CaseInsensitive);
-    m_collator.setNumericMode(false);
+    QCollator collator(collationLocale());
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    collator.setNumericMode(false);
+    return collator;
 }
+
+WordList::WordList() : m_collator(listCollator()) {}
 
 qsizetype WordList::insert(const QString &entry)
 {
@@ -34,35 +40,32 @@ void WordList::insertMany(const QStringList &entries)
 {
     if (entries.isEmpty())
         return;
-    // Sort keys make the one big sort cheap; a stable sort followed by a
-    // stable merge keeps equal entries in arrival order, as one-by-one adds do.
-    struct Keyed
-    {
-        QCollatorSortKey key;
-        QString text;
+    // Sort keys make the one big sort cheap; sorting positions rather than
+    // strings moves only numbers. A stable sort followed by a stable merge
+    // keeps equal entries in arrival order, as one-by-one adds do.
+    const auto keysOf = [this](const QStringList &list) {
+        std::vector<QCollatorSortKey> keys;
+        keys.reserve(size_t(list.size()));
+        for (const QString &s : list)
+            keys.push_back(m_collator.sortKey(s));
+        return keys;
     };
-    auto keyed = [this](const QString &s) { return Keyed{m_collator.sortKey(s), s}; };
-    std::vector<Keyed> incoming;
-    incoming.reserve(entries.size());
-    for (const QString &s : entries)
-        incoming.push_back(keyed(s));
-    auto less = [](const Keyed &a, const Keyed &b) { return a.key.compare(b.key) < 0; };
-    std::stable_sort(incoming.begin(), incoming.end(), less);
+    const std::vector<QCollatorSortKey> incoming = keysOf(entries);
+    std::vector<qsizetype> order(incoming.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](qsizetype a, qsizetype b) { return incoming[size_t(a)].compare(incoming[size_t(b)]) < 0; });
 
-    std::vector<Keyed> existing;
-    existing.reserve(m_items.size());
-    for (const QString &s : m_items)
-        existing.push_back(keyed(s));
-
+    const std::vector<QCollatorSortKey> existing = keysOf(m_items);
     QStringList merged;
-    merged.reserve(existing.size() + incoming.size());
+    merged.reserve(m_items.size() + entries.size());
     std::size_t i = 0;
     std::size_t j = 0;
-    while (i < existing.size() || j < incoming.size()) {
-        if (j == incoming.size() || (i < existing.size() && !less(incoming[j], existing[i])))
-            merged.append(existing[i++].text);
+    while (i < existing.size() || j < order.size()) {
+        if (j == order.size() || (i < existing.size() && incoming[size_t(order[j])].compare(existing[i]) >= 0))
+            merged.append(m_items.at(qsizetype(i++)));
         else
-            merged.append(incoming[j++].text);
+            merged.append(entries.at(order[j++]));
     }
     m_items = std::move(merged);
 }

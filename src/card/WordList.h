@@ -7,6 +7,10 @@
 // collation (numbers sort as text: "10" before "2"), kept exactly as given.
 // An entry equal in order to existing ones goes after them, so a bulk load
 // gives the same order as adding the entries one by one.
+// The order of every sorted list the user sees: the locale's collation,
+// case-insensitive, numbers as text.
+QCollator listCollator();
+
 class WordList
 {
 public:

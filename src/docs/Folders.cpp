@@ -1,5 +1,6 @@
 #include "docs/Folders.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
 
@@ -31,8 +32,17 @@ QString joinPath(const QString &folder, const QString &name)
 
 QString productFolder()
 {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    // A relative XDG_DATA_HOME is invalid by the XDG rules and is to be
+    // ignored; Qt would take it relative to wherever the program started.
+    const QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
+    if (!dataHome.isEmpty() && QDir::isRelativePath(dataHome)) {
+        const QString generic = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+        const QString tail = folder.startsWith(generic) ? folder.mid(generic.size())
+                                                        : QLatin1Char('/') + QCoreApplication::applicationName();
+        folder = QDir::homePath() + QStringLiteral("/.local/share") + tail;
+    }
     // XDG_DATA_HOME may end with a separator, which Qt passes on doubled.
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     return folder.isEmpty() ? folder : QDir::cleanPath(folder);
 }
 

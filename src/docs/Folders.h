@@ -9,8 +9,9 @@
 QString joinPath(const QString &folder, const QString &name);
 
 // The per-user application-data folder of the product (on Linux
-// ~/.local/share/Morvane, honouring XDG_DATA_HOME). Empty when the platform
-// cannot name one. Needs the application name "Morvane" to be set.
+// ~/.local/share/Morvane, honouring XDG_DATA_HOME unless it is relative).
+// Empty when the platform cannot name one. Needs the application name
+// "Morvane" to be set.
 QString productFolder();
 
 // "Options.ini" in the product folder; empty when there is no product folder.

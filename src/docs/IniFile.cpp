@@ -6,73 +6,89 @@
 #include "docs/RawFile.h"
 #include "docs/TextCodec.h"
 
+#include <QFile>
 #include <QFileInfo>
 
-namespace {
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
-// One line of the file, as byte offsets into it.
-struct Line
+enum class Kind { Blank, Comment, Section, Key, Other };
+
+// Offsets are bytes into the file.
+struct IniFile::Line
 {
     qsizetype start = 0;
     qsizetype end = 0;  // end of the text, without CR LF or LF
     qsizetype next = 0; // start of the following line
     bool terminated = false;
-};
-
-enum class Kind { Blank, Comment, Section, Key, Other };
-
-struct Parsed
-{
     Kind kind = Kind::Other;
     QString name;          // section or key name, trimmed
     QString value;         // key value, trimmed
-    qsizetype equals = -1; // byte offset of "=" in a key line
+    qsizetype equals = -1; // offset of "=" in a key line
 };
 
-QList<Line> splitLines(const QByteArray &bytes)
+namespace {
+
+using Line = IniFile::Line;
+
+bool isBlankByte(char c)
 {
-    QList<Line> lines;
+    return static_cast<unsigned char>(c) <= 32;
+}
+
+// Fills in what the line holds; its offsets are set.
+void parse(const QByteArray &bytes, Line &line)
+{
+    const QByteArrayView raw(bytes.constData() + line.start, line.end - line.start);
+    const QString text = trimBlanks(decodeText(raw));
+    line.kind = Kind::Other;
+    line.name.clear();
+    line.value.clear();
+    line.equals = -1;
+    if (text.isEmpty()) {
+        line.kind = Kind::Blank;
+    } else if (text.front() == QLatin1Char(';')) {
+        line.kind = Kind::Comment;
+    } else if (text.front() == QLatin1Char('[')) {
+        line.kind = Kind::Section;
+        const qsizetype close = text.indexOf(QLatin1Char(']'));
+        line.name = trimBlanks(text.mid(1, close < 0 ? -1 : close - 1));
+    } else if (const qsizetype eq = text.indexOf(QLatin1Char('=')); eq >= 0) {
+        line.kind = Kind::Key;
+        line.name = trimBlanks(text.left(eq));
+        line.value = trimBlanks(text.mid(eq + 1));
+        line.equals = line.start + raw.indexOf('=');
+    }
+}
+
+// The lines that are not blank. A blank line is found from its bytes alone,
+// so a file of a million empty lines costs no decoding.
+std::vector<Line> parseLines(const QByteArray &bytes)
+{
+    std::vector<Line> lines;
     qsizetype pos = 0;
     while (pos < bytes.size()) {
         Line line;
         line.start = pos;
         const qsizetype lf = bytes.indexOf('\n', pos);
-        if (lf < 0) {
-            line.end = bytes.size();
-            line.next = bytes.size();
-        } else {
-            line.end = lf;
-            line.next = lf + 1;
-            line.terminated = true;
-        }
+        line.end = lf < 0 ? bytes.size() : lf;
+        line.next = lf < 0 ? bytes.size() : lf + 1;
+        line.terminated = lf >= 0;
         if (line.end > line.start && bytes.at(line.end - 1) == '\r')
             --line.end;
-        lines.append(line);
         pos = line.next;
+        bool blank = true;
+        for (qsizetype i = line.start; i < line.end && blank; ++i)
+            blank = isBlankByte(bytes.at(i));
+        if (blank)
+            continue;
+        parse(bytes, line);
+        if (line.kind != Kind::Blank)
+            lines.push_back(std::move(line));
     }
     return lines;
-}
-
-Parsed parse(const QByteArray &bytes, const Line &line)
-{
-    const QByteArrayView raw(bytes.constData() + line.start, line.end - line.start);
-    const QString text = trimBlanks(decodeText(raw));
-    Parsed p;
-    if (text.isEmpty()) {
-        p.kind = Kind::Blank;
-    } else if (text.front() == QLatin1Char(';')) {
-        p.kind = Kind::Comment;
-    } else if (text.front() == QLatin1Char('[')) {
-        p.kind = Kind::Section;
-        const qsizetype close = text.indexOf(QLatin1Char(']'));
-        p.name = trimBlanks(text.mid(1, close < 0 ? -1 : close - 1));
-    } else if (const qsizetype eq = text.indexOf(QLatin1Char('=')); eq >= 0) {
-        p.kind = Kind::Key;
-        p.name = trimBlanks(text.left(eq));
-        p.value = trimBlanks(text.mid(eq + 1));
-        p.equals = line.start + raw.indexOf('=');
-    }
-    return p;
 }
 
 bool sameName(const QString &a, const QString &b)
@@ -84,31 +100,28 @@ bool sameName(const QString &a, const QString &b)
 // line with that key. Later sections of the same name are not searched.
 struct Location
 {
-    qsizetype sectionLine = -1;
-    qsizetype keyLine = -1;
-    qsizetype lastContentLine = -1; // last non-blank line of the section
-    Parsed key;
+    qsizetype section = -1;
+    qsizetype key = -1;
+    qsizetype lastContent = -1; // last line of the section that is not blank
 };
 
-Location locate(const QByteArray &bytes, const QList<Line> &lines, const QString &section, const QString &key)
+Location locate(const std::vector<Line> &lines, const QString &section, const QString &key)
 {
     Location loc;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const Parsed p = parse(bytes, lines.at(i));
-        if (loc.sectionLine < 0) {
-            if (p.kind == Kind::Section && sameName(p.name, section)) {
-                loc.sectionLine = i;
-                loc.lastContentLine = i;
+    for (qsizetype i = 0; i < qsizetype(lines.size()); ++i) {
+        const Line &line = lines[size_t(i)];
+        if (loc.section < 0) {
+            if (line.kind == Kind::Section && sameName(line.name, section)) {
+                loc.section = i;
+                loc.lastContent = i;
             }
             continue;
         }
-        if (p.kind == Kind::Section)
+        if (line.kind == Kind::Section)
             break;
-        if (p.kind != Kind::Blank)
-            loc.lastContentLine = i;
-        if (p.kind == Kind::Key && sameName(p.name, key)) {
-            loc.keyLine = i;
-            loc.key = p;
+        loc.lastContent = i;
+        if (line.kind == Kind::Key && sameName(line.name, key)) {
+            loc.key = i;
             break;
         }
     }
@@ -134,63 +147,157 @@ QByteArray encodeValue(const QString &value)
     return v.toUtf8();
 }
 
-QByteArray updated(const QByteArray &bytes, const QString &section, const QString &key, const QString &value)
+void shift(std::vector<Line> &lines, qsizetype from, qsizetype delta)
 {
-    const QList<Line> lines = splitLines(bytes);
-    const Location loc = locate(bytes, lines, section, key);
-    const QByteArray nl = lineBreakOf(bytes);
-    QByteArray out = bytes;
-
-    if (loc.keyLine >= 0) {
-        // Keep the key's spelling and the spacing up to the value.
-        const Line &line = lines.at(loc.keyLine);
-        qsizetype valueStart = loc.key.equals + 1;
-        while (valueStart < line.end && static_cast<unsigned char>(bytes.at(valueStart)) <= 32)
-            ++valueStart;
-        out.replace(valueStart, line.end - valueStart, encodeValue(value));
-        return out;
+    for (auto it = lines.begin() + from; it != lines.end(); ++it) {
+        it->start += delta;
+        it->end += delta;
+        it->next += delta;
+        if (it->equals >= 0)
+            it->equals += delta;
     }
+}
 
-    const QByteArray keyLine = encodeValue(key) + '=' + encodeValue(value) + nl;
-    if (loc.sectionLine >= 0) {
-        const Line &last = lines.at(loc.lastContentLine);
-        QByteArray insert = keyLine;
-        if (!last.terminated)
-            insert.prepend(nl);
-        out.insert(last.next, insert);
-        return out;
+// Appends the lines of text (which ends with a line break) at the end of
+// the file, parsed.
+void appendLines(QByteArray &bytes, std::vector<Line> &lines, const QByteArray &text)
+{
+    const qsizetype at = bytes.size();
+    bytes.append(text);
+    for (Line &line : parseLines(bytes.sliced(at))) {
+        line.start += at;
+        line.end += at;
+        line.next += at;
+        if (line.equals >= 0)
+            line.equals += at;
+        lines.push_back(std::move(line));
     }
-
-    if (!out.isEmpty()) {
-        if (!out.endsWith('\n'))
-            out.append(nl);
-        if (!lines.isEmpty() && parse(bytes, lines.constLast()).kind != Kind::Blank)
-            out.append(nl);
-    }
-    out.append('[' + encodeValue(section) + ']' + nl + keyLine);
-    return out;
 }
 
 } // namespace
 
 IniFile::IniFile(QString path) : m_path(std::move(path)) {}
 
+IniFile::~IniFile()
+{
+    close();
+}
+
+void IniFile::close()
+{
+    if (m_lockFd >= 0)
+        ::close(m_lockFd);
+    m_lockFd = -1;
+}
+
+void IniFile::load() const
+{
+    if (m_state != State::NotRead)
+        return;
+    m_bytes.clear();
+    m_lines.clear();
+    m_state = State::Missing;
+    if (m_path.isEmpty() || !QFileInfo::exists(m_path))
+        return;
+    try {
+        readWholeFile(m_path, m_bytes, MaxFileSize);
+    } catch (const MorvaneError &) {
+        // An unreadable file reads as a missing one, but is not written over.
+        m_bytes.clear();
+        m_state = State::Unreadable;
+        return;
+    }
+    m_state = State::Read;
+    m_lines = parseLines(m_bytes);
+}
+
+void IniFile::lockForWriting()
+{
+    if (m_lockFd >= 0)
+        return;
+    // The folder is locked, not the file: the file is replaced by every write.
+    const int fd =
+        ::open(QFile::encodeName(QFileInfo(m_path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return; // no folder: the write fails on its own
+    // Another copy holds it only while it writes its keys; one that hangs
+    // must not keep this one from closing.
+    for (int waitedMs = 0; ::flock(fd, LOCK_EX | LOCK_NB) != 0; waitedMs += 10) {
+        if (errno != EWOULDBLOCK && errno != EINTR)
+            break; // a file system without locks
+        if (waitedMs >= 1000) {
+            ::close(fd);
+            throw MorvaneError(QStringLiteral("locked"));
+        }
+        ::usleep(10000);
+    }
+    m_lockFd = fd;
+    // What another copy wrote while this accessor was open is kept.
+    m_state = State::NotRead;
+}
+
+void IniFile::update(const QString &section, const QString &key, const QString &value)
+{
+    const Location loc = locate(m_lines, section, key);
+    const QByteArray encoded = encodeValue(value);
+
+    if (loc.key >= 0) {
+        // Keep the key's spelling and the spacing up to the value.
+        Line &line = m_lines[size_t(loc.key)];
+        qsizetype valueStart = line.equals + 1;
+        while (valueStart < line.end && isBlankByte(m_bytes.at(valueStart)))
+            ++valueStart;
+        const qsizetype delta = encoded.size() - (line.end - valueStart);
+        m_bytes.replace(valueStart, line.end - valueStart, encoded);
+        line.end += delta;
+        line.next += delta;
+        parse(m_bytes, line);
+        shift(m_lines, loc.key + 1, delta);
+        return;
+    }
+
+    const QByteArray nl = lineBreakOf(m_bytes);
+    const QByteArray keyLine = encodeValue(key) + '=' + encoded + nl;
+    if (loc.section >= 0) {
+        Line &last = m_lines[size_t(loc.lastContent)];
+        if (!last.terminated) {
+            // Only the file's last line can lack a line break.
+            m_bytes.append(nl);
+            last.next += nl.size();
+            last.terminated = true;
+        }
+        Line line;
+        line.start = last.next;
+        line.end = line.start + keyLine.size() - nl.size();
+        line.next = line.start + keyLine.size();
+        line.terminated = true;
+        m_bytes.insert(line.start, keyLine);
+        parse(m_bytes, line);
+        shift(m_lines, loc.lastContent + 1, keyLine.size());
+        m_lines.insert(m_lines.begin() + loc.lastContent + 1, std::move(line));
+        return;
+    }
+
+    QByteArray text;
+    if (!m_bytes.isEmpty()) {
+        // The file's last line is blank unless it is the last line parsed.
+        const bool lastLineBlank = m_lines.empty() || m_lines.back().next != m_bytes.size();
+        if (!m_bytes.endsWith('\n'))
+            text.append(nl);
+        if (!lastLineBlank)
+            text.append(nl);
+    }
+    text.append('[' + encodeValue(section) + ']' + nl + keyLine);
+    appendLines(m_bytes, m_lines, text);
+}
+
 QString IniFile::readString(const QString &section, const QString &key, const QString &def) const
 {
-    if (m_path.isEmpty() || !QFileInfo(m_path).isFile())
+    load();
+    const Location loc = locate(m_lines, section, key);
+    if (loc.key < 0)
         return def;
-    QByteArray bytes;
-    try {
-        readWholeFile(m_path, bytes);
-    } catch (const MorvaneError &) {
-        // An unreadable file reads as a missing one.
-        return def;
-    }
-    const QList<Line> lines = splitLines(bytes);
-    const Location loc = locate(bytes, lines, section, key);
-    if (loc.keyLine < 0)
-        return def;
-    QString value = loc.key.value.left(MaxValueLength);
+    QString value = m_lines[size_t(loc.key)].value.left(MaxValueLength);
     if (value.size() == MaxValueLength && value.back().isHighSurrogate())
         value.chop(1);
     return value;
@@ -212,11 +319,16 @@ void IniFile::writeString(const QString &section, const QString &key, const QStr
     if (m_path.isEmpty())
         throw MorvaneError(failure);
     try {
-        QByteArray bytes;
-        if (QFileInfo(m_path).exists())
-            readWholeFile(m_path, bytes);
-        writeFileAtomically(m_path, updated(bytes, section, key, value));
+        lockForWriting();
+        load();
+        if (m_state == State::Unreadable)
+            throw MorvaneError(failure);
+        update(section, key, value);
+        writeFileAtomically(m_path, m_bytes);
+        m_state = State::Read;
     } catch (const MorvaneError &) {
+        // What is in memory may now differ from the file: read it afresh.
+        m_state = State::NotRead;
         throw MorvaneError(failure);
     }
 }

@@ -5,11 +5,15 @@
 #include "card/Error.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QRandomGenerator>
 
 #include <cerrno>
+#include <climits>
+#include <csignal>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -27,14 +31,6 @@ public:
     Descriptor(const Descriptor &) = delete;
     Descriptor &operator=(const Descriptor &) = delete;
     int get() const { return m_fd; }
-    // Closes now and reports the close's own failure (a late write error on
-    // some file systems).
-    int closeNow()
-    {
-        const int rc = ::close(m_fd);
-        m_fd = -1;
-        return rc;
-    }
 
 private:
     int m_fd;
@@ -59,22 +55,189 @@ void writeAll(int fd, const char *data, qsizetype size)
     }
 }
 
-// Where the bytes really go: through a symbolic link to its target, so the
-// link survives the rename.
-QString resolvedTarget(const QString &path)
+// A write past the file-size limit raises SIGXFSZ, whose default action ends
+// the program and takes the unsaved list with it; ignored, the write fails
+// with EFBIG like any full disk. A handler installed by someone else stays.
+void ignoreFileSizeSignal()
 {
-    const QFileInfo info(path);
-    if (info.isSymLink()) {
-        const QString target = info.symLinkTarget();
-        if (!target.isEmpty())
-            return target;
+    struct sigaction current
+    {
+    };
+    if (::sigaction(SIGXFSZ, nullptr, &current) != 0 || (current.sa_flags & SA_SIGINFO)
+        || current.sa_handler != SIG_DFL)
+        return;
+    struct sigaction ignore
+    {
+    };
+    ignore.sa_handler = SIG_IGN;
+    sigemptyset(&ignore.sa_mask);
+    ::sigaction(SIGXFSZ, &ignore, nullptr);
+}
+
+// The file the path finally names: every symbolic link of a chain is
+// followed, so that the links stay links and the file at the end gets the
+// bytes. The end may not exist yet.
+QByteArray finalTarget(QByteArray path)
+{
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st
+        {
+        };
+        if (::lstat(path.constData(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return path;
+        char buffer[PATH_MAX];
+        const ssize_t n = ::readlink(path.constData(), buffer, sizeof buffer);
+        if (n < 0)
+            return path;
+        if (size_t(n) == sizeof buffer)
+            throwFileError(ENAMETOOLONG);
+        QByteArray target(buffer, qsizetype(n));
+        if (!target.startsWith('/'))
+            target.prepend(path.left(path.lastIndexOf('/') + 1));
+        path = target;
     }
-    return path;
+    throwFileError(ELOOP);
+}
+
+struct Place
+{
+    QByteArray folder;
+    QByteArray name;
+};
+
+Place placeOf(const QByteArray &path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    if (slash < 0)
+        return {QByteArrayLiteral("."), path};
+    return {slash == 0 ? QByteArrayLiteral("/") : path.left(slash), path.mid(slash + 1)};
+}
+
+constexpr qsizetype NameMax = 255;
+constexpr qsizetype RandomLength = 6;
+const QByteArray TempMark = QByteArrayLiteral(".morvane-");
+
+// Our temporary files are hidden and named after the file, cut so that the
+// whole name stays within the 255 bytes a name may have; a random tail
+// follows the prefix.
+QByteArray tempPrefix(const QByteArray &name)
+{
+    const qsizetype keep = NameMax - 1 - TempMark.size() - RandomLength;
+    qsizetype cut = name.size();
+    if (cut > keep) {
+        cut = keep;
+        // A character of several bytes is not cut in two.
+        while (cut > 0 && (static_cast<unsigned char>(name.at(cut)) & 0xC0) == 0x80)
+            --cut;
+    }
+    return '.' + name.left(cut) + TempMark;
+}
+
+QByteArray tempName(const Place &place, const QByteArray &prefix)
+{
+    static const char Letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    QByteArray name = place.folder + '/' + prefix;
+    for (qsizetype i = 0; i < RandomLength; ++i)
+        name.append(Letters[QRandomGenerator::global()->bounded(int(sizeof Letters - 1))]);
+    return name;
+}
+
+// Temporary files that a killed save left behind: ours by name and owner,
+// old enough not to be half-way through being made, and locked by no save
+// still running.
+void removeStaleTemporaries(const Place &place, const QByteArray &prefix)
+{
+    constexpr time_t StaleAfterSeconds = 10;
+    DIR *dir = ::opendir(place.folder.constData());
+    if (!dir)
+        return;
+    const time_t now = ::time(nullptr);
+    while (const dirent *entry = ::readdir(dir)) {
+        const QByteArrayView name(entry->d_name);
+        if (name.size() != prefix.size() + RandomLength || !name.startsWith(prefix))
+            continue;
+        const QByteArray path = place.folder + '/' + name.toByteArray();
+        struct stat st
+        {
+        };
+        if (::lstat(path.constData(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid()
+            || now - st.st_mtime < StaleAfterSeconds)
+            continue;
+        Descriptor fd(::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        struct stat opened
+        {
+        };
+        if (fd.get() < 0 || ::flock(fd.get(), LOCK_EX | LOCK_NB) != 0 || ::fstat(fd.get(), &opened) != 0
+            || opened.st_ino != st.st_ino || opened.st_dev != st.st_dev)
+            continue;
+        ::unlink(path.constData());
+    }
+    ::closedir(dir);
+}
+
+// A named temporary file, for file systems that cannot make unnamed ones.
+// It is locked from the start, so no other save takes it for a stale one.
+int createNamedTemp(const Place &place, const QByteArray &prefix, QByteArray &name)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = tempName(place, prefix);
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            ::flock(fd, LOCK_EX);
+            return fd;
+        }
+        if (errno != EEXIST) {
+            const int error = errno;
+            name.clear();
+            errno = error;
+            return -1;
+        }
+    }
+    name.clear();
+    errno = EEXIST;
+    return -1;
+}
+
+// Gives the finished unnamed file a name beside the target; the rename that
+// follows at once is the only moment a crash could leave it behind.
+QByteArray linkIn(int fd, const Place &place, const QByteArray &prefix)
+{
+    ::flock(fd, LOCK_EX);
+    const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QByteArray name = tempName(place, prefix);
+        if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW) == 0)
+            return name;
+        if (errno != EEXIST)
+            throwFileError(errno, true);
+    }
+    throwFileError(EEXIST, true);
+}
+
+// The last resort, when the folder takes no new file: not atomic, but the
+// room is claimed first, so a full disk still leaves the old content alone.
+void writeInPlace(int fd, off_t oldSize, const QByteArray &bytes)
+{
+    const off_t newSize = bytes.size();
+    if (newSize > oldSize) {
+        const int rc = ::posix_fallocate(fd, oldSize, newSize - oldSize);
+        if (rc != 0) {
+            [[maybe_unused]] const int ignored = ::ftruncate(fd, oldSize);
+            throwFileError(rc);
+        }
+    }
+    if (::lseek(fd, 0, SEEK_SET) != 0)
+        throwFileError(errno);
+    writeAll(fd, bytes.constData(), bytes.size());
+    if (::ftruncate(fd, newSize) != 0)
+        throwFileError(errno);
+    if (::fsync(fd) != 0 && errno != EINVAL)
+        throwFileError(errno);
 }
 
 } // namespace
 
-void readWholeFile(const QString &path, QByteArray &bytes)
+void readWholeFile(const QString &path, QByteArray &bytes, qsizetype maxSize)
 {
     bytes.clear();
     if (path.isEmpty())
@@ -93,7 +256,7 @@ void readWholeFile(const QString &path, QByteArray &bytes)
     // Pipes, sockets and devices never end or never start: only files are documents.
     if (!S_ISREG(st.st_mode))
         throwFileError(EACCES);
-    if (st.st_size > MaxReadableFileSize)
+    if (st.st_size > maxSize)
         throw MorvaneError(QStringLiteral("File too large"));
     ::fcntl(fd.get(), F_SETFL, ::fcntl(fd.get(), F_GETFL) & ~O_NONBLOCK);
     if (st.st_size > 0)
@@ -108,7 +271,7 @@ void readWholeFile(const QString &path, QByteArray &bytes)
                 continue;
             throwFileError(errno);
         }
-        if (bytes.size() + n > MaxReadableFileSize)
+        if (bytes.size() + n > maxSize)
             throw MorvaneError(QStringLiteral("File too large"));
         bytes.append(buffer, qsizetype(n));
     }
@@ -118,53 +281,62 @@ void writeFileAtomically(const QString &path, const QByteArray &bytes)
 {
     if (path.isEmpty())
         throwFileError(ENOENT, true);
-    const QString target = resolvedTarget(path);
-    const QByteArray targetName = nativePath(target);
+    ignoreFileSizeSignal();
+    const QByteArray target = finalTarget(nativePath(path));
+    const Place place = placeOf(target);
+    if (place.name.isEmpty())
+        throwFileError(EISDIR);
 
-    // The rename needs only the folder to be writable; a read-only file must
-    // still refuse the write, as it would be refused in place.
-    mode_t mode = 0666;
-    bool existed = false;
+    // Only a regular file that we may write is replaced. Probing it neither
+    // blocks nor truncates, so a pipe or a device is left exactly as it was.
+    int existingFd = -1;
+    struct stat st
     {
-        Descriptor probe(::open(targetName.constData(), O_WRONLY | O_CLOEXEC));
-        if (probe.get() >= 0) {
-            struct stat st
-            {
-            };
-            if (::fstat(probe.get(), &st) == 0) {
-                mode = st.st_mode & 07777;
-                existed = true;
-            }
-        } else if (errno != ENOENT) {
+    };
+    if (::stat(target.constData(), &st) == 0) {
+        if (S_ISDIR(st.st_mode))
+            throwFileError(EISDIR);
+        if (!S_ISREG(st.st_mode))
+            throwFileError(EACCES);
+        existingFd = ::open(target.constData(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC);
+        if (existingFd < 0)
             throwFileError(errno);
-        }
+    } else if (errno != ENOENT) {
+        throwFileError(errno, true);
+    }
+    Descriptor existing(existingFd);
+    if (existing.get() >= 0 && (::fstat(existing.get(), &st) != 0 || !S_ISREG(st.st_mode)))
+        throwFileError(EACCES);
+
+    const QByteArray prefix = tempPrefix(place.name);
+    removeStaleTemporaries(place, prefix);
+
+    QByteArray named; // empty while the temporary file has no name
+    int tempFd = ::open(place.folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    if (tempFd < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL))
+        tempFd = createNamedTemp(place, prefix, named);
+    if (tempFd < 0) {
+        const int error = errno;
+        if (existing.get() < 0)
+            throwFileError(error, true);
+        writeInPlace(existing.get(), st.st_size, bytes);
+        return;
     }
 
-    QByteArray tempName;
-    int tempFd = -1;
-    for (int attempt = 0; attempt < 100 && tempFd < 0; ++attempt) {
-        tempName = targetName + ".tmp" + QByteArray::number(QRandomGenerator::global()->generate(), 36);
-        // Mode 0666 lets the umask decide a new file's permissions.
-        tempFd = ::open(tempName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (tempFd < 0 && errno != EEXIST)
-            throwFileError(errno, true);
-    }
-    if (tempFd < 0)
-        throwFileError(EEXIST, true);
-
-    Descriptor fd(tempFd);
+    Descriptor temp(tempFd);
     try {
-        writeAll(fd.get(), bytes.constData(), bytes.size());
-        if (existed && ::fchmod(fd.get(), mode) != 0)
+        writeAll(temp.get(), bytes.constData(), bytes.size());
+        if (existing.get() >= 0 && ::fchmod(temp.get(), st.st_mode & 07777) != 0)
             throwFileError(errno);
-        if (::fsync(fd.get()) != 0 && errno != EINVAL)
+        if (::fsync(temp.get()) != 0 && errno != EINVAL)
             throwFileError(errno);
-        if (fd.closeNow() != 0)
-            throwFileError(errno);
-        if (::rename(tempName.constData(), targetName.constData()) != 0)
+        if (named.isEmpty())
+            named = linkIn(temp.get(), place, prefix);
+        if (::rename(named.constData(), target.constData()) != 0)
             throwFileError(errno, true);
     } catch (...) {
-        ::unlink(tempName.constData());
+        if (!named.isEmpty())
+            ::unlink(named.constData());
         throw;
     }
 }

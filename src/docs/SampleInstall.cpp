@@ -1,37 +1,73 @@
 #include "docs/SampleInstall.h"
 
+#include "card/Error.h"
 #include "docs/Folders.h"
+#include "docs/RawFile.h"
+#include "docs/SampleTree.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
+#include <QDirIterator>
 #include <QFileInfo>
+#include <QSet>
 #include <QStandardPaths>
-#include <QTemporaryDir>
+
+const QString CopiedListsRecord = QStringLiteral(".copied-lists");
 
 namespace {
 
-bool copyTree(const QString &from, const QString &to, int depth)
+// The lists of the shipped tree, as paths relative to it, within the same
+// bounds as the menu.
+QStringList shippedLists(const QString &source)
 {
-    // Deep enough for any theme tree; stops a link loop.
-    if (depth > 16)
-        return true;
-    const QDir source(from);
-    if (!QDir().mkpath(to))
-        return false;
-    const QFileInfoList entries =
-        source.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Unsorted);
-    for (const QFileInfo &entry : entries) {
-        const QString target = joinPath(to, entry.fileName());
-        if (entry.isDir()) {
-            if (!copyTree(entry.filePath(), target, depth + 1))
-                return false;
-        } else if (!QFile::copy(entry.filePath(), target)) {
+    QStringList lists;
+    const QDir root(source);
+    QDirIterator it(source, {QStringLiteral("*.mrv")}, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext() && lists.size() < MaxSampleItems) {
+        it.next();
+        const QString relative = root.relativeFilePath(it.filePath());
+        if (relative.count(QLatin1Char('/')) <= MaxSampleDepth)
+            lists.append(relative);
+    }
+    lists.sort();
+    return lists;
+}
+
+QStringList readRecord(const QString &path)
+{
+    QByteArray bytes;
+    try {
+        readWholeFile(path, bytes, qsizetype(1024) * 1024);
+    } catch (const MorvaneError &) {
+        return {};
+    }
+    QStringList lines = QString::fromUtf8(bytes).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (QString &line : lines) {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+    }
+    return lines;
+}
+
+bool isInside(const QString &path, const QString &folder)
+{
+    return !path.isEmpty() && (path == folder || path.startsWith(folder + QLatin1Char('/')));
+}
+
+// The copy goes into the sample folder itself, never through a linked theme
+// folder to somewhere else.
+bool copyList(const QString &from, const QString &to, const QString &realTarget)
+{
+    try {
+        QByteArray bytes;
+        readWholeFile(from, bytes);
+        const QString folder = QFileInfo(to).absolutePath();
+        if (!ensureFolder(folder) || !isInside(QFileInfo(folder).canonicalFilePath(), realTarget))
             return false;
-        } else {
-            // Installed files are read-only; the user's copies must not be.
-            QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner | QFile::ReadOwner);
-        }
+        writeFileAtomically(to, bytes);
+    } catch (const MorvaneError &) {
+        return false;
     }
     return true;
 }
@@ -41,12 +77,17 @@ bool copyTree(const QString &from, const QString &to, int depth)
 QStringList shippedSampleSources()
 {
     QStringList sources;
-    const QString installed = QStandardPaths::locate(QStandardPaths::AppDataLocation, QStringLiteral("SampleLists"),
-                                                     QStandardPaths::LocateDirectory);
-    // The user's own copy is on the same search path; it is the target, not a source.
-    const QString own = joinPath(productFolder(), QStringLiteral("SampleLists"));
-    if (!installed.isEmpty() && QFileInfo(installed).absoluteFilePath() != QFileInfo(own).absoluteFilePath())
-        sources.append(installed);
+    // The user's own copy is on the same search path; it is the target, not
+    // a source. A relative entry of the path is ignored, as the XDG rules say.
+    const QString own = QFileInfo(joinPath(productFolder(), QStringLiteral("SampleLists"))).absoluteFilePath();
+    for (const QString &folder : QStandardPaths::standardLocations(QStandardPaths::AppDataLocation)) {
+        const QString installed = joinPath(folder, QStringLiteral("SampleLists"));
+        if (QDir::isAbsolutePath(folder) && QFileInfo(installed).absoluteFilePath() != own
+            && QFileInfo(installed).isDir()) {
+            sources.append(installed);
+            break;
+        }
+    }
     const QString exeDir = QCoreApplication::applicationDirPath();
     if (!exeDir.isEmpty()) {
         sources.append(joinPath(exeDir, QStringLiteral("data/SampleLists")));
@@ -60,13 +101,10 @@ bool ensureFolder(const QString &path)
     return !path.isEmpty() && QDir().mkpath(path);
 }
 
-bool installSampleLists(const QString &target, const QStringList &sources)
+int installSampleLists(const QString &target, const QStringList &sources)
 {
     if (target.isEmpty())
-        return false;
-    const QFileInfo targetInfo(QDir::cleanPath(target));
-    if (targetInfo.exists() || targetInfo.isSymLink())
-        return false;
+        return 0;
     QString source;
     for (const QString &candidate : sources) {
         if (QFileInfo(candidate).isDir()) {
@@ -74,19 +112,43 @@ bool installSampleLists(const QString &target, const QStringList &sources)
             break;
         }
     }
-    if (source.isEmpty())
-        return false;
+    // A sample folder that is a link leads where the user keeps lists of
+    // their own; nothing is copied into it.
+    const QFileInfo targetInfo(QDir::cleanPath(target));
+    if (source.isEmpty() || targetInfo.isSymLink() || (targetInfo.exists() && !targetInfo.isDir()))
+        return 0;
 
-    const QString parent = targetInfo.absolutePath();
-    if (!ensureFolder(parent))
-        return false;
-    QTemporaryDir staging(joinPath(parent, targetInfo.fileName() + QStringLiteral("-XXXXXX")));
-    if (!staging.isValid())
-        return false;
-    if (!copyTree(source, staging.path(), 0))
-        return false;
-    if (!QDir().rename(staging.path(), targetInfo.absoluteFilePath()))
-        return false;
-    staging.setAutoRemove(false);
-    return true;
+    QString realTarget;
+    const QString recordPath = joinPath(target, CopiedListsRecord);
+    QStringList record = readRecord(recordPath);
+    const QSet<QString> had(record.cbegin(), record.cend());
+    const qsizetype recorded = record.size();
+    int copied = 0;
+    for (const QString &list : shippedLists(source)) {
+        if (had.contains(list))
+            continue;
+        const QString to = joinPath(target, list);
+        const QFileInfo existing(to);
+        if (existing.exists() || existing.isSymLink()) {
+            record.append(list);
+            continue;
+        }
+        if (realTarget.isEmpty()) {
+            if (!ensureFolder(target))
+                break;
+            realTarget = QFileInfo(target).canonicalFilePath();
+        }
+        if (copyList(joinPath(source, list), to, realTarget)) {
+            record.append(list);
+            ++copied;
+        }
+    }
+    if (record.size() > recorded && !QFileInfo(recordPath).isSymLink()) {
+        try {
+            writeFileAtomically(recordPath, record.join(QLatin1Char('\n')).toUtf8() + '\n');
+        } catch (const MorvaneError &) {
+            // Without the record the lists are only found again next time.
+        }
+    }
+    return copied;
 }

@@ -4,8 +4,8 @@
 #include <QStringList>
 
 // The sample lists shipped with the program live in a read-only place; the
-// user gets a copy of them in the product folder the first time, which Save
-// can then write over like any other document.
+// user gets copies of them in the product folder, which Save can then write
+// over like any other document.
 
 // Where shipped sample trees may be, best first: the installed
 // share/Morvane/SampleLists on the data search path, data/SampleLists beside
@@ -16,8 +16,16 @@ QStringList shippedSampleSources();
 // Creates the folder and its parents when missing; false when it cannot.
 bool ensureFolder(const QString &path);
 
-// Copies the first existing source tree to target, unless target already
-// exists. The copy is made under a temporary name and renamed into place,
-// so an interrupted copy is never taken for the user's samples. True when
-// a copy was made.
-bool installSampleLists(const QString &target, const QStringList &sources);
+// The file in the user's sample folder that records, one path a line
+// relative to the folder, every shipped list the user has had.
+extern const QString CopiedListsRecord;
+
+// Copies into target every list of the first existing source tree that the
+// user never had: one that is neither in target nor in the record. Every
+// list copied or found there is added to the record, so a list the user
+// deleted stays deleted, and a list shipped by a later release still
+// arrives. Without the record (a first start, or the record deleted to get
+// lists back) every missing list is copied. Each copy is made whole or not
+// at all; one that fails is tried again at the next start. Returns how many
+// lists were copied.
+int installSampleLists(const QString &target, const QStringList &sources);

@@ -6,7 +6,8 @@
 #include <vector>
 
 // The sample folder as the Samples menu shows it. In every folder the
-// sub-folders come first, then the lists, each in the file system's order.
+// sub-folders come first, then the lists, each sorted by name in the order
+// of the user's locale.
 struct SampleNode
 {
     bool isFolder = false;
@@ -15,9 +16,17 @@ struct SampleNode
     std::vector<SampleNode> children;
 };
 
+// Bounds of the scan, so that no sample folder can hold up the start: how
+// many folder levels below the sample folder are shown, how many menu items
+// at most, and how many folder entries are looked at in all.
+constexpr int MaxSampleDepth = 8;
+constexpr int MaxSampleItems = 10000;
+constexpr int MaxSampleEntriesLooked = 100000;
+
 // The sub-folders (whose names contain no ".") and "*.mrv" entries of the
-// folder, recursively. A missing or empty folder gives nothing. A folder
-// reached again through a link is not entered twice.
+// folder, recursively, within the bounds above. A missing or empty folder
+// gives nothing. A link that leads out of the folder is passed over; a
+// folder reached again through a link inside it is listed empty.
 std::vector<SampleNode> scanSampleFolder(const QString &folder);
 
 // A list's caption: its file name less the last four characters (".mrv").

@@ -32,9 +32,11 @@ QString decodeWindows1252(QByteArrayView bytes)
     return text;
 }
 
-QString decodeText(QByteArrayView bytes)
+QString decodeText(QByteArrayView bytes, bool skipByteOrderMark)
 {
-    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QStringDecoder decoder(QStringConverter::Utf8, skipByteOrderMark ? QStringConverter::Flag::Stateless
+                                                                     : QStringConverter::Flag::Stateless
+                                                                           | QStringConverter::Flag::ConvertInitialBom);
     QString text = decoder.decode(bytes);
     if (!decoder.hasError())
         return text;

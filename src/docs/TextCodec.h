@@ -5,9 +5,10 @@
 
 // Lists and settings written by this program are UTF-8; files made on
 // Windows are in its ANSI code page. Bytes that are valid UTF-8 are read as
-// UTF-8 (an initial byte-order mark is skipped), anything else as
-// Windows-1252.
-QString decodeText(QByteArrayView bytes);
+// UTF-8, anything else as Windows-1252. An initial byte-order mark is
+// skipped unless the caller keeps it (a line inside a file, where it is
+// text).
+QString decodeText(QByteArrayView bytes, bool skipByteOrderMark = true);
 
 QString decodeWindows1252(QByteArrayView bytes);
 

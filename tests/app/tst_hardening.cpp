@@ -77,14 +77,14 @@ private Q_SLOTS:
         QTest::addColumn<int>("fontSize");
         QTest::addColumn<int>("cardSize");
         QTest::addColumn<QString>("heading");
-        const QByteArray big(1024 * 1024, 'x');
+        const QByteArray big(1000 * 1000, 'x');
         QTest::newRow("largest size") << QByteArray("[Options]\nFontSize=2147483647\n") << 2147483647 << 1 << "BINGO";
         QTest::newRow("hex largest") << QByteArray("[Options]\nFontSize=0x7FFFFFFF\n") << 2147483647 << 1 << "BINGO";
         QTest::newRow("negative size") << QByteArray("[Options]\nFontSize=-5\n") << 20 << 1 << "BINGO";
         QTest::newRow("overflowing size") << QByteArray("[Options]\nFontSize=99999999999\n") << 20 << 1 << "BINGO";
         QTest::newRow("card size 99") << QByteArray("[Options]\nCardSize=99\n") << 20 << -1 << "BINGO";
-        QTest::newRow("1 MiB heading") << QByteArray("[Options]\nTxtHeading=" + big + "\n") << 20 << 1
-                                       << QString(2047, QLatin1Char('x'));
+        QTest::newRow("1 MB heading") << QByteArray("[Options]\nTxtHeading=" + big + "\n") << 20 << 1
+                                      << QString(2047, QLatin1Char('x'));
         QTest::newRow("garbage") << randomBytes(65536, 7) << 20 << 1 << "BINGO";
         QTest::newRow("NUL bytes") << bytesOf("[Options]\0\nFontSize=3\0"
                                               "0\n")
@@ -128,8 +128,9 @@ private Q_SLOTS:
                                                << "";
         QTest::newRow("one 10 MiB line") << "longline"
                                          << "";
-        QTest::newRow("50 MiB") << "big"
-                                << "";
+        QTest::newRow("50 MiB, 1.7 million entries")
+            << "big"
+            << "The card list has more than 1,000,000 entries, the most Morvane can open.";
     }
     void documentsThatAreNot()
     {

@@ -268,6 +268,107 @@ private Q_SLOTS:
         QCOMPARE(readBytes(real), QByteArray("[Options]\nCardSize=0\n"));
     }
 
+    // Parsed once per accessor, so size alone decides the cost; a file past
+    // 1 MiB is no settings file of ours and is left alone.
+    void largeFiles_data()
+    {
+        QTest::addColumn<qsizetype>("padding");
+        QTest::addColumn<QString>("heading");
+        QTest::addColumn<QString>("failure");
+        const qsizetype keys = QByteArray("[Options]\nTxtHeading=LOTTO\n").size();
+        QTest::newRow("1 MiB of blank lines") << IniFile::MaxFileSize - keys << "LOTTO"
+                                              << "<no error>";
+        QTest::newRow("one byte more") << IniFile::MaxFileSize - keys + 1 << "BINGO"
+                                       << "Unable to write to ";
+    }
+    void largeFiles()
+    {
+        QFETCH(qsizetype, padding);
+        QFETCH(QString, heading);
+        QFETCH(QString, failure);
+        const QString path = file("large.ini");
+        const QByteArray bytes = QByteArray(padding, '\n') + "[Options]\nTxtHeading=LOTTO\n";
+        writeBytes(path, bytes);
+        IniFile ini(path);
+        QCOMPARE(ini.readString(S, QStringLiteral("TxtHeading"), QStringLiteral("BINGO")), heading);
+        QCOMPARE(failureOf([&] { ini.writeInteger(S, QStringLiteral("CardSize"), 2); }),
+                 failure.startsWith(QLatin1Char('<')) ? failure : failure + path);
+        if (failure.startsWith(QLatin1Char('<')))
+            QCOMPARE(readBytes(path), bytes + "CardSize=2\n");
+        else
+            QCOMPARE(readBytes(path), bytes);
+    }
+
+    // Writes after writes and reads after writes see the accessor's own
+    // changes; another accessor reading the file afterwards sees the same.
+    void writesBuildOnEachOther()
+    {
+        const QString path = file("sequence.ini");
+        writeBytes(path, "[Other]\nA=1\n[Options]\nTxtHeading=X\n\n[Last]\nB=2");
+        IniFile ini(path);
+        ini.writeString(S, QStringLiteral("TxtHeading"), QStringLiteral("a much longer heading"));
+        ini.writeInteger(S, QStringLiteral("CardSize"), 0);
+        ini.writeString(QStringLiteral("Last"), QStringLiteral("C"), QStringLiteral("3"));
+        ini.writeString(QStringLiteral("New"), QStringLiteral("D"), QStringLiteral("4"));
+        ini.writeString(S, QStringLiteral("TxtHeading"), QStringLiteral("H"));
+        const QByteArray expected(
+            "[Other]\nA=1\n[Options]\nTxtHeading=H\nCardSize=0\n\n[Last]\nB=2\nC=3\n\n[New]\nD=4\n");
+        QCOMPARE(readBytes(path), expected);
+        ini.close();
+        const IniFile fresh(path);
+        for (const IniFile *reader : {static_cast<const IniFile *>(&ini), &fresh}) {
+            QCOMPARE(reader->readString(S, QStringLiteral("TxtHeading"), QString()), QStringLiteral("H"));
+            QCOMPARE(reader->readInteger(S, QStringLiteral("CardSize"), 1), 0);
+            QCOMPARE(reader->readInteger(QStringLiteral("Other"), QStringLiteral("A"), 0), 1);
+            QCOMPARE(reader->readInteger(QStringLiteral("Last"), QStringLiteral("B"), 0), 2);
+            QCOMPARE(reader->readInteger(QStringLiteral("Last"), QStringLiteral("C"), 0), 3);
+            QCOMPARE(reader->readInteger(QStringLiteral("New"), QStringLiteral("D"), 0), 4);
+        }
+    }
+
+    // Two copies closing at once: the writes of one accessor are one unit,
+    // and an accessor opened earlier keeps what the other wrote meanwhile.
+    void accessorsWriteOneAtATime()
+    {
+        const QString path = file("shared.ini");
+        writeBytes(path, "[Options]\nCardSize=1\n");
+        IniFile second(path);
+        QCOMPARE(second.readInteger(S, QStringLiteral("CardSize"), -1), 1);
+        {
+            IniFile first(path);
+            first.writeInteger(S, QStringLiteral("CardSize"), 2);
+            QCOMPARE(failureOf([&] { second.writeString(S, QStringLiteral("TxtHeading"), QStringLiteral("LOTTO")); }),
+                     QStringLiteral("Unable to write to ") + path);
+            first.writeBool(S, QStringLiteral("ChkHeading"), false);
+        }
+        second.writeString(S, QStringLiteral("TxtHeading"), QStringLiteral("LOTTO"));
+        second.close();
+        QCOMPARE(readBytes(path), QByteArray("[Options]\nCardSize=2\nChkHeading=0\nTxtHeading=LOTTO\n"));
+    }
+
+    // A writable Options.ini in a product folder that takes no new file.
+    void writesInPlaceInAReadOnlyFolder()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("Morvane"));
+        const QString path = folder + QStringLiteral("/Options.ini");
+        writeBytes(path, "[Options]\r\nCardSize=1\r\n");
+        QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                      | QFile::ReadOther | QFile::ExeOther));
+        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
+        if (::geteuid() == 0)
+            QCOMPARE(::chown(QFile::encodeName(path).constData(), NobodyId, NobodyId), 0);
+        const QString failure = failureInChild(becomeNobodyIfRoot, [&] {
+            IniFile ini(path);
+            ini.writeInteger(S, QStringLiteral("CardSize"), 2);
+            ini.writeBool(S, QStringLiteral("ChkWordWrap"), false);
+        });
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(failure, QStringLiteral("<no error>"));
+        QCOMPARE(readBytes(path), QByteArray("[Options]\r\nCardSize=2\r\nChkWordWrap=0\r\n"));
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Options.ini")});
+    }
+
     void joinPath_data()
     {
         QTest::addColumn<QString>("folder");
@@ -303,15 +404,35 @@ private Q_SLOTS:
         QCOMPARE(::joinPath(folder, name), joined);
     }
 
+    void productPathsFollowXdgDataHome_data()
+    {
+        QTest::addColumn<QString>("dataHome"); // "@": this test's folder
+        QTest::addColumn<QString>("folder");   // "~": the home folder
+        QTest::newRow("absolute, trailing separator") << "@/xdg/"
+                                                      << "@/xdg/Morvane";
+        QTest::newRow("relative is ignored") << "xdg"
+                                             << "~/.local/share/Morvane";
+        QTest::newRow("dot-relative is ignored") << "./xdg"
+                                                 << "~/.local/share/Morvane";
+        QTest::newRow("unset") << ""
+                               << "~/.local/share/Morvane";
+    }
     void productPathsFollowXdgDataHome()
     {
+        QFETCH(QString, dataHome);
+        QFETCH(QString, folder);
+        dataHome.replace(QLatin1Char('@'), m_dir.path());
+        folder.replace(QLatin1Char('@'), m_dir.path());
+        folder.replace(QLatin1Char('~'), QDir::homePath());
         const QByteArray saved = qgetenv("XDG_DATA_HOME");
-        const QString base = m_dir.filePath(QStringLiteral("xdg"));
-        qputenv("XDG_DATA_HOME", QFile::encodeName(base + QLatin1Char('/')));
-        QCOMPARE(productFolder(), base + QStringLiteral("/Morvane"));
-        QCOMPARE(OptionsFilePath(), base + QStringLiteral("/Morvane/Options.ini"));
-        QCOMPARE(SampleListsPath(), base + QStringLiteral("/Morvane/SampleLists/"));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome));
+        const QString product = productFolder();
+        const QString options = OptionsFilePath();
+        const QString samples = SampleListsPath();
         qputenv("XDG_DATA_HOME", saved);
+        QCOMPARE(product, folder);
+        QCOMPARE(options, folder + QStringLiteral("/Options.ini"));
+        QCOMPARE(samples, folder + QStringLiteral("/SampleLists/"));
     }
 };
 

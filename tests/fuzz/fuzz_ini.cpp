@@ -1,6 +1,7 @@
 // The settings reader and writer on arbitrary files: reading must not crash
 // and must give values of at most 2047 characters; a value written must read
-// back as written, and a second key written must leave the first as it was.
+// back as written, a second key written must leave the first as it was, and
+// a fresh accessor must read the file exactly as the writing one sees it.
 #include "docs/IniFile.h"
 
 #include <QDir>
@@ -13,6 +14,7 @@ namespace {
 
 const QStringList Keys{"FountName",  "FontSize",   "ChkFreeSpace", "TxtFreeSpace",
                        "ChkHeading", "TxtHeading", "CardSize",     "ChkWordWrap"};
+const QStringList Sections{"Options", "Other", "options"};
 
 } // namespace
 
@@ -41,5 +43,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (ini.readInteger(section, QStringLiteral("CardSize"), -1) != 2
         || ini.readString(section, QStringLiteral("TxtHeading"), QString()) != QLatin1String("LOTTO"))
         std::abort();
+    ini.writeString(QStringLiteral("Other"), QStringLiteral("FountName"), QStringLiteral("a longer value than most"));
+    ini.close();
+    const IniFile fresh(path);
+    for (const QString &s : Sections) {
+        for (const QString &key : Keys) {
+            if (ini.readString(s, key, QStringLiteral("default"))
+                != fresh.readString(s, key, QStringLiteral("default")))
+                std::abort();
+        }
+    }
     return 0;
 }
