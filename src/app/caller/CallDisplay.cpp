@@ -14,10 +14,11 @@ CallDisplay::CallDisplay(QWidget *parent) : QWidget(parent)
     setMinimumSize(120, 80);
 }
 
-void CallDisplay::setCall(const QString &call, const QString &fontName)
+void CallDisplay::setCall(const QString &call, const QString &fontName, bool wrap)
 {
     m_call = call;
     m_fontName = fontName;
+    m_wrap = wrap;
     update();
 }
 
@@ -48,5 +49,5 @@ void CallDisplay::paintEvent(QPaintEvent *)
     // height starts one line at the full height; the fitting only shrinks.
     const int dpi = std::max(1, logicalDpiY());
     canvas.setFontSize(std::max(MinFitFontSize, height() * 3 / 4 * 72 / dpi));
-    fitCellText(canvas, {0, 0, width(), height()}, m_call, true, ScreenMargins);
+    fitCellText(canvas, {0, 0, width(), height()}, m_call, m_wrap, ScreenMargins);
 }

@@ -13,8 +13,9 @@ class CallDisplay : public QWidget
 public:
     explicit CallDisplay(QWidget *parent = nullptr);
 
-    // An empty call shows the hint instead, small and faint.
-    void setCall(const QString &call, const QString &fontName);
+    // An empty call shows the hint instead, small and faint. Without
+    // wrapping a call stays on one line ("B 7" reads as one call).
+    void setCall(const QString &call, const QString &fontName, bool wrap);
     void setHint(const QString &hint);
     const QString &call() const { return m_call; }
 
@@ -25,4 +26,5 @@ private:
     QString m_call;
     QString m_fontName;
     QString m_hint;
+    bool m_wrap = true;
 };

@@ -83,24 +83,26 @@ void paintCheckedCard(QPainter &painter, const QRect &area, const CardSettings &
                 painter.drawEllipse(box.center(), r, r);
             }
 
-    const QColor highlight(0x16, 0xA3, 0x4A, 0xB0);
+    // Winning lines are framed, not struck through, so that their entries
+    // stay readable: a row or a column in one frame, any other shape cell by
+    // cell.
+    const QColor highlight(0x16, 0xA3, 0x4A);
+    const double inset = side * 0.05;
+    painter.setPen(QPen(highlight, std::max(2.0, side * 0.07), Qt::SolidLine, Qt::SquareCap, Qt::RoundJoin));
+    painter.setBrush(Qt::NoBrush);
     for (const WinLine &line : check.winningLines) {
-        std::vector<QRectF> boxes;
-        for (int cell = 0; cell < columns * columns; ++cell)
-            if ((line.cells >> cell) & 1u)
-                boxes.push_back(cellBox(body, side, cell / columns + 1, cell % columns + 1));
-        if (boxes.empty())
-            continue;
-        if (line.kind == WinLine::FourCorners || line.kind == WinLine::FullCard) {
-            painter.setPen(QPen(highlight, std::max(2.0, side * 0.08)));
-            painter.setBrush(Qt::NoBrush);
-            for (const QRectF &box : boxes)
-                painter.drawRect(box.adjusted(side * 0.06, side * 0.06, -side * 0.06, -side * 0.06));
-        } else {
-            // A stroke through the line from its first cell to its last.
-            painter.setPen(QPen(highlight, std::max(3.0, side * 0.16), Qt::SolidLine, Qt::RoundCap));
-            painter.drawLine(boxes.front().center(), boxes.back().center());
+        QRectF frame;
+        for (int cell = 0; cell < columns * columns; ++cell) {
+            if (!((line.cells >> cell) & 1u))
+                continue;
+            const QRectF box = cellBox(body, side, cell / columns + 1, cell % columns + 1);
+            if (line.kind == WinLine::Row || line.kind == WinLine::Column)
+                frame = frame.isNull() ? box : frame.united(box);
+            else
+                painter.drawRoundedRect(box.adjusted(inset, inset, -inset, -inset), inset * 2, inset * 2);
         }
+        if (!frame.isNull())
+            painter.drawRoundedRect(frame.adjusted(inset, inset, -inset, -inset), inset * 2, inset * 2);
     }
     painter.restore();
 }

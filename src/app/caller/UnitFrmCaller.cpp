@@ -121,7 +121,8 @@ void TFrmCaller::refresh()
     if (open) {
         const CallSession &session = m_game->session();
         const int last = session.lastCall();
-        PBCall->setCall(last >= 0 ? session.board().callText(last) : QString(), m_game->record().settings.fontName);
+        PBCall->setCall(last >= 0 ? session.board().callText(last) : QString(), m_game->record().settings.fontName,
+                        !session.board().numbered());
         PBCall->setHint(QStringLiteral("Press Space to make the first call"));
         LblCallCount->setText(callCountText(session.callCount(), session.board().size()));
         const std::vector<Winner> winners = cards ? session.winners() : std::vector<Winner>();
@@ -130,11 +131,11 @@ void TFrmCaller::refresh()
         else if (winners.empty())
             LblWinners->setText(QStringLiteral("No bingo yet."));
         else
-            LblWinners->setText(bingoText(winners, 12));
+            LblWinners->setText(winnersText(winners));
         LblWinners->setProperty("bingo", !winners.empty());
         LblWinners->setStyleSheet(winners.empty() ? QString() : QStringLiteral("color: #15803d;"));
     } else {
-        PBCall->setCall(QString(), QString());
+        PBCall->setCall(QString(), QString(), true);
         PBCall->setHint(QStringLiteral("No game is open."));
         LblCallCount->clear();
         LblWinners->clear();
@@ -149,6 +150,25 @@ void TFrmCaller::refresh()
     BtnCheckCard->setEnabled(MnuCheckCard->isEnabled());
     PBBoard->update();
     PBCalls->update();
+}
+
+QString TFrmCaller::winnersText(const std::vector<Winner> &winners) const
+{
+    // As many winners as the two lines hold, the rest summed up after them.
+    const QFontMetrics metrics(LblWinners->font());
+    const QRect room(0, 0, std::max(1, LblWinners->width()), LblWinners->height());
+    const auto fits = [&](int limit) {
+        return metrics.boundingRect(room, Qt::TextWordWrap, bingoText(winners, limit)).height() <= room.height();
+    };
+    int low = 1;
+    int high = int(std::min<std::size_t>(winners.size(), 100));
+    if (fits(high))
+        return bingoText(winners, high);
+    while (high - low > 1) {
+        const int mid = (low + high) / 2;
+        (fits(mid) ? low : high) = mid;
+    }
+    return bingoText(winners, low);
 }
 
 void TFrmCaller::callsChanged(int newCall)
@@ -263,4 +283,5 @@ void TFrmCaller::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     scaleFonts();
+    refresh();
 }

@@ -2,6 +2,7 @@
 
 #include "app/caller/CallerServices.h"
 #include "card/CardSettings.h"
+#include "game/WinIndex.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -104,6 +105,7 @@ private:
     // After a change of the calls: keeps them, shows them, and says a new one.
     void callsChanged(int newCall);
     void refresh();
+    QString winnersText(const std::vector<Winner> &winners) const;
 
     template <typename F>
     bool guarded(F &&command);

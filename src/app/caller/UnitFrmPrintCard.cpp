@@ -37,9 +37,9 @@ TFrmPrintCard::TFrmPrintCard(GameCards &cards, const Services &services, const Q
     EdtCards = named(new QLineEdit(cardsText, this), "EdtCards");
     EdtCards->setPlaceholderText(QStringLiteral("17, 20-25"));
     CboPrinters = named(new QComboBox(this), "CboPrinters");
-    BtnPrint = named(new QPushButton(QStringLiteral("Print"), this), "BtnPrint");
+    BtnPrint = named(new QPushButton(QStringLiteral("P&rint"), this), "BtnPrint");
     BtnPrint->setDefault(true);
-    BtnExportPdf = named(new QPushButton(QStringLiteral("Export PDF..."), this), "BtnExportPdf");
+    BtnExportPdf = named(new QPushButton(QStringLiteral("&Export PDF..."), this), "BtnExportPdf");
     BtnCancel = named(new QPushButton(QStringLiteral("Cancel"), this), "BtnCancel");
 
     auto *form = new QFormLayout;
@@ -57,11 +57,14 @@ TFrmPrintCard::TFrmPrintCard(GameCards &cards, const Services &services, const Q
         this));
     root->addLayout(buttons);
 
-    runCommand(m_services.prompts, [this] {
+    try {
         const PrinterChoice choice = FillPrinterList(m_services.printService);
         CboPrinters->addItems(choice.names);
         CboPrinters->setCurrentIndex(choice.selected);
-    });
+    } catch (const MorvaneError &) {
+        // Printers without a default: the list stays empty, an export to
+        // PDF still works, and Print reports the service's own message.
+    }
 
     connect(BtnPrint, &QPushButton::clicked, this, &TFrmPrintCard::BtnPrintClick);
     connect(BtnExportPdf, &QPushButton::clicked, this, &TFrmPrintCard::BtnExportPdfClick);
