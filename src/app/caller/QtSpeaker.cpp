@@ -19,6 +19,9 @@ QTextToSpeech *QtSpeaker::engine() const
         m_started = true;
         if (!QTextToSpeech::availableEngines().isEmpty())
             m_engine = std::make_unique<QTextToSpeech>();
+        // speech-dispatcher without an output module reports no voice: it
+        // would accept every text and say nothing.
+        m_available = m_engine && m_engine->state() != QTextToSpeech::Error && !m_engine->availableVoices().isEmpty();
     }
 #endif
     return m_engine.get();
@@ -27,10 +30,8 @@ QTextToSpeech *QtSpeaker::engine() const
 bool QtSpeaker::available() const
 {
 #ifdef MORVANE_HAVE_SPEECH
-    const QTextToSpeech *tts = engine();
-    // speech-dispatcher without an output module reports no voice: it
-    // would accept every text and say nothing.
-    return tts && tts->state() != QTextToSpeech::Error && !tts->availableVoices().isEmpty();
+    engine();
+    return m_available;
 #else
     return false;
 #endif

@@ -26,4 +26,6 @@ private:
 
     mutable std::unique_ptr<QTextToSpeech> m_engine;
     mutable bool m_started = false;
+    // Asking the service for its voices is a round trip: once is enough.
+    mutable bool m_available = false;
 };

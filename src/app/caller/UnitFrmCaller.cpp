@@ -132,7 +132,6 @@ void TFrmCaller::refresh()
             LblWinners->setText(QStringLiteral("No bingo yet."));
         else
             LblWinners->setText(winnersText(winners));
-        LblWinners->setProperty("bingo", !winners.empty());
         LblWinners->setStyleSheet(winners.empty() ? QString() : QStringLiteral("color: #15803d;"));
     } else {
         PBCall->setCall(QString(), QString(), true);
