@@ -63,6 +63,12 @@ void JobNumbering::beginCard()
     m_random.reseedForCard(m_numbering->seed, m_card);
 }
 
+void JobNumbering::beginCard(std::uint64_t card)
+{
+    m_card = card - 1;
+    beginCard();
+}
+
 void JobNumbering::endCard(ICanvas &canvas)
 {
     if (!m_numbering || m_places.empty())

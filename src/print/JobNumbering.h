@@ -26,6 +26,9 @@ public:
                 std::uint64_t cards);
     // Before the next card is arranged: its number, and its own stream.
     void beginCard();
+    // The same for a card printed out of its turn: a card of a recorded game
+    // printed again carries its own number.
+    void beginCard(std::uint64_t card);
     // After the card is drawn: its number line, in the card font at 8 points,
     // regular; the canvas font is put back.
     void endCard(ICanvas &canvas);

@@ -1,0 +1,108 @@
+#include "app/caller/UnitFrmCheckCard.h"
+
+#include "app/CardPaintBox.h"
+#include "app/caller/CheckedCard.h"
+#include "game/CallTexts.h"
+#include "game/CalledGame.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+template <typename W>
+W *named(W *widget, const char *name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+} // namespace
+
+TFrmCheckCard::TFrmCheckCard(CalledGame &game, QWidget *parent)
+    : QDialog(parent),
+      m_game(game),
+      m_cellInches(printedCellInches(game.record().settings, game.record().cardsPerPage))
+{
+    setObjectName(QStringLiteral("FrmCheckCard"));
+    setWindowTitle(QStringLiteral("Check Card"));
+
+    auto *numberLabel = new QLabel(QStringLiteral("Card &number:"), this);
+    EdtCardNumber = named(new QLineEdit(this), "EdtCardNumber");
+    EdtCardNumber->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,9}")), EdtCardNumber));
+    numberLabel->setBuddy(EdtCardNumber);
+    BtnCheck = named(new QPushButton(QStringLiteral("Check"), this), "BtnCheck");
+    BtnCheck->setDefault(true);
+    auto *card = named(new CardPaintBox(this), "PBCard");
+    card->setPaintHandler([this](QPainter &painter) { paintCard(painter); });
+    card->setMinimumSize(240, 240);
+    PBCard = card;
+    LblVerdict = named(new QLabel(this), "LblVerdict");
+    LblVerdict->setWordWrap(true);
+    LblVerdict->setAlignment(Qt::AlignCenter);
+    BtnClose = named(new QPushButton(QStringLiteral("Close"), this), "BtnClose");
+    BtnClose->setAutoDefault(false);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(numberLabel);
+    top->addWidget(EdtCardNumber, 1);
+    top->addWidget(BtnCheck);
+    auto *bottom = new QHBoxLayout;
+    bottom->addStretch(1);
+    bottom->addWidget(BtnClose);
+    auto *root = new QVBoxLayout(this);
+    root->addLayout(top);
+    root->addWidget(PBCard, 1);
+    root->addWidget(LblVerdict);
+    root->addLayout(bottom);
+
+    connect(BtnCheck, &QPushButton::clicked, this, &TFrmCheckCard::BtnCheckClick);
+    connect(BtnClose, &QPushButton::clicked, this, &QDialog::accept);
+    if (parent)
+        resize(std::max(480, parent->width() / 2), std::max(520, parent->height() * 9 / 10));
+    EdtCardNumber->setFocus();
+}
+
+void TFrmCheckCard::BtnCheckClick()
+{
+    const QString text = EdtCardNumber->text();
+    if (!text.isEmpty())
+        showCard(text.toInt());
+}
+
+void TFrmCheckCard::showCard(int card)
+{
+    const CallSession &session = m_game.session();
+    m_check = session.check(card);
+    m_cells = m_check.inGame && m_game.cards() ? m_game.cards()->cells(std::uint64_t(card)) : QStringList();
+    LblVerdict->setText(verdictText(m_check, session.pattern(), session.cardCount()));
+    PBCard->update();
+    EdtCardNumber->setText(QString::number(card));
+    // The next number typed replaces this one.
+    EdtCardNumber->selectAll();
+}
+
+void TFrmCheckCard::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    QFont big = LblVerdict->font();
+    big.setBold(true);
+    big.setPixelSize(std::max(14, height() / 28));
+    LblVerdict->setFont(big);
+}
+
+void TFrmCheckCard::paintCard(QPainter &painter)
+{
+    painter.fillRect(PBCard->rect(), palette().window());
+    if (!m_check.inGame)
+        return;
+    paintCheckedCard(painter, PBCard->rect(), m_game.record().settings, m_cells, m_check, m_cellInches);
+}

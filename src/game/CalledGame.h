@@ -1,0 +1,47 @@
+#pragma once
+
+#include "game/CallSession.h"
+#include "game/GameCards.h"
+#include "game/GameRecord.h"
+
+#include <QString>
+
+#include <memory>
+
+// A game on the caller's screen: its board and calls and, for a recorded
+// game, every card indexed for the winners and the file its calls are kept
+// in. A word list called without cards has a record of its entries and
+// settings only, and no file.
+class CalledGame
+{
+public:
+    // Reads the game file, makes and indexes every card, and replays the
+    // calls it keeps. Throws MorvaneError when the file cannot be opened.
+    static std::unique_ptr<CalledGame> openRecord(const QString &path);
+    // The entries of a list, called without cards.
+    CalledGame(const QStringList &entries, const CardSettings &settings);
+
+    bool hasCards() const { return m_cards != nullptr; }
+    const QString &path() const { return m_path; }
+    const GameRecord &record() const { return m_cards ? m_cards->record() : m_listRecord; }
+    CallSession &session() { return m_session; }
+    const CallSession &session() const { return m_session; }
+    // Null for a list without cards.
+    GameCards *cards() { return m_cards.get(); }
+    // Calls of the file that named no entry, or one called before: a file
+    // changed by hand. They were left out.
+    int passedOver() const { return m_passedOver; }
+
+    // Writes the calls as they stand into the game file, replacing it
+    // atomically; a list without cards keeps nothing. Throws MorvaneError.
+    void keepCalls();
+
+private:
+    CalledGame(const QString &path, std::unique_ptr<GameCards> cards, CallSession session);
+
+    QString m_path;
+    std::unique_ptr<GameCards> m_cards;
+    GameRecord m_listRecord;
+    CallSession m_session;
+    int m_passedOver = 0;
+};
