@@ -2,11 +2,16 @@
 #include "app/UnitMain.h"
 
 #include "app/PdfFilePrintService.h"
+#include "card/Error.h"
+#include "docs/Folders.h"
+#include "game/GameFolder.h"
+#include "game/NumberedGame.h"
 #include "print/CallList.h"
 #include "print/CardPrintJob.h"
 #include "print/EntryCheck.h"
 #include "print/PrinterList.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QSpinBox>
 
@@ -26,13 +31,26 @@ PrintRequest requestFrom(const TFrmMain &window)
 
 } // namespace
 
+void TFrmMain::printCardsOn(IPrintService &service, const PrintRequest &request)
+{
+    if (!MnuNumberCards->isChecked()) {
+        const PrintContext context{service, *m_services.prompts, *m_services.random, m_services.progress};
+        printCards(request, CardCells, context);
+        return;
+    }
+    // A game that could not be recorded could never be checked: not printed.
+    const QString folder = GamesPath();
+    if (folder.isEmpty())
+        throw MorvaneError(QStringLiteral("There is no folder to record numbered games in"));
+    NumberedGame game(request, folder, newGameSeed(folder));
+    const PrintContext context{service, *m_services.prompts, *m_services.random, m_services.progress,
+                               &game.numbering()};
+    printCards(request, CardCells, context);
+}
+
 void TFrmMain::MnuFilePrintClick()
 {
-    guarded([this] {
-        const PrintContext context{*m_services.printService, *m_services.prompts, *m_services.random,
-                                   m_services.progress};
-        printCards(requestFrom(*this), CardCells, context);
-    });
+    guarded([this] { printCardsOn(*m_services.printService, requestFrom(*this)); });
 }
 
 void TFrmMain::ToolButtonPrintClick()
@@ -62,8 +80,7 @@ void TFrmMain::MnuFileExportPdfClick()
             return;
         // The same job as printing, on a PDF file standing in for the printer.
         PdfFilePrintService file(*path, PdfFilePrintService::localePaper());
-        const PrintContext context{file, *m_services.prompts, *m_services.random, m_services.progress};
-        printCards(request, CardCells, context);
+        printCardsOn(file, request);
     });
 }
 

@@ -5,6 +5,7 @@
 #include "app/QtPrompts.h"
 #include "app/QtShellOpener.h"
 #include "app/UnitMain.h"
+#include "app/game/QtCallerWindows.h"
 #include "card/RandomSource.h"
 
 #include <QApplication>
@@ -25,6 +26,9 @@ int main(int argc, char *argv[])
     QtFontCatalogue fonts;
     CupsPrintService printService;
     QtProgressFactory progress;
+    // Opens, loads and feeds the caller window; empty, the Game menu's
+    // commands say the window is missing.
+    QtCallerWindows callers({});
 
     MainServices services;
     services.prompts = &prompts;
@@ -33,10 +37,12 @@ int main(int argc, char *argv[])
     services.fonts = &fonts;
     services.printService = &printService;
     services.progress = &progress;
+    services.callers = &callers;
 
     TFrmMain FrmMain(services);
     prompts.setParent(&FrmMain);
     progress.setParent(&FrmMain);
+    callers.setOwner(&FrmMain);
     if (const QScreen *screen = FrmMain.screen()) {
         const QRect area = screen->availableGeometry();
         FrmMain.move(area.center() - QPoint(FrmMain.width() / 2, FrmMain.height() / 2));
