@@ -42,7 +42,6 @@ int main(int argc, char *argv[])
     TFrmMain FrmMain(services);
     prompts.setParent(&FrmMain);
     progress.setParent(&FrmMain);
-    callers.setOwner(&FrmMain);
     if (const QScreen *screen = FrmMain.screen()) {
         const QRect area = screen->availableGeometry();
         FrmMain.move(area.center() - QPoint(FrmMain.width() / 2, FrmMain.height() / 2));

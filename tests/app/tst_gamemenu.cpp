@@ -5,6 +5,7 @@
 
 #include "app/UnitMain.h"
 #include "app/game/GameListDialog.h"
+#include "app/game/QtCallerWindows.h"
 #include "docs/Folders.h"
 #include "game/GameCode.h"
 #include "game/GameFile.h"
@@ -406,6 +407,41 @@ private Q_SLOTS:
             QCOMPARE(callers().words, window->words().items());
         QCOMPARE(fakes->prompts.count(Kind::Information), words ? 0 : 1);
         QCOMPARE(fakes->prompts.count(Kind::Error), 0);
+    }
+
+    // The real caller windows over plain widgets: one window at a time,
+    // never modal, made afresh once closed.
+    void callerWindowIsOneAtATime()
+    {
+        int made = 0;
+        QStringList fed;
+        QtCallerWindows windows(
+            {[&] {
+                 ++made;
+                 return new QWidget;
+             },
+             [&](QWidget &, const QString &path) { fed.append(path); },
+             [&](QWidget &, const QStringList &w, const CardSettings &) { fed.append(QString::number(w.size())); }});
+        QVERIFY(!windows.isOpen());
+        windows.openGame(QStringLiteral("a.mrvgame"));
+        windows.openGame(QStringLiteral("b.mrvgame"));
+        QCOMPARE(made, 1);
+        QVERIFY(windows.isOpen());
+        QWidget *shown = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            shown = w->isVisible() && w != window.get() ? w : shown;
+        QVERIFY(shown);
+        QCOMPARE(shown->windowModality(), Qt::NonModal);
+        QVERIFY(!shown->testAttribute(Qt::WA_QuitOnClose));
+        QVERIFY(shown->isVisible());
+        QVERIFY(shown->close());
+        QVERIFY(!windows.isOpen());
+        windows.openWords({QStringLiteral("x"), QStringLiteral("y")}, CardSettings());
+        QCOMPARE(made, 2);
+        QCOMPARE(fed, (QStringList{"a.mrvgame", "b.mrvgame", "2"}));
+
+        QtCallerWindows missing({});
+        QVERIFY_THROWS_EXCEPTION(MorvaneError, missing.openGame(QStringLiteral("a.mrvgame")));
     }
 };
 

@@ -20,9 +20,8 @@ QTreeWidgetItem *gameItem(const GameSummary &game)
     auto *item = new QTreeWidgetItem;
     item->setData(Code, PathRole, game.path);
     if (!game.problem.isEmpty()) {
-        // The reader's own message, which names the file, across the row.
-        item->setText(Code, game.problem);
-        item->setFirstColumnSpanned(true);
+        // The reader's own message, which names the file, goes across the
+        // row once the columns are sized.
         item->setToolTip(Code, game.problem);
         item->setFlags(Qt::NoItemFlags);
         return item;
@@ -57,7 +56,6 @@ GameListDialog::GameListDialog(const QList<GameSummary> &games, const QString &t
     LstGames->setObjectName(QStringLiteral("LstGames"));
     LstGames->setAccessibleName(QStringLiteral("Recorded games"));
     LstGames->setRootIsDecorated(false);
-    LstGames->setUniformRowHeights(true);
     LstGames->setAllColumnsShowFocus(true);
     LstGames->setColumnCount(ColumnCount);
     LstGames->setHeaderLabels({QStringLiteral("Code"), QStringLiteral("Date"), QStringLiteral("List Size"),
@@ -68,6 +66,15 @@ GameListDialog::GameListDialog(const QList<GameSummary> &games, const QString &t
     for (int c = 0; c < ColumnCount; ++c)
         LstGames->resizeColumnToContents(c);
     LstGames->header()->setSectionResizeMode(Date, QHeaderView::Stretch);
+    // A long message wraps within the list rather than widening a column.
+    LstGames->setWordWrap(true);
+    for (int i = 0; i < games.size(); ++i) {
+        if (games[i].problem.isEmpty())
+            continue;
+        QTreeWidgetItem *item = LstGames->topLevelItem(i);
+        item->setFirstColumnSpanned(true);
+        item->setText(Code, games[i].problem);
+    }
 
     Buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     Buttons->setObjectName(QStringLiteral("Buttons"));
@@ -76,7 +83,7 @@ GameListDialog::GameListDialog(const QList<GameSummary> &games, const QString &t
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(LstGames);
     layout->addWidget(Buttons);
-    resize(560, 320);
+    resize(640, 320);
 
     connect(Buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(Buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

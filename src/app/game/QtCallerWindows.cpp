@@ -2,6 +2,11 @@
 
 #include "card/Error.h"
 
+QtCallerWindows::~QtCallerWindows()
+{
+    delete m_window;
+}
+
 bool QtCallerWindows::isOpen() const
 {
     return m_window && m_window->isVisible();
@@ -29,11 +34,11 @@ QWidget &QtCallerWindows::window()
         return *m_window;
     if (!m_factory.create)
         throw MorvaneError(QStringLiteral("The caller window is not part of this build"));
-    QWidget *made = m_factory.create(m_owner);
-    // A window of its own, never modal, gone when closed so the next command opens it afresh.
-    made->setWindowFlag(Qt::Window);
+    QWidget *made = m_factory.create();
+    // Never modal, and gone when closed so the next command opens it afresh.
     made->setWindowModality(Qt::NonModal);
     made->setAttribute(Qt::WA_DeleteOnClose);
+    made->setAttribute(Qt::WA_QuitOnClose, false);
     m_window = made;
     return *made;
 }

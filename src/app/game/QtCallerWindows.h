@@ -7,8 +7,9 @@
 
 #include <functional>
 
-// The caller window kept one at a time. It is a window of its own, owned by
-// the main window, so closing the main window ends the program with it.
+// The caller window kept one at a time. It is a window of its own, not
+// kept above the main window (it may fill a projector's screen), and it
+// does not keep the program running once the main window has closed.
 class QtCallerWindows : public ICallerWindows
 {
 public:
@@ -16,15 +17,15 @@ public:
     // caller window's class.
     struct Factory
     {
-        std::function<QWidget *(QWidget *owner)> create;
+        std::function<QWidget *()> create;
         std::function<void(QWidget &window, const QString &path)> openGame;
         std::function<void(QWidget &window, const QStringList &words, const CardSettings &settings)> openWords;
     };
 
     explicit QtCallerWindows(Factory factory) : m_factory(std::move(factory)) {}
-
-    // The main window, set once it exists.
-    void setOwner(QWidget *owner) { m_owner = owner; }
+    ~QtCallerWindows() override;
+    QtCallerWindows(const QtCallerWindows &) = delete;
+    QtCallerWindows &operator=(const QtCallerWindows &) = delete;
 
     bool isOpen() const override;
     void bringForward() override;
@@ -37,6 +38,5 @@ private:
     QWidget &window();
 
     Factory m_factory;
-    QPointer<QWidget> m_owner;
     QPointer<QWidget> m_window;
 };
