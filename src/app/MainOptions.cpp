@@ -5,6 +5,7 @@
 #include "docs/FontChoice.h"
 #include "docs/IniFile.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 namespace {
 
 const QString Section = QStringLiteral("Options");
+const QString NumberCards = QStringLiteral("NumberCards");
 
 } // namespace
 
@@ -31,6 +33,9 @@ void TFrmMain::readOptions()
     // A size the list does not have selects nothing; the card then counts as 7 x 7.
     CboCardSize->setCurrentIndex(size >= 0 && size < CboCardSize->count() ? size : -1);
     ChkWordWrap->setChecked(ini.readBool(Section, QStringLiteral("ChkWordWrap"), defaults.wordWrap));
+    // Numbering changes what is printed, so only a plain 1 turns it on.
+    MnuNumberCards->setChecked(ini.readInteger(Section, NumberCards, 0) == 1);
+    m_numberCardsStored = MnuNumberCards->isChecked();
     ini.close();
 }
 
@@ -43,5 +48,9 @@ void TFrmMain::writeOptions()
     ini.writeBool(Section, QStringLiteral("ChkHeading"), ChkHeading->isChecked());
     ini.writeString(Section, QStringLiteral("TxtHeading"), TxtHeading->text());
     ini.writeBool(Section, QStringLiteral("ChkWordWrap"), ChkWordWrap->isChecked());
+    // Left out while numbering was never on, so the file of a user who does
+    // not number cards stays as it always was.
+    if (MnuNumberCards->isChecked() || m_numberCardsStored)
+        ini.writeBool(Section, NumberCards, MnuNumberCards->isChecked());
     ini.close();
 }

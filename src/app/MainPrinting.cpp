@@ -3,11 +3,16 @@
 
 #include "app/PdfFilePrintService.h"
 #include "card/WholeNumber.h"
+#include "card/Error.h"
+#include "docs/Folders.h"
+#include "game/GameFolder.h"
+#include "game/NumberedGame.h"
 #include "print/CallList.h"
 #include "print/CardPrintJob.h"
 #include "print/EntryCheck.h"
 #include "print/PrinterList.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QPointer>
 #include <QSpinBox>
@@ -28,13 +33,28 @@ PrintRequest requestFrom(const TFrmMain &window)
 
 } // namespace
 
+void TFrmMain::printCardsOn(IPrintService &service, const PrintRequest &request, JobKind kind)
+{
+    if (!MnuNumberCards->isChecked()) {
+        PrintContext context{service, *m_services.prompts, *m_services.random, m_services.progress};
+        context.kind = kind;
+        printCards(request, CardCells, context);
+        return;
+    }
+    // A game that could not be recorded could never be checked: not printed.
+    const QString folder = GamesPath();
+    if (folder.isEmpty())
+        throw MorvaneError(QStringLiteral("There is no folder to record numbered games in"));
+    NumberedGame game(request, folder, newGameSeed(folder));
+    PrintContext context{service, *m_services.prompts, *m_services.random, m_services.progress,
+                         &game.numbering()};
+    context.kind = kind;
+    printCards(request, CardCells, context);
+}
+
 void TFrmMain::MnuFilePrintClick()
 {
-    guarded([this] {
-        const PrintContext context{*m_services.printService, *m_services.prompts, *m_services.random,
-                                   m_services.progress};
-        printCards(requestFrom(*this), CardCells, context);
-    });
+    guarded([this] { printCardsOn(*m_services.printService, requestFrom(*this), JobKind::Print); });
     // The last card printed is the sample card now: show it at once.
     repaintCard();
 }
@@ -68,9 +88,7 @@ void TFrmMain::MnuFileExportPdfClick()
             return;
         // The same job as printing, on a PDF file standing in for the printer.
         PdfFilePrintService file(*path, PdfFilePrintService::localePaper());
-        PrintContext context{file, *m_services.prompts, *m_services.random, m_services.progress};
-        context.kind = JobKind::Export;
-        printCards(request, CardCells, context);
+        printCardsOn(file, request, JobKind::Export);
     });
     repaintCard();
 }

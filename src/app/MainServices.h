@@ -6,6 +6,7 @@ class IPrintService;
 class IShellOpener;
 class IFontCatalogue;
 class IProgressFactory;
+class ICallerWindows;
 
 // The platform services the main window works through. main() passes the
 // real adapters; tests pass fakes. None is owned by the window.
@@ -17,4 +18,5 @@ struct MainServices
     IShellOpener *shell = nullptr;
     IFontCatalogue *fonts = nullptr;
     IProgressFactory *progress = nullptr;
+    ICallerWindows *callers = nullptr;
 };

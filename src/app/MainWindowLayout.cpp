@@ -179,8 +179,8 @@ void TFrmMain::buildMenus()
         return menuAction(this, menu, name, caption, keys);
     };
 
-    // Mnemonics leave G (a Game menu), V (Print Preview), N and L (Options)
-    // free for commands still to come.
+    // Mnemonics leave V (Print Preview) and L (Options) free for commands
+    // still to come.
     File1 = named(MainMenu->addMenu(QStringLiteral("&File")), "File1");
     MnuFileNew = action(File1, "MnuFileNew", QStringLiteral("&New"), QKeySequence(QStringLiteral("Ctrl+N")));
     MnuFileOpen = action(File1, "MnuFileOpen", QStringLiteral("&Open"), QKeySequence(QStringLiteral("Ctrl+O")));
@@ -194,8 +194,14 @@ void TFrmMain::buildMenus()
 
     MnuOptions = named(MainMenu->addMenu(QStringLiteral("&Options")), "MnuOptions");
     MnuFont = action(MnuOptions, "MnuFont", QStringLiteral("&Font"), QKeySequence());
+    MnuNumberCards = action(MnuOptions, "MnuNumberCards", QStringLiteral("&Number Cards"), QKeySequence());
+    MnuNumberCards->setCheckable(true);
 
     MnuSample = named(MainMenu->addMenu(QStringLiteral("&Samples")), "MnuSample");
+
+    MnuGame = named(MainMenu->addMenu(QStringLiteral("&Game")), "MnuGame");
+    MnuGameOpen = action(MnuGame, "MnuGameOpen", QStringLiteral("&Open Game..."), QKeySequence());
+    MnuGameCall = action(MnuGame, "MnuGameCall", QStringLiteral("&Call Game..."), QKeySequence(Qt::Key_F5));
 
     MnuHelp = named(MainMenu->addMenu(QStringLiteral("&Help")), "MnuHelp");
     MnuHelpFile = action(MnuHelp, "MnuHelpFile", QStringLiteral("&Contents"), QKeySequence(Qt::Key_F1));

@@ -72,6 +72,8 @@ void TFrmMain::connectHandlers()
     connect(MnuFileExportPdf, &QAction::triggered, this, [this] { MnuFileExportPdfClick(); });
     connect(MnuFileExit, &QAction::triggered, this, [this] { MnuFileExitClick(); });
     connect(MnuFont, &QAction::triggered, this, [this] { MnuFontClick(); });
+    connect(MnuGameOpen, &QAction::triggered, this, [this] { MnuGameOpenClick(); });
+    connect(MnuGameCall, &QAction::triggered, this, [this] { MnuGameCallClick(); });
     connect(MnuHelpFile, &QAction::triggered, this, [this] { MnuHelpFileClick(); });
     connect(MnuHomepage, &QAction::triggered, this, [this] { MnuHomepageClick(); });
     connect(MnuAbout, &QAction::triggered, this, [this] { MnuAboutClick(); });

@@ -3,9 +3,13 @@
 #include "app/MainServices.h"
 #include "card/CardSettings.h"
 #include "card/WordList.h"
+#include "print/Progress.h"
 
+#include <QList>
 #include <QStringList>
 #include <QWidget>
+
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -22,6 +26,9 @@ class QSpinBox;
 class QToolButton;
 class CardPaintBox;
 class EntryListModel;
+class IPrintService;
+struct PrintRequest;
+struct GameSummary;
 
 // The main window. Its controls hold the word list and the card options, as
 // the user sees them; the handlers are thin and hand the work to the lower
@@ -71,8 +78,12 @@ public:
     void MnuFileExportPdfClick();
     void FillPrinterList();
 
-    // Options, help.
+    // Options, games, help.
     void MnuFontClick();
+    // Lists the recorded games and opens the chosen one in the caller window.
+    void MnuGameOpenClick();
+    // Calls the game opened last, else a chosen one, else the word list alone.
+    void MnuGameCallClick();
     void MnuHelpFileClick();
     void MnuHomepageClick();
     void MnuAboutClick();
@@ -100,6 +111,14 @@ private:
     void readOptions();
     void writeOptions();
     void buildSamplesMenu();
+
+    // The card print job on a service: a numbered game when Number Cards is on.
+    void printCardsOn(IPrintService &service, const PrintRequest &request, JobKind kind);
+    // The recorded game chosen in the games list; nothing when there is none
+    // or the user cancelled.
+    std::optional<QString> chooseGame(const QList<GameSummary> &games, const QString &title, const QString &action);
+    // Opens a recorded game in the caller window once it reads as a whole.
+    void callRecordedGame(const QString &path);
 
     // The save question; false when the user escaped it or cancelled the
     // save dialog, which ends the calling command. A failed write throws.
@@ -134,6 +153,10 @@ private:
     EntryListModel *m_entries = nullptr;
     int m_pickBeforeEditingFinished = -1;
     int m_repaintRequests = 0;
+    // Whether the settings file had Number Cards on at start.
+    bool m_numberCardsStored = false;
+    // The game last opened in the caller window in this run.
+    QString m_lastGame;
 
 public:
     // Controls, named as the product names them (also their objectName).
@@ -141,6 +164,7 @@ public:
     QMenu *File1 = nullptr;
     QMenu *MnuOptions = nullptr;
     QMenu *MnuSample = nullptr;
+    QMenu *MnuGame = nullptr;
     QMenu *MnuHelp = nullptr;
     QAction *MnuFileNew = nullptr;
     QAction *MnuFileOpen = nullptr;
@@ -150,6 +174,9 @@ public:
     QAction *MnuFileExportPdf = nullptr;
     QAction *MnuFileExit = nullptr;
     QAction *MnuFont = nullptr;
+    QAction *MnuNumberCards = nullptr;
+    QAction *MnuGameOpen = nullptr;
+    QAction *MnuGameCall = nullptr;
     QAction *MnuHelpFile = nullptr;
     QAction *MnuHomepage = nullptr;
     QAction *MnuAbout = nullptr;

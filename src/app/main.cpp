@@ -5,6 +5,8 @@
 #include "app/QtPrompts.h"
 #include "app/QtShellOpener.h"
 #include "app/UnitMain.h"
+#include "app/caller/UnitFrmCaller.h"
+#include "app/game/QtCallerWindows.h"
 #include "card/RandomSource.h"
 
 #include <QApplication>
@@ -25,6 +27,17 @@ int main(int argc, char *argv[])
     QtFontCatalogue fonts;
     CupsPrintService printService;
     QtProgressFactory progress;
+    // The caller window shares the program's printer and progress dialog;
+    // it makes its own message boxes, voice and secure draws.
+    CallerServices callerServices;
+    callerServices.printService = &printService;
+    QtCallerWindows callers({[&callerServices] { return new TFrmCaller(callerServices); },
+                             [](QWidget &window, const QString &path) {
+                                 static_cast<TFrmCaller &>(window).openGame(path);
+                             },
+                             [](QWidget &window, const QStringList &words, const CardSettings &settings) {
+                                 static_cast<TFrmCaller &>(window).openWordList(words, settings);
+                             }});
 
     MainServices services;
     services.prompts = &prompts;
@@ -33,6 +46,7 @@ int main(int argc, char *argv[])
     services.fonts = &fonts;
     services.printService = &printService;
     services.progress = &progress;
+    services.callers = &callers;
 
     TFrmMain FrmMain(services);
     prompts.setParent(&FrmMain);

@@ -154,7 +154,7 @@ private Q_SLOTS:
         QStringList titles;
         for (QAction *a : window->MainMenu->actions())
             titles.append(a->text());
-        QCOMPARE(titles, QStringList({"&File", "&Options", "&Samples", "&Help"}));
+        QCOMPARE(titles, QStringList({"&File", "&Options", "&Samples", "&Game", "&Help"}));
     }
 
     void addKeepsSortedAndArranges()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FakeCallerWindows.h"
 #include "FakeFontCatalogue.h"
 #include "FakePrintService.h"
 #include "FakeProgress.h"
@@ -18,6 +19,7 @@ struct TestServices
     FakeFontCatalogue fonts;
     FakePrintService printService;
     FakeProgressFactory progress;
+    FakeCallerWindows callers;
 
     MainServices services()
     {
@@ -28,6 +30,7 @@ struct TestServices
         s.fonts = &fonts;
         s.printService = &printService;
         s.progress = &progress;
+        s.callers = &callers;
         return s;
     }
 };
