@@ -5,6 +5,7 @@
 #include "app/QtPrompts.h"
 #include "app/QtShellOpener.h"
 #include "app/UnitMain.h"
+#include "app/cli/CommandLineMain.h"
 #include "card/RandomSource.h"
 
 #include <QApplication>
@@ -12,6 +13,8 @@
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> status = runCommandLine(argc, argv))
+        return *status;
     QApplication app(argc, argv);
     // No display name: Qt's xcb plugin would add " — Morvane" to every
     // window title that does not end with it.
