@@ -5,5 +5,5 @@
 // The texts of the command-line modes share one translation context.
 class CommandLineText
 {
-    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+    Q_DECLARE_TR_FUNCTIONS(CommandLineText)
 };

@@ -24,11 +24,8 @@ public:
     ConsoleProgress(QTextStream &err, bool terminal, int total) : m_err(err), m_terminal(terminal), m_total(total)
     {
         g_interrupted = 0;
-        struct sigaction action = {};
-        action.sa_handler = markInterrupted;
-        sigemptyset(&action.sa_mask);
-        sigaction(SIGINT, &action, &m_previousInt);
-        sigaction(SIGTERM, &action, &m_previousTerm);
+        catchSignal(SIGINT, m_previousInt);
+        catchSignal(SIGTERM, m_previousTerm);
         show(0);
     }
 
@@ -51,6 +48,18 @@ public:
     bool cancelled() override { return g_interrupted != 0; }
 
 private:
+    static void catchSignal(int signal, struct sigaction &previous)
+    {
+        sigaction(signal, nullptr, &previous);
+        // A signal the shell told us to ignore (nohup, a background job) stays ignored.
+        if (previous.sa_handler == SIG_IGN)
+            return;
+        struct sigaction action = {};
+        action.sa_handler = markInterrupted;
+        sigemptyset(&action.sa_mask);
+        sigaction(signal, &action, nullptr);
+    }
+
     int tenth(int done) const { return int(qint64(done) * 10 / m_total); }
 
     void show(int done)
