@@ -7,6 +7,7 @@
 #include "app/UnitMain.h"
 #include "app/caller/UnitFrmCaller.h"
 #include "app/game/QtCallerWindows.h"
+#include "app/cli/CommandLineMain.h"
 #include "card/RandomSource.h"
 
 #include <QApplication>
@@ -14,6 +15,8 @@
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> status = runCommandLine(argc, argv))
+        return *status;
     QApplication app(argc, argv);
     // No display name: Qt's xcb plugin would add " — Morvane" to every
     // window title that does not end with it.

@@ -1,0 +1,91 @@
+#include "app/cli/HeadlessExport.h"
+
+#include "app/PdfFilePrintService.h"
+#include "app/cli/CommandLineText.h"
+#include "app/cli/ConsoleProgress.h"
+#include "app/cli/ConsolePrompts.h"
+#include "app/cli/StoredCardOptions.h"
+#include "card/Error.h"
+#include "card/WholeNumber.h"
+#include "card/WordList.h"
+#include "docs/CardListDocument.h"
+#include "docs/Folders.h"
+#include "game/GameFolder.h"
+#include "game/NumberedGame.h"
+#include "print/CardPrintJob.h"
+#include "print/EntryCheck.h"
+
+#include <QTextStream>
+
+#include <optional>
+
+namespace {
+
+// The window's card count box takes no more and no fewer.
+constexpr int MinCards = 1;
+constexpr int MaxCards = 99999;
+
+PrintRequest requestFor(const CommandLine &line)
+{
+    PrintRequest request;
+    request.settings = readStoredCardSettings(OptionsFilePath());
+    QStringList entries;
+    ReadCardList(line.list, entries);
+    // In the order the window's list keeps them, which a numbered game records.
+    WordList words;
+    words.insertMany(entries);
+    request.words = words.items();
+    request.cardCountText = line.cards;
+    request.cardsPerPageText = line.perPage;
+    return request;
+}
+
+int exportOrThrow(const CommandLine &line, QTextStream &out, QTextStream &err, bool errIsTerminal)
+{
+    const PrintRequest request = requestFor(line);
+    ConsolePrompts prompts(err, line.force);
+    if (!checkEntryCount(request.words.size(), request.settings, prompts))
+        return ExitStatus::Refused;
+    // A count that is no number is the job's to refuse, after the same checks as in the window.
+    const std::optional<std::int32_t> cards = tryStrToInt(line.cards);
+    if (cards && (*cards < MinCards || *cards > MaxCards)) {
+        writeMessage(err,
+                     CommandLineText::tr("The number of cards must be from %1 to %2.").arg(MinCards).arg(MaxCards));
+        return ExitStatus::Refused;
+    }
+
+    PdfFilePrintService file(line.output, line.paper ? QPageSize(*line.paper) : PdfFilePrintService::localePaper());
+    ConsoleProgressFactory progress(err, errIsTerminal);
+    ClockRandomSource random;
+    std::optional<NumberedGame> game;
+    if (line.number)
+        game.emplace(request, GamesPath(), newGameSeed(GamesPath()));
+    const PrintContext context{file, prompts, random, &progress, game ? &game->numbering() : nullptr};
+    QStringList cells;
+    switch (printCards(request, cells, context)) {
+    case PrintOutcome::Refused:
+        return ExitStatus::Refused;
+    case PrintOutcome::Cancelled:
+        writeMessage(err, CommandLineText::tr("Interrupted: nothing was written."));
+        return ExitStatus::Interrupted;
+    case PrintOutcome::Printed:
+        break;
+    }
+    if (game && game->recorded()) {
+        out << game->code() << '\n';
+        out.flush();
+    }
+    return ExitStatus::Done;
+}
+
+} // namespace
+
+int exportCards(const CommandLine &line, QTextStream &out, QTextStream &err, bool errIsTerminal)
+{
+    try {
+        return exportOrThrow(line, out, err, errIsTerminal);
+    } catch (const MorvaneError &e) {
+        writeMessage(err, errorBoxText(e.message()));
+        return ExitStatus::Refused;
+    }
+}
