@@ -30,8 +30,8 @@ int main(int argc, char *argv[])
     QtFontCatalogue fonts;
     CupsPrintService printService;
     QtProgressFactory progress;
-    // The caller window shares the program's printer and progress dialog;
-    // it makes its own message boxes, voice and secure draws.
+    // The caller window shares the program's printer; it makes its own
+    // message boxes, progress dialog, voice and secure draws.
     CallerServices callerServices;
     callerServices.printService = &printService;
     QtCallerWindows callers({[&callerServices] { return new TFrmCaller(callerServices); },
