@@ -42,14 +42,20 @@ CupsPrintService::~CupsPrintService()
 
 void CupsPrintService::findPrinters(std::function<void()> ready)
 {
-    if (m_names || m_lookupRunning) {
-        if (m_names)
-            ready();
-        else
-            m_ready = std::move(ready);
+    if (m_names) {
+        ready();
         return;
     }
+    if (m_ready) {
+        // Asked again while the answer is awaited: both hear of it.
+        ready = [first = std::move(m_ready), second = std::move(ready)] {
+            first();
+            second();
+        };
+    }
     m_ready = std::move(ready);
+    if (m_lookupRunning)
+        return;
     m_lookupRunning = true;
     std::thread([this, lookup = m_lookup] {
         const CupsDestinations found = cupsDestinations();
