@@ -2,8 +2,8 @@
 #include "app/UnitMain.h"
 
 #include "app/PdfFilePrintService.h"
-#include "card/WholeNumber.h"
 #include "card/Error.h"
+#include "card/WholeNumber.h"
 #include "docs/Folders.h"
 #include "game/GameFolder.h"
 #include "game/NumberedGame.h"
@@ -46,8 +46,7 @@ void TFrmMain::printCardsOn(IPrintService &service, const PrintRequest &request,
     if (folder.isEmpty())
         throw MorvaneError(QStringLiteral("There is no folder to record numbered games in"));
     NumberedGame game(request, folder, newGameSeed(folder));
-    PrintContext context{service, *m_services.prompts, *m_services.random, m_services.progress,
-                         &game.numbering()};
+    PrintContext context{service, *m_services.prompts, *m_services.random, m_services.progress, &game.numbering()};
     context.kind = kind;
     printCards(request, CardCells, context);
 }

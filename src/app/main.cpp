@@ -6,8 +6,8 @@
 #include "app/QtShellOpener.h"
 #include "app/UnitMain.h"
 #include "app/caller/UnitFrmCaller.h"
-#include "app/game/QtCallerWindows.h"
 #include "app/cli/CommandLineMain.h"
+#include "app/game/QtCallerWindows.h"
 #include "card/RandomSource.h"
 
 #include <QApplication>
@@ -34,13 +34,12 @@ int main(int argc, char *argv[])
     // message boxes, progress dialog, voice and secure draws.
     CallerServices callerServices;
     callerServices.printService = &printService;
-    QtCallerWindows callers({[&callerServices] { return new TFrmCaller(callerServices); },
-                             [](QWidget &window, const QString &path) {
-                                 static_cast<TFrmCaller &>(window).openGame(path);
-                             },
-                             [](QWidget &window, const QStringList &words, const CardSettings &settings) {
-                                 static_cast<TFrmCaller &>(window).openWordList(words, settings);
-                             }});
+    QtCallerWindows callers(
+        {[&callerServices] { return new TFrmCaller(callerServices); },
+         [](QWidget &window, const QString &path) { static_cast<TFrmCaller &>(window).openGame(path); },
+         [](QWidget &window, const QStringList &words, const CardSettings &settings) {
+             static_cast<TFrmCaller &>(window).openWordList(words, settings);
+         }});
 
     MainServices services;
     services.prompts = &prompts;
