@@ -49,5 +49,6 @@ void CallDisplay::paintEvent(QPaintEvent *)
     // height starts one line at the full height; the fitting only shrinks.
     const int dpi = std::max(1, logicalDpiY());
     canvas.setFontSize(std::max(MinFitFontSize, height() * 3 / 4 * 72 / dpi));
-    fitCellText(canvas, {0, 0, width(), height()}, m_call, m_wrap, ScreenMargins);
+    const CanvasRect whole{0, 0, width(), height()};
+    fitCellText(canvas, whole, m_call, m_wrap, ScreenMargins, whole);
 }

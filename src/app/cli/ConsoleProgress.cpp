@@ -83,7 +83,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<IProgress> ConsoleProgressFactory::start(int totalPages)
+std::unique_ptr<IProgress> ConsoleProgressFactory::start(int totalPages, JobKind)
 {
     return std::make_unique<ConsoleProgress>(m_err, m_terminal, totalPages);
 }

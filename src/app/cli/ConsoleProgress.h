@@ -12,7 +12,7 @@ class ConsoleProgressFactory : public IProgressFactory
 {
 public:
     ConsoleProgressFactory(QTextStream &err, bool terminal) : m_err(err), m_terminal(terminal) {}
-    std::unique_ptr<IProgress> start(int totalPages) override;
+    std::unique_ptr<IProgress> start(int totalPages, JobKind kind) override;
 
 private:
     QTextStream &m_err;
