@@ -53,8 +53,10 @@ void WordList::insertMany(const QStringList &entries)
     const std::vector<QCollatorSortKey> incoming = keysOf(entries);
     std::vector<qsizetype> order(incoming.size());
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-                     [&](qsizetype a, qsizetype b) { return incoming[size_t(a)].compare(incoming[size_t(b)]) < 0; });
+    const auto less = [&](qsizetype a, qsizetype b) { return incoming[size_t(a)].compare(incoming[size_t(b)]) < 0; };
+    // A document this program saved is in order already.
+    if (!std::is_sorted(order.begin(), order.end(), less))
+        std::stable_sort(order.begin(), order.end(), less);
 
     const std::vector<QCollatorSortKey> existing = keysOf(m_items);
     QStringList merged;
