@@ -29,13 +29,6 @@ private:
 
 } // namespace
 
-IRandomSource &JobNumbering::random()
-{
-    if (m_numbering)
-        return m_random;
-    return m_plain;
-}
-
 void JobNumbering::layOut(ICanvas &canvas, const PageGeometry &page, const CardPageLayout &layout, int columns,
                           int rows, std::uint64_t cards)
 {
@@ -55,29 +48,21 @@ void JobNumbering::layOut(ICanvas &canvas, const PageGeometry &page, const CardP
     m_places = numberLinePlaces(page, layout, columns, rows, width, height);
 }
 
-void JobNumbering::beginCard()
-{
-    if (!m_numbering)
-        return;
-    ++m_card;
-    m_random.reseedForCard(m_numbering->seed, m_card);
-}
-
-void JobNumbering::endCard(ICanvas &canvas)
+void JobNumbering::endCard(ICanvas &canvas, std::uint64_t card)
 {
     if (!m_numbering || m_places.empty())
         return;
-    const NumberLinePlace &place = m_places[std::size_t((m_card - 1) % m_places.size())];
+    const NumberLinePlace &place = m_places[std::size_t((card - 1) % m_places.size())];
     const LineFont font(canvas);
-    const QString line = numberLineText(m_card, m_numbering->code);
+    const QString line = numberLineText(card, m_numbering->code);
     int x = place.box.left;
     if (place.rightAligned)
         x += place.box.width - canvas.textWidth(line);
     canvas.textOut(x, place.box.top, line);
 }
 
-void JobNumbering::documentEnded()
+void JobNumbering::documentEnded(std::uint64_t cards)
 {
     if (m_numbering && m_numbering->documentEnded)
-        m_numbering->documentEnded(m_card);
+        m_numbering->documentEnded(cards);
 }

@@ -6,11 +6,12 @@
 void PrintCard(ICanvas &canvas, const CardSettings &settings, const QStringList &cardCells, int x, int y, int columns,
                int rows, int cellSide, CellTextMemo *memo)
 {
+    const StartSize start = startSizeFor(settings.largePrint);
     const auto cellText = [&](int left, int top, const QString &text, int side) {
         if (memo)
-            memo->print(canvas, left, top, text, side, side, settings.wordWrap);
+            memo->print(canvas, left, top, text, side, side, settings.wordWrap, start);
         else
-            PrintCellText(canvas, left, top, text, side, side, settings.wordWrap);
+            PrintCellText(canvas, left, top, text, side, side, settings.wordWrap, start);
     };
     const int s = cellSide;
     const int p = canvas.penWidth();

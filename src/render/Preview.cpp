@@ -45,7 +45,8 @@ void paintPreview(ICanvas &canvas, const CardSettings &settings, const QStringLi
     canvas.setFontColor(0x000000);
 
     const PreviewGrid grid = previewGrid(settings.side(), settings.heading, area.width, area.height, canvas.penWidth());
-    lowerToBaseSize(canvas, grid.columnWidth, ScreenMargins);
+    if (startSizeFor(settings.largePrint) == StartSize::Base)
+        lowerToBaseSize(canvas, grid.columnWidth, ScreenMargins);
 
     ruleGrid(canvas, grid);
 
