@@ -31,6 +31,7 @@ void TFrmMain::readOptions()
     // A size the list does not have selects nothing; the card then counts as 7 x 7.
     CboCardSize->setCurrentIndex(size >= 0 && size < CboCardSize->count() ? size : -1);
     ChkWordWrap->setChecked(ini.readBool(Section, QStringLiteral("ChkWordWrap"), defaults.wordWrap));
+    readPrintOptions(ini);
     ini.close();
 }
 
@@ -43,5 +44,6 @@ void TFrmMain::writeOptions()
     ini.writeBool(Section, QStringLiteral("ChkHeading"), ChkHeading->isChecked());
     ini.writeString(Section, QStringLiteral("TxtHeading"), TxtHeading->text());
     ini.writeBool(Section, QStringLiteral("ChkWordWrap"), ChkWordWrap->isChecked());
+    writePrintOptions(ini);
     ini.close();
 }

@@ -67,7 +67,7 @@ void TFrmMain::MnuFileExportPdfClick()
         if (!path)
             return;
         // The same job as printing, on a PDF file standing in for the printer.
-        PdfFilePrintService file(*path, PdfFilePrintService::localePaper());
+        PdfFilePrintService file(*path, m_exportPaper.pageSize(), m_exportPaper.orientation);
         PrintContext context{file, *m_services.prompts, *m_services.random, m_services.progress};
         context.kind = JobKind::Export;
         printCards(request, CardCells, context);

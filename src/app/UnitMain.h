@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MainServices.h"
+#include "app/preview/ExportPaper.h"
 #include "card/CardSettings.h"
 #include "card/WordList.h"
 
@@ -22,6 +23,7 @@ class QSpinBox;
 class QToolButton;
 class CardPaintBox;
 class EntryListModel;
+class IniFile;
 
 // The main window. Its controls hold the word list and the card options, as
 // the user sees them; the handlers are thin and hand the work to the lower
@@ -69,10 +71,14 @@ public:
     void ToolButtonPrintClick();
     void MnuFilePrintListClick();
     void MnuFileExportPdfClick();
+    void MnuFilePrintPreviewClick();
     void FillPrinterList();
+    // The paper exports are made on.
+    const ExportPaper &exportPaper() const { return m_exportPaper; }
 
     // Options, help.
     void MnuFontClick();
+    void MnuLargePrintClick();
     void MnuHelpFileClick();
     void MnuHomepageClick();
     void MnuAboutClick();
@@ -99,6 +105,10 @@ private:
 
     void readOptions();
     void writeOptions();
+    // Large Print and the export's paper.
+    void readPrintOptions(const IniFile &ini);
+    void writePrintOptions(IniFile &ini);
+    bool numberCardsOn() const;
     void buildSamplesMenu();
 
     // The save question; false when the user escaped it or cancelled the
@@ -134,6 +144,8 @@ private:
     EntryListModel *m_entries = nullptr;
     int m_pickBeforeEditingFinished = -1;
     int m_repaintRequests = 0;
+    ExportPaper m_exportPaper;
+    bool m_largePrintStored = false;
 
 public:
     // Controls, named as the product names them (also their objectName).
@@ -146,10 +158,12 @@ public:
     QAction *MnuFileOpen = nullptr;
     QAction *MnuFileSave = nullptr;
     QAction *MnuFilePrint = nullptr;
+    QAction *MnuFilePrintPreview = nullptr;
     QAction *MnuFilePrintList = nullptr;
     QAction *MnuFileExportPdf = nullptr;
     QAction *MnuFileExit = nullptr;
     QAction *MnuFont = nullptr;
+    QAction *MnuLargePrint = nullptr;
     QAction *MnuHelpFile = nullptr;
     QAction *MnuHomepage = nullptr;
     QAction *MnuAbout = nullptr;
