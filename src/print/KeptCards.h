@@ -43,8 +43,12 @@ private:
 
     QStringList m_texts; // the entries, then any other text a slot held
     QHash<QString, Index> m_index;
-    std::vector<Index> m_canonical;              // entry position -> first equal entry
-    std::array<std::vector<Index>, 5> m_columns; // standard numbers by column
+    std::vector<Index> m_canonical; // entry position -> first equal entry
+    // Standard numbers: the entries column by column, in list order.
+    std::vector<Index> m_columns;
+    std::array<int, 6> m_columnStart{};
+    bool m_tailUnseen = false;
+    std::size_t m_shownSlots = 0;
     bool m_standard;
     int m_side;
     bool m_freeSpace;
@@ -57,6 +61,5 @@ private:
     std::uint64_t m_made = 0;
     std::vector<Index> m_state; // the slots as the window's card would hold them
     std::vector<Index> m_cells; // m_shown per card made
-    std::array<std::vector<Index>, 5> m_pools;
     QStringList m_card;
 };

@@ -6,6 +6,7 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <cstdint>
 #include <unordered_set>
 
@@ -47,6 +48,9 @@ public:
     // does. Faces from arrange() and from here must not mix in one job.
     template <typename TryFace>
     void settle(TryFace &&tryFace);
+
+    // Makes room for the faces of that many cards at once.
+    void reserve(std::uint64_t cards) { m_faces.reserve(std::size_t(std::min(cards, m_possible.count))); }
 
     std::uint64_t rearrangements() const { return m_rearrangements; }
     std::uint64_t repeatsAllowed() const { return m_repeats; }

@@ -78,8 +78,7 @@ void TFrmMain::MnuFilePrintPreviewClick()
             exportService =
                 std::make_unique<PdfFilePrintService>(QString(), m_exportPaper.pageSize(), m_exportPaper.orientation);
         IPrintService &shown = printerThere ? printer : *exportService;
-        const std::unique_ptr<PrintPreview> preview =
-            PrintPreview::open(request, CardCells, shown, prompts, seed, numbering);
+        std::unique_ptr<PrintPreview> preview = PrintPreview::open(request, CardCells, shown, prompts, seed, numbering);
         if (!preview)
             return;
 
@@ -112,8 +111,8 @@ void TFrmMain::MnuFilePrintPreviewClick()
         };
         const int position = request.printerPosition >= 0 ? request.printerPosition : printer.defaultPrinterPosition();
         const QString printerName = printer.printers().value(position);
-        TFrmPrintPreview dialog(*preview, printerThere ? &printer : nullptr, printerName, std::move(exportService),
-                                m_exportPaper, prompts, std::move(commands), this);
+        TFrmPrintPreview dialog(std::move(preview), printerThere ? &printer : nullptr, printerName,
+                                std::move(exportService), m_exportPaper, prompts, std::move(commands), this);
         dialog.exec();
     });
 }

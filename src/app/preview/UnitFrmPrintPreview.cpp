@@ -56,17 +56,18 @@ QString millimetres(int pixels, int dpi)
 
 } // namespace
 
-TFrmPrintPreview::TFrmPrintPreview(PrintPreview &preview, IPrintService *printer, const QString &printerName,
-                                   std::unique_ptr<PdfFilePrintService> exportService, ExportPaper &exportPaper,
-                                   IPrompts &prompts, PreviewCommands commands, QWidget *parent)
+TFrmPrintPreview::TFrmPrintPreview(std::unique_ptr<PrintPreview> preview, IPrintService *printer,
+                                   const QString &printerName, std::unique_ptr<PdfFilePrintService> exportService,
+                                   ExportPaper &exportPaper, IPrompts &prompts, PreviewCommands commands,
+                                   QWidget *parent)
     : QDialog(parent),
-      m_preview(preview),
       m_printer(printer),
       m_printerName(printerName),
       m_exportPaper(exportPaper),
       m_prompts(prompts),
       m_commands(std::move(commands)),
-      m_exportService(std::move(exportService))
+      m_exportService(std::move(exportService)),
+      m_preview(std::move(preview))
 {
     setObjectName(QStringLiteral("FrmPrintPreview"));
     setWindowTitle(QStringLiteral("Print Preview"));
@@ -175,7 +176,7 @@ void TFrmPrintPreview::connectControls()
     connect(BtnFirst, &QPushButton::clicked, this, guarded([this] { showPage(0); }));
     connect(BtnPrevious, &QPushButton::clicked, this, guarded([this] { showPage(m_page - 1); }));
     connect(BtnNext, &QPushButton::clicked, this, guarded([this] { showPage(m_page + 1); }));
-    connect(BtnLast, &QPushButton::clicked, this, guarded([this] { showPage(m_preview.pageCount() - 1); }));
+    connect(BtnLast, &QPushButton::clicked, this, guarded([this] { showPage(m_preview->pageCount() - 1); }));
     connect(EdtPage, &QSpinBox::valueChanged, this, [this](int value) {
         if (value - 1 != m_page)
             runCommand(m_prompts, [this, value] { showPage(value - 1); });
@@ -199,7 +200,7 @@ void TFrmPrintPreview::connectControls()
     key(QKeySequence(Qt::Key_PageUp), "KeyPrevious", [this] { showPage(m_page - 1); });
     key(QKeySequence(Qt::Key_PageDown), "KeyNext", [this] { showPage(m_page + 1); });
     key(QKeySequence(Qt::CTRL | Qt::Key_Home), "KeyFirst", [this] { showPage(0); });
-    key(QKeySequence(Qt::CTRL | Qt::Key_End), "KeyLast", [this] { showPage(m_preview.pageCount() - 1); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_End), "KeyLast", [this] { showPage(m_preview->pageCount() - 1); });
     key(QKeySequence(Qt::CTRL | Qt::Key_G), "KeyPage", [this] {
         EdtPage->setFocus(Qt::ShortcutFocusReason);
         EdtPage->selectAll();
@@ -218,12 +219,12 @@ bool TFrmPrintPreview::showsPrinter() const
 void TFrmPrintPreview::showTarget()
 {
     if (showsPrinter()) {
-        m_preview.showOn(*m_printer, m_preview.request().printerPosition);
+        m_preview->showOn(*m_printer, m_preview->request().printerPosition);
         m_exportService.reset();
     } else {
         auto service =
             std::make_unique<PdfFilePrintService>(QString(), m_exportPaper.pageSize(), m_exportPaper.orientation);
-        m_preview.showOn(*service, -1);
+        m_preview->showOn(*service, -1);
         // The page shown is laid out on the new service before the old goes.
         m_exportService = std::move(service);
     }
@@ -244,16 +245,16 @@ void TFrmPrintPreview::exportPaperChosen()
 
 void TFrmPrintPreview::showPage(int page)
 {
-    const int last = m_preview.pageCount() - 1;
+    const int last = m_preview->pageCount() - 1;
     m_page = std::clamp(page, 0, std::max(0, last));
-    PageView->setPage(m_preview.page(m_page), m_preview.paper(), m_preview.area());
+    PageView->setPage(m_preview->page(m_page), m_preview->paper(), m_preview->area());
     applyZoom();
     updateNavigation();
 }
 
 void TFrmPrintPreview::updateNavigation()
 {
-    const int pages = m_preview.pageCount();
+    const int pages = m_preview->pageCount();
     const QSignalBlocker quiet(EdtPage);
     EdtPage->setRange(std::min(1, pages), std::max(1, pages));
     EdtPage->setSuffix(QStringLiteral(" of %1").arg(QLocale().toString(pages)));
@@ -266,8 +267,8 @@ void TFrmPrintPreview::updateNavigation()
 
 void TFrmPrintPreview::updatePaperLabel()
 {
-    const PaperSheet sheet = m_preview.paper();
-    const PrintableArea area = m_preview.area();
+    const PaperSheet sheet = m_preview->paper();
+    const PrintableArea area = m_preview->area();
     LblPaper->setText(QStringLiteral("%1 x %2 mm, printable %3 x %4 mm, %5 dpi")
                           .arg(millimetres(sheet.width, sheet.dpi), millimetres(sheet.height, sheet.dpi),
                                millimetres(area.width, sheet.dpi), millimetres(area.height, sheet.dpi))
@@ -276,7 +277,7 @@ void TFrmPrintPreview::updatePaperLabel()
 
 void TFrmPrintPreview::applyZoom()
 {
-    const PaperSheet sheet = m_preview.paper();
+    const PaperSheet sheet = m_preview->paper();
     if (sheet.width <= 0 || sheet.height <= 0)
         return;
     const QSize room = ScrollPage->maximumViewportSize() - QSize(2, 2) * PreviewPageView::Border;
@@ -318,7 +319,7 @@ void TFrmPrintPreview::BtnPrintClick()
     // Printing on the printer dropped what was prepared for the page shown.
     if (showsPrinter())
         runCommand(m_prompts, [this] {
-            m_preview.refresh();
+            m_preview->refresh();
             showPage(m_page);
         });
 }

@@ -38,11 +38,12 @@ public:
     // preview shows; null when there is no printer, and the preview shows the
     // export's paper on exportService. The paper chosen here is written to
     // exportPaper.
-    TFrmPrintPreview(PrintPreview &preview, IPrintService *printer, const QString &printerName,
+    TFrmPrintPreview(std::unique_ptr<PrintPreview> preview, IPrintService *printer, const QString &printerName,
                      std::unique_ptr<PdfFilePrintService> exportService, ExportPaper &exportPaper, IPrompts &prompts,
                      PreviewCommands commands, QWidget *parent);
     ~TFrmPrintPreview() override;
 
+    PrintPreview &preview() const { return *m_preview; }
     // The page shown, from 0.
     int currentPage() const { return m_page; }
     void showPage(int page);
@@ -84,12 +85,13 @@ private:
     void updatePaperLabel();
     void updateNavigation();
 
-    PrintPreview &m_preview;
     IPrintService *m_printer;
     QString m_printerName;
     ExportPaper &m_exportPaper;
     IPrompts &m_prompts;
     PreviewCommands m_commands;
+    // Goes after the preview, which may still measure on it.
     std::unique_ptr<PdfFilePrintService> m_exportService;
+    std::unique_ptr<PrintPreview> m_preview;
     int m_page = 0;
 };
