@@ -2,6 +2,7 @@
 // service, with the cards a seeded print of the same job makes.
 #include "FakePrompts.h"
 #include "PrintFixtures.h"
+#include "RecordedCalls.h"
 #include "SequenceRandom.h"
 
 #include "print/CardPrintJob.h"
@@ -9,61 +10,7 @@
 
 #include <QTest>
 
-#include <algorithm>
-#include <type_traits>
-
 namespace {
-
-QString lineText(int x0, int y0, int x1, int y1)
-{
-    return QStringLiteral("line %1,%2 %3,%4").arg(x0).arg(y0).arg(x1).arg(y1);
-}
-
-QString textText(int x, int y, const QString &text, int size, FontStyle style, const QString &face, unsigned color,
-                 std::optional<CanvasRect> clip)
-{
-    QString s = QStringLiteral("text %1,%2 '%3' %4pt %5 %6 #%7")
-                    .arg(x)
-                    .arg(y)
-                    .arg(text)
-                    .arg(size)
-                    .arg(style == FontStyle::Bold ? QStringLiteral("bold") : QStringLiteral("regular"), face)
-                    .arg(color, 6, 16, QLatin1Char('0'));
-    if (clip)
-        s += QStringLiteral(" clip %1,%2 %3x%4").arg(clip->left).arg(clip->top).arg(clip->width).arg(clip->height);
-    return s;
-}
-
-// Every call of a page, lines first and then texts, as the fake keeps them.
-QStringList callsOf(const FakePrintService::Page &page)
-{
-    QStringList out;
-    for (const auto &l : page.lines)
-        out.append(lineText(l.x0, l.y0, l.x1, l.y1));
-    for (const auto &t : page.texts)
-        out.append(textText(t.x, t.y, t.text, t.size, t.style, t.face, t.color,
-                            t.clipped ? std::optional<CanvasRect>(t.clip) : std::nullopt));
-    return out;
-}
-
-QStringList callsOf(const RecordedPage &page)
-{
-    QStringList lines;
-    QStringList texts;
-    for (const RecordedCall &call : page.calls)
-        std::visit(
-            [&](const auto &c) {
-                using T = std::decay_t<decltype(c)>;
-                if constexpr (std::is_same_v<T, RecordedLine>)
-                    lines.append(lineText(c.x0, c.y0, c.x1, c.y1));
-                else if constexpr (std::is_same_v<T, RecordedText>)
-                    texts.append(textText(c.x, c.y, c.text, c.size, c.style, c.face, c.color, c.clip));
-                else
-                    texts.append(QStringLiteral("fill"));
-            },
-            call);
-    return lines + texts;
-}
 
 // The 75-number list whose fourth column holds only five numbers: its pool
 // runs dry at the 26th slot, so the last shown cell keeps what the previous
@@ -205,9 +152,7 @@ private Q_SLOTS:
         const auto strings = [&] {
             QStringList all;
             for (int p = 0; p < preview->pageCount(); ++p)
-                for (const RecordedCall &call : preview->page(p).calls)
-                    if (const auto *t = std::get_if<RecordedText>(&call))
-                        all.append(t->text);
+                all += stringsOf(preview->page(p));
             return all;
         };
         const QStringList onTall = strings();
