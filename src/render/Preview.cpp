@@ -48,7 +48,10 @@ void paintPreview(ICanvas &canvas, const CardSettings &settings, const QStringLi
     if (startSizeFor(settings.largePrint) == StartSize::Base)
         lowerToBaseSize(canvas, grid.columnWidth, ScreenMargins);
 
-    ruleGrid(canvas, grid);
+    // In large print a line may stand taller than its cell, and its
+    // background would hide the grid: the grid is ruled over the texts.
+    if (!settings.largePrint)
+        ruleGrid(canvas, grid);
 
     if (settings.heading) {
         const QStringList letters = headingLetters(settings.headingText, grid.side);
@@ -68,4 +71,6 @@ void paintPreview(ICanvas &canvas, const CardSettings &settings, const QStringLi
             drawIn(canvas, inner, cell.text, settings.wordWrap);
         }
     }
+    if (settings.largePrint)
+        ruleGrid(canvas, grid);
 }

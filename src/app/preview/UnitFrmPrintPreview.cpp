@@ -97,6 +97,8 @@ void TFrmPrintPreview::buildControls()
     EdtPage->setKeyboardTracking(false);
     EdtPage->setButtonSymbols(QAbstractSpinBox::NoButtons);
     EdtPage->setAlignment(Qt::AlignCenter);
+    // Room for the largest job's page numbers.
+    EdtPage->setMinimumWidth(EdtPage->fontMetrics().horizontalAdvance(QStringLiteral("Page 00,000 of 00,000")) + 16);
     BtnNext = button(this, "BtnNext", QStringLiteral("&Next"));
     BtnLast = button(this, "BtnLast", QStringLiteral("&Last"));
     CboZoom = named(new QComboBox(this), "CboZoom");
