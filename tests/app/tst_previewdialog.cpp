@@ -182,6 +182,34 @@ private Q_SLOTS:
         QCOMPARE(printed, shown);
     }
 
+    // A printer that refuses the job leaves the preview open on the same
+    // cards, and a second try prints them.
+    void refusedPrintKeepsThePreview()
+    {
+        start();
+        addNumbers(75);
+        setJob(3, QStringLiteral("2"));
+        int refusals = 1;
+        fakes->printService.onEndDoc = [&] {
+            if (refusals-- > 0)
+                throw MorvaneError(QStringLiteral("The printer could not take the job: offline"));
+        };
+        QList<QStringList> shown;
+        QVERIFY(inPreview([&](TFrmPrintPreview &preview) {
+            shown = pagesShown(preview);
+            preview.BtnPrint->click();
+            QVERIFY(preview.isVisible());
+            QCOMPARE(pagesShown(preview), shown);
+            preview.BtnPrint->click();
+            QVERIFY(!preview.isVisible());
+        }));
+        QCOMPARE(fakes->prompts.texts(), QStringList{QStringLiteral("The printer could not take the job: offline.")});
+        QList<QStringList> printed;
+        for (const auto &page : fakes->printService.lastDocument())
+            printed.append(callsOf(page));
+        QCOMPARE(printed, shown);
+    }
+
     // The print command's checks come before the window.
     void refusedBeforeTheWindowOpens()
     {
