@@ -29,6 +29,13 @@ private:
 
 } // namespace
 
+IRandomSource &JobNumbering::random()
+{
+    if (m_numbering)
+        return m_random;
+    return m_plain;
+}
+
 void JobNumbering::layOut(ICanvas &canvas, const PageGeometry &page, const CardPageLayout &layout, int columns,
                           int rows, std::uint64_t cards)
 {
@@ -48,6 +55,19 @@ void JobNumbering::layOut(ICanvas &canvas, const PageGeometry &page, const CardP
     m_places = numberLinePlaces(page, layout, columns, rows, width, height);
 }
 
+void JobNumbering::beginCard()
+{
+    if (!m_numbering)
+        return;
+    ++m_card;
+    m_random.reseedForCard(m_numbering->seed, m_card);
+}
+
+void JobNumbering::endCard(ICanvas &canvas)
+{
+    endCard(canvas, m_card);
+}
+
 void JobNumbering::endCard(ICanvas &canvas, std::uint64_t card)
 {
     if (!m_numbering || m_places.empty())
@@ -59,6 +79,11 @@ void JobNumbering::endCard(ICanvas &canvas, std::uint64_t card)
     if (place.rightAligned)
         x += place.box.width - canvas.textWidth(line);
     canvas.textOut(x, place.box.top, line);
+}
+
+void JobNumbering::documentEnded()
+{
+    documentEnded(m_card);
 }
 
 void JobNumbering::documentEnded(std::uint64_t cards)

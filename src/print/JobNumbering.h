@@ -1,6 +1,7 @@
 #pragma once
 
 #include "card/CardSettings.h"
+#include "card/SeededRandom.h"
 #include "print/CardNumbering.h"
 #include "print/NumberLine.h"
 #include "print/PageLayout.h"
@@ -9,26 +10,40 @@
 #include <cstdint>
 #include <vector>
 
-// A card print job's side of numbering: the number lines and the end of the
-// document. Without a CardNumbering every call does nothing, so the plain job
-// draws exactly what it always drew. The cards themselves come from the
-// numbering's seed (see StreamCards).
+// A card print job's side of numbering. Without a CardNumbering every call
+// does nothing and random() is the job's own source, so the plain job draws
+// exactly what it always drew.
 class JobNumbering
 {
 public:
-    explicit JobNumbering(const CardNumbering *numbering) : m_numbering(numbering) {}
+    JobNumbering(const CardNumbering *numbering, IRandomSource &plain) : m_numbering(numbering), m_plain(plain) {}
+    // For a job whose cards come from elsewhere (StreamCards, KeptCards):
+    // only its number lines and the end of its document.
+    explicit JobNumbering(const CardNumbering *numbering) : m_numbering(numbering), m_plain(m_random) {}
 
+    // The source the job arranges its cards from.
+    IRandomSource &random();
     // Works out the number lines' places, once the page is laid out. Leaves
     // the canvas font as it found it.
     void layOut(ICanvas &canvas, const PageGeometry &page, const CardPageLayout &layout, int columns, int rows,
                 std::uint64_t cards);
-    // After card `card` (1, 2, ... in print order) is drawn: its number line,
-    // in the card font at 8 points, regular; the canvas font is put back.
+    // Before the next card is arranged: its number, and its own stream.
+    void beginCard();
+    // After the card is drawn: its number line, in the card font at 8 points,
+    // regular; the canvas font is put back.
+    void endCard(ICanvas &canvas);
+    // The number line of card `card` (1, 2, ... in print order), whichever
+    // card came before.
     void endCard(ICanvas &canvas, std::uint64_t card);
-    // After the document of that many cards was handed over.
+    // After the document was handed over.
+    void documentEnded();
+    // The same for a document of that many cards.
     void documentEnded(std::uint64_t cards);
 
 private:
     const CardNumbering *m_numbering;
+    IRandomSource &m_plain;
+    SeededRandomSource m_random;
     std::vector<NumberLinePlace> m_places;
+    std::uint64_t m_card = 0;
 };
