@@ -36,6 +36,7 @@ void TFrmMain::readOptions()
     // Numbering changes what is printed, so only a plain 1 turns it on.
     MnuNumberCards->setChecked(ini.readInteger(Section, NumberCards, 0) == 1);
     m_numberCardsStored = MnuNumberCards->isChecked();
+    readPrintOptions(ini);
     ini.close();
 }
 
@@ -52,5 +53,6 @@ void TFrmMain::writeOptions()
     // not number cards stays as it always was.
     if (MnuNumberCards->isChecked() || m_numberCardsStored)
         ini.writeBool(Section, NumberCards, MnuNumberCards->isChecked());
+    writePrintOptions(ini);
     ini.close();
 }

@@ -86,7 +86,7 @@ void TFrmMain::MnuFileExportPdfClick()
         if (!path)
             return;
         // The same job as printing, on a PDF file standing in for the printer.
-        PdfFilePrintService file(*path, PdfFilePrintService::localePaper());
+        PdfFilePrintService file(*path, m_exportPaper.pageSize(), m_exportPaper.orientation);
         printCardsOn(file, request, JobKind::Export);
     });
     repaintCard();

@@ -186,6 +186,7 @@ void TFrmMain::buildMenus()
     MnuFileOpen = action(File1, "MnuFileOpen", QStringLiteral("&Open"), QKeySequence(QStringLiteral("Ctrl+O")));
     MnuFileSave = action(File1, "MnuFileSave", QStringLiteral("&Save"), QKeySequence(QStringLiteral("Ctrl+S")));
     MnuFilePrint = action(File1, "MnuFilePrint", QStringLiteral("&Print"), QKeySequence(QStringLiteral("Ctrl+P")));
+    MnuFilePrintPreview = action(File1, "MnuFilePrintPreview", QStringLiteral("Print Pre&view..."), QKeySequence());
     MnuFilePrintList =
         action(File1, "MnuFilePrintList", QStringLiteral("Print &Call List"), QKeySequence(QStringLiteral("Ctrl+C")));
     MnuFileExportPdf = action(File1, "MnuFileExportPdf", QStringLiteral("&Export PDF..."),
@@ -196,6 +197,8 @@ void TFrmMain::buildMenus()
     MnuFont = action(MnuOptions, "MnuFont", QStringLiteral("&Font"), QKeySequence());
     MnuNumberCards = action(MnuOptions, "MnuNumberCards", QStringLiteral("&Number Cards"), QKeySequence());
     MnuNumberCards->setCheckable(true);
+    MnuLargePrint = action(MnuOptions, "MnuLargePrint", QStringLiteral("&Large Print"), QKeySequence());
+    MnuLargePrint->setCheckable(true);
 
     MnuSample = named(MainMenu->addMenu(QStringLiteral("&Samples")), "MnuSample");
 

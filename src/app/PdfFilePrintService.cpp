@@ -3,13 +3,17 @@
 #include "card/Error.h"
 #include "docs/FileErrors.h"
 
+#include <QBuffer>
 #include <QLocale>
 #include <QRect>
 #include <QSaveFile>
 
 #include <cerrno>
 
-PdfFilePrintService::PdfFilePrintService(QString path, const QPageSize &paper) : m_path(std::move(path)), m_paper(paper)
+PdfFilePrintService::PdfFilePrintService(QString path, const QPageSize &paper, QPageLayout::Orientation orientation)
+    : m_path(std::move(path)),
+      m_paper(paper),
+      m_orientation(orientation)
 {
 }
 
@@ -34,8 +38,7 @@ PrintableArea PdfFilePrintService::printableArea()
 {
     requireIdle();
     const qreal offset = 72.0 / 6; // points
-    const QPageLayout layout(m_paper, QPageLayout::Portrait, QMarginsF(offset, offset, offset, offset),
-                             QPageLayout::Point);
+    const QPageLayout layout(m_paper, m_orientation, QMarginsF(offset, offset, offset, offset), QPageLayout::Point);
     setPage(layout, Resolution);
     const QRect r = layout.paintRectPixels(Resolution);
     return {r.left(), r.top(), r.width(), r.height()};
@@ -43,6 +46,12 @@ PrintableArea PdfFilePrintService::printableArea()
 
 QIODevice &PdfFilePrintService::openOutput()
 {
+    if (m_path.isEmpty()) {
+        // Measuring writes next to nothing: the document never gets a page.
+        m_measuring = std::make_unique<QBuffer>();
+        m_measuring->open(QIODevice::WriteOnly);
+        return *m_measuring;
+    }
     m_file = std::make_unique<QSaveFile>(m_path);
     errno = 0;
     if (!m_file->open(QIODevice::WriteOnly)) {
@@ -55,6 +64,8 @@ QIODevice &PdfFilePrintService::openOutput()
 
 void PdfFilePrintService::deliver(const QString &)
 {
+    if (!m_file)
+        throw MorvaneError(QStringLiteral("There is no file to write the cards to"));
     errno = 0;
     if (!m_file->commit()) {
         const int error = errno != 0 ? errno : EIO;
@@ -66,6 +77,8 @@ void PdfFilePrintService::deliver(const QString &)
 
 void PdfFilePrintService::pageWritten()
 {
+    if (!m_file)
+        return;
     errno = 0;
     if (!m_file->flush() || m_file->error() != QFileDevice::NoError) {
         const int error = errno != 0 ? errno : EIO;
@@ -78,4 +91,5 @@ void PdfFilePrintService::dropOutput()
     if (m_file)
         m_file->cancelWriting();
     m_file.reset();
+    m_measuring.reset();
 }

@@ -12,6 +12,14 @@ PdfPrintService::~PdfPrintService()
     m_pages.reset();
 }
 
+PaperSheet PdfPrintService::paperSheet()
+{
+    if (m_resolution <= 0)
+        return {};
+    const QRect sheet = m_layout.fullRectPixels(m_resolution);
+    return {sheet.width(), sheet.height(), m_resolution};
+}
+
 void PdfPrintService::setTitle(const QString &title)
 {
     m_title = title;

@@ -20,6 +20,7 @@ public:
     PdfPrintService();
     ~PdfPrintService() override;
 
+    PaperSheet paperSheet() override;
     void setTitle(const QString &title) override;
     ICanvas &canvas() override;
     bool printing() const override { return m_printing; }

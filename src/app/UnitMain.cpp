@@ -70,10 +70,12 @@ void TFrmMain::connectHandlers()
     connect(MnuFilePrint, &QAction::triggered, this, [this] { MnuFilePrintClick(); });
     connect(MnuFilePrintList, &QAction::triggered, this, [this] { MnuFilePrintListClick(); });
     connect(MnuFileExportPdf, &QAction::triggered, this, [this] { MnuFileExportPdfClick(); });
+    connect(MnuFilePrintPreview, &QAction::triggered, this, [this] { MnuFilePrintPreviewClick(); });
     connect(MnuFileExit, &QAction::triggered, this, [this] { MnuFileExitClick(); });
     connect(MnuFont, &QAction::triggered, this, [this] { MnuFontClick(); });
     connect(MnuGameOpen, &QAction::triggered, this, [this] { MnuGameOpenClick(); });
     connect(MnuGameCall, &QAction::triggered, this, [this] { MnuGameCallClick(); });
+    connect(MnuLargePrint, &QAction::triggered, this, [this] { MnuLargePrintClick(); });
     connect(MnuHelpFile, &QAction::triggered, this, [this] { MnuHelpFileClick(); });
     connect(MnuHomepage, &QAction::triggered, this, [this] { MnuHomepageClick(); });
     connect(MnuAbout, &QAction::triggered, this, [this] { MnuAboutClick(); });
@@ -107,6 +109,7 @@ CardSettings TFrmMain::cardSettings() const
     s.wordWrap = ChkWordWrap->isChecked();
     s.fontName = CardFontName;
     s.fontSize = CardFontSize;
+    s.largePrint = MnuLargePrint->isChecked();
     return s;
 }
 

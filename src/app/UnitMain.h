@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MainServices.h"
+#include "app/preview/ExportPaper.h"
 #include "card/CardSettings.h"
 #include "card/WordList.h"
 #include "print/Progress.h"
@@ -29,6 +30,7 @@ class EntryListModel;
 class IPrintService;
 struct PrintRequest;
 struct GameSummary;
+class IniFile;
 
 // The main window. Its controls hold the word list and the card options, as
 // the user sees them; the handlers are thin and hand the work to the lower
@@ -76,7 +78,10 @@ public:
     void ToolButtonPrintClick();
     void MnuFilePrintListClick();
     void MnuFileExportPdfClick();
+    void MnuFilePrintPreviewClick();
     void FillPrinterList();
+    // The paper exports are made on.
+    const ExportPaper &exportPaper() const { return m_exportPaper; }
 
     // Options, games, help.
     void MnuFontClick();
@@ -84,6 +89,7 @@ public:
     void MnuGameOpenClick();
     // Calls the game opened last, else a chosen one, else the word list alone.
     void MnuGameCallClick();
+    void MnuLargePrintClick();
     void MnuHelpFileClick();
     void MnuHomepageClick();
     void MnuAboutClick();
@@ -110,6 +116,10 @@ private:
 
     void readOptions();
     void writeOptions();
+    // Large Print and the export's paper.
+    void readPrintOptions(const IniFile &ini);
+    void writePrintOptions(IniFile &ini);
+    bool numberCardsOn() const;
     void buildSamplesMenu();
 
     // The card print job on a service: a numbered game when Number Cards is on.
@@ -157,6 +167,8 @@ private:
     bool m_numberCardsStored = false;
     // The game last opened in the caller window in this run.
     QString m_lastGame;
+    ExportPaper m_exportPaper;
+    bool m_largePrintStored = false;
 
 public:
     // Controls, named as the product names them (also their objectName).
@@ -170,6 +182,7 @@ public:
     QAction *MnuFileOpen = nullptr;
     QAction *MnuFileSave = nullptr;
     QAction *MnuFilePrint = nullptr;
+    QAction *MnuFilePrintPreview = nullptr;
     QAction *MnuFilePrintList = nullptr;
     QAction *MnuFileExportPdf = nullptr;
     QAction *MnuFileExit = nullptr;
@@ -177,6 +190,7 @@ public:
     QAction *MnuNumberCards = nullptr;
     QAction *MnuGameOpen = nullptr;
     QAction *MnuGameCall = nullptr;
+    QAction *MnuLargePrint = nullptr;
     QAction *MnuHelpFile = nullptr;
     QAction *MnuHomepage = nullptr;
     QAction *MnuAbout = nullptr;

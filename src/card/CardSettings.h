@@ -29,6 +29,9 @@ struct CardSettings
     bool wordWrap = true;
     QString fontName = QStringLiteral("Arial");
     int fontSize = 20;
+    // Every text of the card starts from fontSize, not from the size where
+    // "Free Space!" fits a cell.
+    bool largePrint = false;
 
     int side() const { return cardSide(sizeIndex); }
 };

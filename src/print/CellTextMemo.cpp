@@ -60,7 +60,8 @@ private:
 
 } // namespace
 
-void CellTextMemo::print(ICanvas &canvas, int x, int y, const QString &text, int w, int h, bool wordWrap)
+void CellTextMemo::print(ICanvas &canvas, int x, int y, const QString &text, int w, int h, bool wordWrap,
+                         StartSize start)
 {
     const QString face = canvas.fontName();
     if (face != m_face || canvas.fontStyle() != m_style) {
@@ -71,7 +72,7 @@ void CellTextMemo::print(ICanvas &canvas, int x, int y, const QString &text, int
         m_style = canvas.fontStyle();
     }
     const int size = canvas.fontSize();
-    const Key key{text, w, h, size, wordWrap};
+    const Key key{text, w, h, size, wordWrap, start};
     const auto found = m_fitted.constFind(key);
     if (found != m_fitted.cend()) {
         for (const Draw &d : *found) {
@@ -87,14 +88,17 @@ void CellTextMemo::print(ICanvas &canvas, int x, int y, const QString &text, int
     }
 
     // PrintCellText's own steps, with the base size, which depends only on
-    // the box width and the starting size, found once.
+    // the box width and the starting size, found once. Large print starts
+    // every text from the size itself.
     Recorder recorder(canvas, x, y);
-    auto base = m_baseSizes.find({w, size});
-    if (base == m_baseSizes.end()) {
-        lowerToBaseSize(canvas, w, PaperMargins);
-        base = m_baseSizes.insert({w, size}, canvas.fontSize());
+    if (start == StartSize::Base) {
+        auto base = m_baseSizes.find({w, size});
+        if (base == m_baseSizes.end()) {
+            lowerToBaseSize(canvas, w, PaperMargins);
+            base = m_baseSizes.insert({w, size}, canvas.fontSize());
+        }
+        canvas.setFontSize(*base);
     }
-    canvas.setFontSize(*base);
     const CanvasRect box{x, y, w, h};
     fitCellText(recorder, box, text, wordWrap, PaperMargins, box);
     canvas.setFontSize(size);

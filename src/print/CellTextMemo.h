@@ -1,6 +1,7 @@
 #pragma once
 
 #include "render/Canvas.h"
+#include "render/TextFit.h"
 
 #include <QHash>
 #include <QString>
@@ -18,7 +19,8 @@
 class CellTextMemo
 {
 public:
-    void print(ICanvas &canvas, int x, int y, const QString &text, int w, int h, bool wordWrap);
+    void print(ICanvas &canvas, int x, int y, const QString &text, int w, int h, bool wordWrap,
+               StartSize start = StartSize::Base);
 
 private:
     struct Key
@@ -28,10 +30,11 @@ private:
         int h;
         int size;
         bool wordWrap;
+        StartSize start;
         bool operator==(const Key &) const = default;
         friend size_t qHash(const Key &k, size_t seed = 0)
         {
-            return qHashMulti(seed, k.text, k.w, k.h, k.size, k.wordWrap);
+            return qHashMulti(seed, k.text, k.w, k.h, k.size, k.wordWrap, k.start == StartSize::FontSize);
         }
     };
     struct Draw

@@ -71,11 +71,16 @@ void JobNumbering::beginCard(std::uint64_t card)
 
 void JobNumbering::endCard(ICanvas &canvas)
 {
+    endCard(canvas, m_card);
+}
+
+void JobNumbering::endCard(ICanvas &canvas, std::uint64_t card)
+{
     if (!m_numbering || m_places.empty())
         return;
-    const NumberLinePlace &place = m_places[std::size_t((m_card - 1) % m_places.size())];
+    const NumberLinePlace &place = m_places[std::size_t((card - 1) % m_places.size())];
     const LineFont font(canvas);
-    const QString line = numberLineText(m_card, m_numbering->code);
+    const QString line = numberLineText(card, m_numbering->code);
     int x = place.box.left;
     if (place.rightAligned)
         x += place.box.width - canvas.textWidth(line);
@@ -84,6 +89,11 @@ void JobNumbering::endCard(ICanvas &canvas)
 
 void JobNumbering::documentEnded()
 {
+    documentEnded(m_card);
+}
+
+void JobNumbering::documentEnded(std::uint64_t cards)
+{
     if (m_numbering && m_numbering->documentEnded)
-        m_numbering->documentEnded(m_card);
+        m_numbering->documentEnded(cards);
 }

@@ -17,6 +17,9 @@ class JobNumbering
 {
 public:
     JobNumbering(const CardNumbering *numbering, IRandomSource &plain) : m_numbering(numbering), m_plain(plain) {}
+    // For a job whose cards come from elsewhere (StreamCards, KeptCards):
+    // only its number lines and the end of its document.
+    explicit JobNumbering(const CardNumbering *numbering) : m_numbering(numbering), m_plain(m_random) {}
 
     // The source the job arranges its cards from.
     IRandomSource &random();
@@ -32,8 +35,13 @@ public:
     // After the card is drawn: its number line, in the card font at 8 points,
     // regular; the canvas font is put back.
     void endCard(ICanvas &canvas);
+    // The number line of card `card` (1, 2, ... in print order), whichever
+    // card came before.
+    void endCard(ICanvas &canvas, std::uint64_t card);
     // After the document was handed over.
     void documentEnded();
+    // The same for a document of that many cards.
+    void documentEnded(std::uint64_t cards);
 
 private:
     const CardNumbering *m_numbering;

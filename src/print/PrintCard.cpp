@@ -6,27 +6,34 @@
 void PrintCard(ICanvas &canvas, const CardSettings &settings, const QStringList &cardCells, int x, int y, int columns,
                int rows, int cellSide, CellTextMemo *memo)
 {
+    const StartSize start = startSizeFor(settings.largePrint);
     const auto cellText = [&](int left, int top, const QString &text, int side) {
         if (memo)
-            memo->print(canvas, left, top, text, side, side, settings.wordWrap);
+            memo->print(canvas, left, top, text, side, side, settings.wordWrap, start);
         else
-            PrintCellText(canvas, left, top, text, side, side, settings.wordWrap);
+            PrintCellText(canvas, left, top, text, side, side, settings.wordWrap, start);
     };
     const int s = cellSide;
     const int p = canvas.penWidth();
 
-    canvas.moveTo(x, y);
-    canvas.lineTo(x, y + rows * s);
-    canvas.moveTo(x, y);
-    canvas.lineTo(x + columns * s, y);
-    for (int i = 1; i <= rows; ++i) {
-        canvas.moveTo(x, y + i * s);
-        canvas.lineTo(x + columns * s, y + i * s);
-    }
-    for (int j = 1; j <= columns; ++j) {
-        canvas.moveTo(x + j * s, y);
-        canvas.lineTo(x + j * s, y + rows * s);
-    }
+    const auto ruleGrid = [&] {
+        canvas.moveTo(x, y);
+        canvas.lineTo(x, y + rows * s);
+        canvas.moveTo(x, y);
+        canvas.lineTo(x + columns * s, y);
+        for (int i = 1; i <= rows; ++i) {
+            canvas.moveTo(x, y + i * s);
+            canvas.lineTo(x + columns * s, y + i * s);
+        }
+        for (int j = 1; j <= columns; ++j) {
+            canvas.moveTo(x + j * s, y);
+            canvas.lineTo(x + j * s, y + rows * s);
+        }
+    };
+    // In large print a line may stand taller than its cell, and its
+    // background would hide the grid: the grid is ruled over the texts.
+    if (!settings.largePrint)
+        ruleGrid();
 
     const int inner = s - p;
     int headingRows = 0;
@@ -41,4 +48,6 @@ void PrintCard(ICanvas &canvas, const CardSettings &settings, const QStringList 
         const int row = cell.row + headingRows;
         cellText(x + (cell.column - 1) * s + p, y + (row - 1) * s + p, cell.text, inner);
     }
+    if (settings.largePrint)
+        ruleGrid();
 }

@@ -10,6 +10,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
+#include <optional>
+
 // What the print commands read from the main window when they run.
 struct PrintRequest
 {
@@ -30,6 +33,12 @@ struct PrintContext
     IProgressFactory *progress = nullptr;
     const CardNumbering *numbering = nullptr;
     JobKind kind = JobKind::Print;
+    // Arranges every card from this seed, card by card as numbered games do,
+    // so that the cards a preview showed are the cards printed. A
+    // numbering's own seed comes first.
+    std::optional<std::uint64_t> seed = std::nullopt;
+    // The user agreed to repeated cards already, when the preview opened.
+    bool repeatsAgreed = false;
 };
 
 enum class PrintOutcome { Refused, Printed, Cancelled };

@@ -18,6 +18,15 @@ struct PrintableArea
     int height = 0;
 };
 
+// The sheet the printable area lies on: its size in device pixels and the
+// device's resolution in dots per inch.
+struct PaperSheet
+{
+    int width = 0;
+    int height = 0;
+    int dpi = 0;
+};
+
 // The printing service the print commands work through: one current printer
 // for the process and at most one open document.
 class IPrintService
@@ -48,6 +57,9 @@ public:
     // Of the current printer; throws "Printer selected is not valid" when it
     // can no longer be opened.
     virtual PrintableArea printableArea() = 0;
+    // The current printer's sheet once printableArea() has been read; zeros
+    // where the service cannot tell.
+    virtual PaperSheet paperSheet() { return {}; }
 
     virtual void setTitle(const QString &title) = 0;
 

@@ -1,8 +1,10 @@
 #include "print/PrintSetup.h"
 
-PageGeometry preparePage(IPrintService &service, const CardSettings &settings)
+PageGeometry preparePage(IPrintService &service, const CardSettings &settings, PrintableArea *areaRead)
 {
     const PrintableArea area = service.printableArea();
+    if (areaRead)
+        *areaRead = area;
     service.setTitle(QStringLiteral("Morvane"));
     ICanvas &canvas = service.canvas();
     canvas.setFontName(settings.fontName);

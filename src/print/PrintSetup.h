@@ -6,8 +6,8 @@
 
 // What every print job does once its printer is selected: reads the margins
 // and the printable area, sets the document title "Morvane" and the print font
-// (the card font, bold, black).
-PageGeometry preparePage(IPrintService &service, const CardSettings &settings);
+// (the card font, bold, black). The area read goes to `area` when given.
+PageGeometry preparePage(IPrintService &service, const CardSettings &settings, PrintableArea *area = nullptr);
 
 // Drops the job's document, or what was prepared for it, when the job ends
 // any other way than by handing it to the printer. Arm it only once the job's

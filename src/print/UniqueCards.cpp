@@ -55,24 +55,7 @@ void UniqueCards::arrange(QStringList &cardCells, Arrangement how)
         ArrangeShownCells(m_words, m_settings.sizeIndex, m_settings.freeSpace, cardCells, m_random, &positions);
         return faceOf(cardCells);
     };
-    Key face = tryFace();
-    if (m_faces.count(face)) {
-        const std::uint64_t allowed = attemptsAllowed();
-        std::uint64_t tries = 0;
-        while (tries < allowed && m_faces.count(face)) {
-            face = tryFace();
-            ++tries;
-        }
-        m_rearrangements += tries;
-        if (m_faces.count(face)) {
-            ++m_repeats;
-            // A full search that found nothing new with an exact count means
-            // the faces are used up, whatever the set says.
-            if (m_possible.exact && allowed > MinAttempts)
-                m_exhausted = true;
-        }
-    }
-    m_faces.insert(face);
+    settle(tryFace);
     if (how == Arrangement::Full)
         CompleteArrangement(m_words, positions, cardCells, m_random);
 }

@@ -6,6 +6,7 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <cstdint>
 #include <unordered_set>
 
@@ -33,16 +34,28 @@ public:
     // what cardCells held, as ArrangeCard's do.
     void arrange(QStringList &cardCells, Arrangement how = Arrangement::Full);
 
-    std::uint64_t rearrangements() const { return m_rearrangements; }
-    std::uint64_t repeatsAllowed() const { return m_repeats; }
-
-private:
+    // What tells two faces apart.
     struct Key
     {
         std::uint64_t a;
         std::uint64_t b;
         bool operator==(const Key &) const = default;
     };
+
+    // The same rule for a caller that draws its cards in a form of its own:
+    // tryFace() draws one try of the next card and returns its face, and is
+    // called again while the face repeats one the job made, as arrange()
+    // does. Faces from arrange() and from here must not mix in one job.
+    template <typename TryFace>
+    void settle(TryFace &&tryFace);
+
+    // Makes room for the faces of that many cards at once.
+    void reserve(std::uint64_t cards) { m_faces.reserve(std::size_t(std::min(cards, m_possible.count))); }
+
+    std::uint64_t rearrangements() const { return m_rearrangements; }
+    std::uint64_t repeatsAllowed() const { return m_repeats; }
+
+private:
     struct KeyHash
     {
         std::size_t operator()(const Key &k) const { return std::size_t(k.a ^ (k.b * 0x9E3779B97F4A7C15ULL)); }
@@ -62,3 +75,26 @@ private:
     std::uint64_t m_rearrangements = 0;
     std::uint64_t m_repeats = 0;
 };
+
+template <typename TryFace>
+void UniqueCards::settle(TryFace &&tryFace)
+{
+    Key face = tryFace();
+    if (m_faces.count(face)) {
+        const std::uint64_t allowed = attemptsAllowed();
+        std::uint64_t tries = 0;
+        while (tries < allowed && m_faces.count(face)) {
+            face = tryFace();
+            ++tries;
+        }
+        m_rearrangements += tries;
+        if (m_faces.count(face)) {
+            ++m_repeats;
+            // A full search that found nothing new with an exact count means
+            // the faces are used up, whatever the set says.
+            if (m_possible.exact && allowed > MinAttempts)
+                m_exhausted = true;
+        }
+    }
+    m_faces.insert(face);
+}

@@ -9,10 +9,11 @@ void DrawCellText(ICanvas &canvas, int x, int y, const QString &text, int w, int
     fitCellText(canvas, box, text, wordWrap, ScreenMargins, within ? *within : box);
 }
 
-void PrintCellText(ICanvas &canvas, int x, int y, const QString &text, int w, int h, bool wordWrap)
+void PrintCellText(ICanvas &canvas, int x, int y, const QString &text, int w, int h, bool wordWrap, StartSize start)
 {
     const int jobSize = canvas.fontSize();
-    lowerToBaseSize(canvas, w, PaperMargins);
+    if (start == StartSize::Base)
+        lowerToBaseSize(canvas, w, PaperMargins);
     const CanvasRect box{x, y, w, h};
     fitCellText(canvas, box, text, wordWrap, PaperMargins, box);
     canvas.setFontSize(jobSize);

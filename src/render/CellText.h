@@ -1,6 +1,7 @@
 #pragma once
 
 #include "render/Canvas.h"
+#include "render/TextFit.h"
 
 #include <QString>
 
@@ -15,5 +16,7 @@ void DrawCellText(ICanvas &canvas, int x, int y, const QString &text, int w, int
 
 // The paper twin: two "M" margins instead of one, and the base size ("Free
 // Space!" fitting the box) is found inside every call from the size the
-// canvas holds, which is also the size restored on return.
-void PrintCellText(ICanvas &canvas, int x, int y, const QString &text, int w, int h, bool wordWrap);
+// canvas holds, which is also the size restored on return. In large print
+// the text starts from the size the canvas holds.
+void PrintCellText(ICanvas &canvas, int x, int y, const QString &text, int w, int h, bool wordWrap,
+                   StartSize start = StartSize::Base);

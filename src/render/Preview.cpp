@@ -45,9 +45,13 @@ void paintPreview(ICanvas &canvas, const CardSettings &settings, const QStringLi
     canvas.setFontColor(0x000000);
 
     const PreviewGrid grid = previewGrid(settings.side(), settings.heading, area.width, area.height, canvas.penWidth());
-    lowerToBaseSize(canvas, grid.columnWidth, ScreenMargins);
+    if (startSizeFor(settings.largePrint) == StartSize::Base)
+        lowerToBaseSize(canvas, grid.columnWidth, ScreenMargins);
 
-    ruleGrid(canvas, grid);
+    // In large print a line may stand taller than its cell, and its
+    // background would hide the grid: the grid is ruled over the texts.
+    if (!settings.largePrint)
+        ruleGrid(canvas, grid);
 
     if (settings.heading) {
         const QStringList letters = headingLetters(settings.headingText, grid.side);
@@ -67,4 +71,6 @@ void paintPreview(ICanvas &canvas, const CardSettings &settings, const QStringLi
             drawIn(canvas, inner, cell.text, settings.wordWrap);
         }
     }
+    if (settings.largePrint)
+        ruleGrid(canvas, grid);
 }

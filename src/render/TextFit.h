@@ -21,6 +21,15 @@ constexpr qsizetype MaxFittedTextLength = 1000;
 constexpr int ScreenMargins = 1;
 constexpr int PaperMargins = 2;
 
+// Where every text of a card starts fitting: at the base size, where "Free
+// Space!" fits a cell, or, in large print, at the card font size itself.
+enum class StartSize { Base, FontSize };
+
+inline StartSize startSizeFor(bool largePrint)
+{
+    return largePrint ? StartSize::FontSize : StartSize::Base;
+}
+
 // Lowers the canvas font one point at a time while "Free Space!" is wider
 // than width less `margins` "M" widths. A size above MaxCardFontSize starts
 // from MaxCardFontSize.

@@ -142,7 +142,8 @@ private Q_SLOTS:
         QCOMPARE(bar, (QStringList{"&File", "&Options", "&Samples", "&Game", "&Help"}));
         QCOMPARE(window->MnuGame->objectName(), QStringLiteral("MnuGame"));
 
-        QCOMPARE(window->MnuOptions->actions(), (QList<QAction *>{window->MnuFont, window->MnuNumberCards}));
+        QCOMPARE(window->MnuOptions->actions(),
+                 (QList<QAction *>{window->MnuFont, window->MnuNumberCards, window->MnuLargePrint}));
         QCOMPARE(window->MnuNumberCards->text(), QStringLiteral("&Number Cards"));
         QVERIFY(window->MnuNumberCards->isCheckable());
         QVERIFY(!window->MnuNumberCards->isChecked());

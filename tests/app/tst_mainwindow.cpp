@@ -115,11 +115,11 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("captions");
         QTest::addColumn<QStringList>("shortcuts");
         // Each caption carries its mnemonic; without the mark it reads as before.
-        QTest::newRow("File") << "File1"
-                              << QStringList{"&New",           "&Open", "&Save", "&Print", "Print &Call List",
-                                             "&Export PDF...", "E&xit"}
-                              << QStringList{"Ctrl+N", "Ctrl+O",       "Ctrl+S", "Ctrl+P",
-                                             "Ctrl+C", "Ctrl+Shift+P", "Ctrl+E"};
+        QTest::newRow("File")
+            << "File1"
+            << QStringList{"&New",           "&Open", "&Save", "&Print", "Print Pre&view...", "Print &Call List",
+                           "&Export PDF...", "E&xit"}
+            << QStringList{"Ctrl+N", "Ctrl+O", "Ctrl+S", "Ctrl+P", "", "Ctrl+C", "Ctrl+Shift+P", "Ctrl+E"};
         QTest::newRow("Options") << "MnuOptions" << QStringList{"&Font"} << QStringList{""};
         QTest::newRow("Help") << "MnuHelp" << QStringList{"&Contents", "&Homepage", "&About"}
                               << QStringList{"F1", "", ""};

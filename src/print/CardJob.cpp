@@ -1,0 +1,46 @@
+#include "print/CardJob.h"
+
+#include "card/Error.h"
+#include "card/WholeNumber.h"
+#include "print/PrintCard.h"
+#include "print/PrintMessages.h"
+#include "print/PrintSetup.h"
+
+CardJobPlan planCardJob(IPrintService &service, const PrintRequest &request)
+{
+    const CardSettings &settings = request.settings;
+    CardJobPlan plan;
+    plan.page = preparePage(service, settings, &plan.area);
+    const int cards = strToInt(request.cardCountText);
+    const int perPage = layoutCardsPerPage(strToInt(request.cardsPerPageText));
+    plan.pages = pageCount(cards, perPage);
+    plan.columns = settings.side();
+    plan.rows = plan.columns + (settings.heading ? 1 : 0);
+    plan.layout = layoutCardPage(perPage, plan.page, plan.columns, plan.rows);
+    if (plan.layout.cellSide <= 0)
+        throw MorvaneError(PrintMessages::areaTooSmall());
+    plan.faces = countFaces(request.words, settings.sizeIndex, settings.freeSpace);
+    plan.cards = std::uint64_t(plan.pages) * std::uint64_t(perPage);
+    return plan;
+}
+
+bool acceptRepeats(const CardJobPlan &plan, IPrompts &prompts)
+{
+    return plan.faces.count >= plan.cards
+           || prompts.question(QStringLiteral("These entries make only %1 different cards. Print anyway, "
+                                              "repeating some cards?")
+                                   .arg(plan.faces.count),
+                               DefaultButton::No);
+}
+
+void drawCardPage(ICanvas &canvas, const CardSettings &settings, const CardJobPlan &plan, int page, ICardSource &cards,
+                  JobNumbering &numbering, CellTextMemo *memo)
+{
+    std::uint64_t card = std::uint64_t(page) * plan.layout.slots.size();
+    for (const CardSlot &slot : plan.layout.slots) {
+        ++card;
+        const QStringList &cells = cards.card(card);
+        PrintCard(canvas, settings, cells, slot.x, slot.y, plan.columns, plan.rows, plan.layout.cellSide, memo);
+        numbering.endCard(canvas, card);
+    }
+}
