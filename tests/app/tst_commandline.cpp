@@ -220,6 +220,15 @@ private Q_SLOTS:
         QTest::newRow("5 at 4 per page, Letter") << QStringList{"--cards", "5", "--per-page=4", "--paper", "letter"}
                                                  << QByteArray() << 4 << 2 << QSize(612, 792) << "BINGO"
                                                  << "";
+        QTest::newRow("paper from Options.ini")
+            << QStringList{"--cards", "1"} << QByteArray("[Options]\nExportPaper=Legal\nExportOrientation=Landscape\n")
+            << 1 << 1 << QSize(1008, 612) << "BINGO"
+            << "";
+        QTest::newRow("--paper over Options.ini, its orientation kept")
+            << QStringList{"--cards", "1", "--paper", "A5"}
+            << QByteArray("[Options]\nExportPaper=Legal\nExportOrientation=Landscape\n") << 1 << 1 << QSize(595, 420)
+            << "BINGO"
+            << "";
         QTest::newRow("heading from Options.ini")
             << QStringList{"--cards", "3", "--per-page", "4"} << QByteArray("[Options]\nTxtHeading=LOTTO\n") << 4 << 1
             << a4 << "LOTTO"

@@ -5,11 +5,13 @@
 #include "app/cli/ConsoleProgress.h"
 #include "app/cli/ConsolePrompts.h"
 #include "app/cli/StoredCardOptions.h"
+#include "app/preview/ExportPaper.h"
 #include "card/Error.h"
 #include "card/WholeNumber.h"
 #include "card/WordList.h"
 #include "docs/CardListDocument.h"
 #include "docs/Folders.h"
+#include "docs/IniFile.h"
 #include "game/GameFolder.h"
 #include "game/NumberedGame.h"
 #include "print/CardPrintJob.h"
@@ -54,7 +56,9 @@ int exportOrThrow(const CommandLine &line, QTextStream &out, QTextStream &err, b
         return ExitStatus::Refused;
     }
 
-    PdfFilePrintService file(line.output, line.paper ? QPageSize(*line.paper) : PdfFilePrintService::localePaper());
+    // The paper the window's exports are made on, unless the command names one.
+    const ExportPaper stored = readExportPaper(IniFile(OptionsFilePath()));
+    PdfFilePrintService file(line.output, line.paper ? QPageSize(*line.paper) : stored.pageSize(), stored.orientation);
     ConsoleProgressFactory progress(err, errIsTerminal);
     ClockRandomSource random;
     std::optional<NumberedGame> game;

@@ -19,5 +19,7 @@ CardSettings readStoredCardSettings(const QString &optionsPath)
     const int size = ini.readInteger(section, QStringLiteral("CardSize"), defaults.sizeIndex);
     s.sizeIndex = size >= 0 && size <= 2 ? size : -1;
     s.wordWrap = ini.readBool(section, QStringLiteral("ChkWordWrap"), defaults.wordWrap);
+    // As the window reads it: only a plain 1 turns it on.
+    s.largePrint = ini.readInteger(section, QStringLiteral("LargePrint"), 0) == 1;
     return s;
 }
