@@ -96,6 +96,8 @@ void TFrmPrintPreview::buildControls()
     // The page changes once the number is typed in, not at every digit.
     EdtPage->setKeyboardTracking(false);
     EdtPage->setButtonSymbols(QAbstractSpinBox::NoButtons);
+    // Written as the page count beside it is: "Page 3 of 25,000".
+    EdtPage->setGroupSeparatorShown(true);
     EdtPage->setAlignment(Qt::AlignCenter);
     // Room for the largest job's page numbers.
     EdtPage->setMinimumWidth(EdtPage->fontMetrics().horizontalAdvance(QStringLiteral("Page 00,000 of 00,000")) + 16);
