@@ -4,6 +4,7 @@
 #include "app/QtProgress.h"
 #include "app/QtPrompts.h"
 #include "app/QtShellOpener.h"
+#include "app/Translations.h"
 #include "app/UnitMain.h"
 #include "card/RandomSource.h"
 
@@ -13,6 +14,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    installTranslators(app);
     // No display name: Qt's xcb plugin would add " — Morvane" to every
     // window title that does not end with it.
     QApplication::setApplicationName(QStringLiteral("Morvane"));

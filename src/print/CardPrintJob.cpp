@@ -10,6 +10,7 @@
 #include "print/PrintMessages.h"
 #include "print/PrintSetup.h"
 #include "print/UniqueCards.h"
+#include <QCoreApplication>
 
 PrintOutcome printCards(const PrintRequest &request, QStringList &cardCells, const PrintContext &context)
 {
@@ -34,10 +35,11 @@ PrintOutcome printCards(const PrintRequest &request, QStringList &cardCells, con
     const FaceCount faces = countFaces(request.words, settings.sizeIndex, settings.freeSpace);
     const std::uint64_t cardsToPrint = std::uint64_t(pages) * std::uint64_t(perPage);
     if (faces.count < cardsToPrint
-        && !context.prompts.question(QStringLiteral("These entries make only %1 different cards. Print anyway, "
-                                                    "repeating some cards?")
-                                         .arg(faces.count),
-                                     DefaultButton::No))
+        && !context.prompts.question(
+            QCoreApplication::translate("CardPrintJob", "These entries make only %1 different cards. Print anyway, "
+                                                        "repeating some cards?")
+                .arg(faces.count),
+            DefaultButton::No))
         return PrintOutcome::Refused;
 
     service.beginDoc();
