@@ -46,7 +46,7 @@ PrintOutcome reprintCards(GameCards &cards, const std::vector<std::uint64_t> &nu
     const int pages = int(pagesOf.size());
     std::unique_ptr<IProgress> progress;
     if (pages > ProgressAfterPages && context.progress)
-        progress = context.progress->start(pages);
+        progress = context.progress->start(pages, context.kind);
     CellTextMemo memo;
     int done = 0;
     for (const auto &[original, onPage] : pagesOf) {
