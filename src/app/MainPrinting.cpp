@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QPointer>
 #include <QSpinBox>
 
@@ -80,9 +81,9 @@ void TFrmMain::MnuFileExportPdfClick()
             return;
         // A count that is not a number fails before a file is asked for.
         strToInt(request.cardCountText);
-        const auto path =
-            m_services.prompts->saveFileName({QStringLiteral("Export Bingo Cards"), QStringLiteral("PDF File (*.pdf)"),
-                                              QStringLiteral("pdf"), documentFolder()});
+        const auto path = m_services.prompts->saveFileName(
+            {QCoreApplication::translate("TFrmMain", "Export Bingo Cards"),
+             QCoreApplication::translate("TFrmMain", "PDF File (*.pdf)"), QStringLiteral("pdf"), documentFolder()});
         if (!path)
             return;
         // The same job as printing, on a PDF file standing in for the printer.
