@@ -58,7 +58,7 @@
     </message>
     <message>
         <source>the nearest line</source>
-        <translation>zur nächsten Reihe</translation>
+        <translation>die nächste Reihe</translation>
     </message>
     <message>
         <source>four corners</source>
@@ -66,7 +66,7 @@
     </message>
     <message>
         <source>a full card</source>
-        <translation>einer vollen Karte</translation>
+        <translation>eine volle Karte</translation>
     </message>
     <message>
         <source>This game has no cards to check.</source>
@@ -82,7 +82,7 @@
     </message>
     <message>
         <source>Card %1: no bingo yet, %2 %3 short of %4</source>
-        <translation>Karte %1: noch kein Bingo, %2 %3 fehlen bis %4</translation>
+        <translation>Karte %1: noch kein Bingo, %2 %3 zu wenig für %4</translation>
     </message>
     <message>
         <source>cell</source>
@@ -97,7 +97,7 @@
     <name>CardListDocument</name>
     <message>
         <source>The card list has more than %1 entries, the most Morvane can open</source>
-        <translation>Die Kartenliste hat mehr als %1 Einträge, die meisten, die Morvane öffnen kann</translation>
+        <translation>Die Kartenliste hat mehr als %1 Einträge, die Höchstzahl, die Morvane öffnen kann</translation>
     </message>
 </context>
 <context>
@@ -130,6 +130,115 @@
     </message>
 </context>
 <context>
+    <name>CommandLineText</name>
+    <message>
+        <source>Make the cards of LIST.mrv into the PDF file OUT.pdf, without a window; an existing file is replaced.</source>
+        <translation>Die Karten von LIST.mrv ohne Fenster in die PDF-Datei OUT.pdf schreiben; eine vorhandene Datei wird ersetzt.</translation>
+    </message>
+    <message>
+        <source>How many cards to make, 1 to 99999 (default 1). Every page is printed full, so the last page may bring a few more.</source>
+        <translation>Wie viele Karten erstellt werden, 1 bis 99999 (Vorgabe 1). Jede Seite wird voll gedruckt, daher kann die letzte Seite einige mehr enthalten.</translation>
+    </message>
+    <message>
+        <source>Cards on each page: 1, 2 or 4 (default 1).</source>
+        <translation>Karten pro Seite: 1, 2 oder 4 (Vorgabe 1).</translation>
+    </message>
+    <message>
+        <source>The paper: A4, Letter, Legal, A5 or A3 (default: Letter where the language settings measure in inches, else A4).</source>
+        <translation>Das Papier: A4, Letter, Legal, A5 oder A3 (Vorgabe: Letter, wo die Spracheinstellungen in Zoll messen, sonst A4).</translation>
+    </message>
+    <message>
+        <source>Make a numbered game: every card carries its number and the game&apos;s code, the game is recorded for calling, and its code is printed on standard output.</source>
+        <translation>Ein nummeriertes Spiel erstellen: Jede Karte trägt ihre Nummer und den Code des Spiels, das Spiel wird zum Ausrufen gespeichert und sein Code auf der Standardausgabe ausgegeben.</translation>
+    </message>
+    <message>
+        <source>Print even when the entries make fewer different cards than the export prints, repeating some. Without it such an export is refused, as the window&apos;s question is answered by its default button, No.</source>
+        <translation>Auch dann drucken, wenn die Einträge weniger verschiedene Karten ergeben, als der Export druckt, und einige wiederholen. Ohne diese Option wird ein solcher Export abgelehnt, da die Frage des Fensters mit ihrer Standardschaltfläche beantwortet wird: Nein.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe anzeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Die Version anzeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>%1 goes with --export.</source>
+        <translation>%1 gehört zu --export.</translation>
+    </message>
+    <message>
+        <source>--export needs the name of the PDF file to write.</source>
+        <translation>--export braucht den Namen der zu schreibenden PDF-Datei.</translation>
+    </message>
+    <message>
+        <source>Name the card list to export after the options.</source>
+        <translation>Geben Sie die zu exportierende Kartenliste nach den Optionen an.</translation>
+    </message>
+    <message>
+        <source>Only one card list can be exported at a time.</source>
+        <translation>Es kann jeweils nur eine Kartenliste exportiert werden.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cards per page cannot be printed: use 1, 2 or 4.</source>
+        <translation>&apos;%1&apos; Karten pro Seite können nicht gedruckt werden: Verwenden Sie 1, 2 oder 4.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a paper Morvane knows: use A4, Letter, Legal, A5 or A3.</source>
+        <translation>&apos;%1&apos; ist kein Papier, das Morvane kennt: Verwenden Sie A4, Letter, Legal, A5 oder A3.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [LIST.mrv]
+       %1 --export OUT.pdf [options] LIST.mrv
+       %1 --help | --version
+</source>
+        <translation>Aufruf: %1 [LIST.mrv]
+        %1 --export OUT.pdf [Optionen] LIST.mrv
+        %1 --help | --version
+</translation>
+    </message>
+    <message>
+        <source>Without options, Morvane opens its window, and in it the card list LIST.mrv when one is given.</source>
+        <translation>Ohne Optionen öffnet Morvane sein Fenster und darin die Kartenliste LIST.mrv, wenn eine angegeben ist.</translation>
+    </message>
+    <message>
+        <source>With --export, it makes the bingo cards of LIST.mrv into a PDF file without a window or a display, as File &gt; Export PDF... does, with the card options and the font the window keeps in Options.ini. Progress shows on standard error when the export runs long.</source>
+        <translation>Mit --export schreibt es die Bingokarten von LIST.mrv ohne Fenster und ohne Bildschirm in eine PDF-Datei, wie Datei &gt; PDF exportieren..., mit den Kartenoptionen und der Schrift, die das Fenster in Options.ini speichert. Dauert der Export länger, erscheint der Fortschritt auf der Standardfehlerausgabe.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 when the cards are made, 1 when the export is refused or fails (the message says why, in the window&apos;s words), 2 for a command line that is not understood, 130 when interrupted.</source>
+        <translation>Rückgabewert: 0, wenn die Karten erstellt sind, 1, wenn der Export abgelehnt wird oder fehlschlägt (die Meldung sagt warum, mit den Worten des Fensters), 2 bei einer unverständlichen Befehlszeile, 130 bei Abbruch.</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Weitere Informationen mit &apos;%1 --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Printing: %1 of %2 pages</source>
+        <translation>Drucken: %1 von %2 Seiten</translation>
+    </message>
+    <message>
+        <source>Yes (--force).</source>
+        <translation>Ja (--force).</translation>
+    </message>
+    <message>
+        <source>No: --force answers Yes.</source>
+        <translation>Nein: --force antwortet mit Ja.</translation>
+    </message>
+    <message>
+        <source>The number of cards must be from %1 to %2.</source>
+        <translation>Die Anzahl der Karten muss zwischen %1 und %2 liegen.</translation>
+    </message>
+    <message>
+        <source>Interrupted: nothing was written.</source>
+        <translation>Abgebrochen: Es wurde nichts geschrieben.</translation>
+    </message>
+</context>
+<context>
     <name>EntryCheck</name>
     <message>
         <source>Your bingo card needs %1 words at least, please add more words, then try to print it again.</source>
@@ -143,12 +252,8 @@
         <translation>Bitte fügen Sie keinen leeren Text hinzu.</translation>
     </message>
     <message>
-        <source>The word &apos;</source>
-        <translation>Der Eintrag „</translation>
-    </message>
-    <message>
-        <source> has already been added into the list, do you want to add it again?</source>
-        <translation> steht schon in der Liste. Möchten Sie es noch einmal hinzufügen?</translation>
+        <source>The word &apos;%1&apos; has already been added into the list, do you want to add it again?</source>
+        <translation>Das Wort &apos;%1&apos; steht schon in der Liste. Möchten Sie es noch einmal hinzufügen?</translation>
     </message>
 </context>
 <context>
@@ -217,10 +322,41 @@
     </message>
 </context>
 <context>
+    <name>GameListDialog</name>
+    <message>
+        <source>Recorded games</source>
+        <translation>Gespeicherte Spiele</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>List Size</source>
+        <translation>Listengröße</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Karten</translation>
+    </message>
+    <message>
+        <source>Card Size</source>
+        <translation>Kartengröße</translation>
+    </message>
+</context>
+<context>
     <name>IniFile</name>
     <message>
         <source>Unable to write to %1</source>
         <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>gesperrt</translation>
     </message>
 </context>
 <context>
@@ -228,6 +364,13 @@
     <message>
         <source>Card %1 · Game %2</source>
         <translation>Karte %1 · Spiel %2</translation>
+    </message>
+</context>
+<context>
+    <name>PdfFilePrintService</name>
+    <message>
+        <source>There is no file to write the cards to</source>
+        <translation>Es gibt keine Datei, in die die Karten geschrieben werden können</translation>
     </message>
 </context>
 <context>
@@ -270,6 +413,13 @@
     <message>
         <source>Cannot write the print document</source>
         <translation>Das Druckdokument kann nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>QtCallerWindows</name>
+    <message>
+        <source>The caller window is not part of this build</source>
+        <translation>Das Ausruferfenster ist in dieser Version nicht enthalten</translation>
     </message>
 </context>
 <context>
@@ -422,6 +572,10 @@
         <source>Start a new game? The calls made so far will be cleared.</source>
         <translation>Ein neues Spiel beginnen? Die bisherigen Aufrufe werden gelöscht.</translation>
     </message>
+    <message>
+        <source>&amp;Pattern:</source>
+        <translation>M&amp;uster:</translation>
+    </message>
 </context>
 <context>
     <name>TFrmCheckCard</name>
@@ -436,6 +590,10 @@
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Prüfen</translation>
     </message>
 </context>
 <context>
@@ -471,6 +629,10 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Fonts</source>
+        <translation>Schriften</translation>
     </message>
 </context>
 <context>
@@ -529,7 +691,7 @@
     </message>
     <message>
         <source>Use Free Space </source>
-        <translation>Freies Feld </translation>
+        <translation>Freifeld </translation>
     </message>
     <message>
         <source>Text: </source>
@@ -537,7 +699,7 @@
     </message>
     <message>
         <source>Free space text</source>
-        <translation>Text des freien Felds</translation>
+        <translation>Text des Freifelds</translation>
     </message>
     <message>
         <source>Use Column Heading</source>
@@ -655,6 +817,70 @@
         <source>Please select the string you want to delete firstly.</source>
         <translation>Bitte wählen Sie zuerst den Eintrag aus, den Sie löschen möchten.</translation>
     </message>
+    <message>
+        <source>There is no folder to record numbered games in</source>
+        <translation>Es gibt keinen Ordner, in dem nummerierte Spiele gespeichert werden können</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>Druck&amp;vorschau...</translation>
+    </message>
+    <message>
+        <source>&amp;Number Cards</source>
+        <translation>Karten &amp;nummerieren</translation>
+    </message>
+    <message>
+        <source>&amp;Large Print</source>
+        <translation>&amp;Großdruck</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;Open Game...</source>
+        <translation>Spiel ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Call Game...</source>
+        <translation>Spiel &amp;ausrufen...</translation>
+    </message>
+    <message>
+        <source>Tip: To make your own card list, please type words in the text box, then press Enter or Add button. If you want to delete a word, please select it from the dropdown list and click Delete button. When all words are added, please click Print button in the toolbar to print it.</source>
+        <translation>Tipp: Für eine eigene Kartenliste geben Sie Wörter in das Textfeld ein und drücken dann die Eingabetaste oder die Schaltfläche Hinzufügen. Um ein Wort zu löschen, wählen Sie es in der Liste aus und klicken auf Löschen. Wenn alle Wörter eingegeben sind, klicken Sie in der Werkzeugleiste auf Drucken.</translation>
+    </message>
+    <message>
+        <source>No numbered games are recorded yet. Tick Options, Number Cards, then print or export the cards of a game.</source>
+        <translation>Es sind noch keine nummerierten Spiele gespeichert. Kreuzen Sie Optionen, Karten nummerieren an und drucken oder exportieren Sie dann die Karten eines Spiels.</translation>
+    </message>
+    <message>
+        <source>Open Game</source>
+        <translation>Spiel öffnen</translation>
+    </message>
+    <message>
+        <source>Call Game</source>
+        <translation>Spiel ausrufen</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Ausrufen</translation>
+    </message>
+    <message>
+        <source>There is nothing to call yet, please add words to the list, then try again.</source>
+        <translation>Es gibt noch nichts auszurufen. Bitte fügen Sie der Liste Wörter hinzu und versuchen Sie es erneut.</translation>
+    </message>
 </context>
 <context>
     <name>TFrmPrintCard</name>
@@ -693,6 +919,97 @@
     <message>
         <source>PDF File (*.pdf)</source>
         <translation>PDF-Datei (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmPrintPreview</name>
+    <message>
+        <source>Print Preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>&amp;First</source>
+        <translation>&amp;Erste</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious</source>
+        <translation>&amp;Vorherige</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>Page </source>
+        <translation>Seite </translation>
+    </message>
+    <message>
+        <source> of %1</source>
+        <translation> von %1</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Nächste</translation>
+    </message>
+    <message>
+        <source>&amp;Last</source>
+        <translation>&amp;Letzte</translation>
+    </message>
+    <message>
+        <source>Whole Page</source>
+        <translation>Ganze Seite</translation>
+    </message>
+    <message>
+        <source>Page Width</source>
+        <translation>Seitenbreite</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom:</source>
+        <translation>&amp;Zoom:</translation>
+    </message>
+    <message>
+        <source>Printer: %1</source>
+        <translation>Drucker: %1</translation>
+    </message>
+    <message>
+        <source>PDF export</source>
+        <translation>PDF-Export</translation>
+    </message>
+    <message>
+        <source>Pages &amp;for:</source>
+        <translation>Seiten &amp;für:</translation>
+    </message>
+    <message>
+        <source>Export p&amp;aper:</source>
+        <translation>Export-&amp;Papier:</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Hochformat</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Querformat</translation>
+    </message>
+    <message>
+        <source>&amp;Orientation:</source>
+        <translation>&amp;Ausrichtung:</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Export PDF...</source>
+        <translation>PDF e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>%1 x %2 mm, printable %3 x %4 mm, %5 dpi</source>
+        <translation>%1 x %2 mm, bedruckbar %3 x %4 mm, %5 dpi</translation>
     </message>
 </context>
 <context>

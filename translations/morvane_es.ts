@@ -82,7 +82,7 @@
     </message>
     <message>
         <source>Card %1: no bingo yet, %2 %3 short of %4</source>
-        <translation>Tarjeta %1: aún sin bingo, faltan %2 %3 para %4</translation>
+        <translation>Tarjeta %1: aún sin bingo, a %2 %3 de %4</translation>
     </message>
     <message>
         <source>cell</source>
@@ -130,6 +130,115 @@
     </message>
 </context>
 <context>
+    <name>CommandLineText</name>
+    <message>
+        <source>Make the cards of LIST.mrv into the PDF file OUT.pdf, without a window; an existing file is replaced.</source>
+        <translation>Convierte las tarjetas de LIST.mrv en el archivo PDF OUT.pdf, sin ventana; un archivo existente se sustituye.</translation>
+    </message>
+    <message>
+        <source>How many cards to make, 1 to 99999 (default 1). Every page is printed full, so the last page may bring a few more.</source>
+        <translation>Cuántas tarjetas hacer, de 1 a 99999 (por omisión 1). Cada página se imprime llena, así que la última puede traer algunas más.</translation>
+    </message>
+    <message>
+        <source>Cards on each page: 1, 2 or 4 (default 1).</source>
+        <translation>Tarjetas en cada página: 1, 2 o 4 (por omisión 1).</translation>
+    </message>
+    <message>
+        <source>The paper: A4, Letter, Legal, A5 or A3 (default: Letter where the language settings measure in inches, else A4).</source>
+        <translation>El papel: A4, Letter, Legal, A5 o A3 (por omisión: Letter donde la configuración regional mide en pulgadas; si no, A4).</translation>
+    </message>
+    <message>
+        <source>Make a numbered game: every card carries its number and the game&apos;s code, the game is recorded for calling, and its code is printed on standard output.</source>
+        <translation>Crea una partida numerada: cada tarjeta lleva su número y el código de la partida, la partida se registra para cantarla y su código se escribe en la salida estándar.</translation>
+    </message>
+    <message>
+        <source>Print even when the entries make fewer different cards than the export prints, repeating some. Without it such an export is refused, as the window&apos;s question is answered by its default button, No.</source>
+        <translation>Imprime aunque las entradas den menos tarjetas distintas de las que imprime la exportación, repitiendo algunas. Sin esta opción, esa exportación se rechaza, porque la pregunta de la ventana se responde con su botón predeterminado: No.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Muestra esta ayuda y termina.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Muestra la versión y termina.</translation>
+    </message>
+    <message>
+        <source>%1 goes with --export.</source>
+        <translation>%1 solo va con --export.</translation>
+    </message>
+    <message>
+        <source>--export needs the name of the PDF file to write.</source>
+        <translation>--export necesita el nombre del archivo PDF que se escribirá.</translation>
+    </message>
+    <message>
+        <source>Name the card list to export after the options.</source>
+        <translation>Indique la lista de tarjetas que se exportará después de las opciones.</translation>
+    </message>
+    <message>
+        <source>Only one card list can be exported at a time.</source>
+        <translation>Solo se puede exportar una lista de tarjetas a la vez.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cards per page cannot be printed: use 1, 2 or 4.</source>
+        <translation>No se pueden imprimir &apos;%1&apos; tarjetas por página: use 1, 2 o 4.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a paper Morvane knows: use A4, Letter, Legal, A5 or A3.</source>
+        <translation>&apos;%1&apos; no es un papel que Morvane conozca: use A4, Letter, Legal, A5 o A3.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [LIST.mrv]
+       %1 --export OUT.pdf [options] LIST.mrv
+       %1 --help | --version
+</source>
+        <translation>Uso: %1 [LIST.mrv]
+     %1 --export OUT.pdf [opciones] LIST.mrv
+     %1 --help | --version
+</translation>
+    </message>
+    <message>
+        <source>Without options, Morvane opens its window, and in it the card list LIST.mrv when one is given.</source>
+        <translation>Sin opciones, Morvane abre su ventana y, en ella, la lista de tarjetas LIST.mrv si se indica una.</translation>
+    </message>
+    <message>
+        <source>With --export, it makes the bingo cards of LIST.mrv into a PDF file without a window or a display, as File &gt; Export PDF... does, with the card options and the font the window keeps in Options.ini. Progress shows on standard error when the export runs long.</source>
+        <translation>Con --export, convierte las tarjetas de bingo de LIST.mrv en un archivo PDF sin ventana ni pantalla, como Archivo &gt; Exportar PDF..., con las opciones de tarjeta y la fuente que la ventana guarda en Options.ini. Si la exportación tarda, el progreso se muestra en la salida de error estándar.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opciones:</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 when the cards are made, 1 when the export is refused or fails (the message says why, in the window&apos;s words), 2 for a command line that is not understood, 130 when interrupted.</source>
+        <translation>Estado de salida: 0 cuando se hacen las tarjetas, 1 cuando la exportación se rechaza o falla (el mensaje dice por qué, con las palabras de la ventana), 2 si no se entiende la línea de órdenes, 130 si se interrumpe.</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Pruebe &apos;%1 --help&apos; para más información.</translation>
+    </message>
+    <message>
+        <source>Printing: %1 of %2 pages</source>
+        <translation>Imprimiendo: %1 de %2 páginas</translation>
+    </message>
+    <message>
+        <source>Yes (--force).</source>
+        <translation>Sí (--force).</translation>
+    </message>
+    <message>
+        <source>No: --force answers Yes.</source>
+        <translation>No: --force responde Sí.</translation>
+    </message>
+    <message>
+        <source>The number of cards must be from %1 to %2.</source>
+        <translation>El número de tarjetas debe estar entre %1 y %2.</translation>
+    </message>
+    <message>
+        <source>Interrupted: nothing was written.</source>
+        <translation>Interrumpido: no se escribió nada.</translation>
+    </message>
+</context>
+<context>
     <name>EntryCheck</name>
     <message>
         <source>Your bingo card needs %1 words at least, please add more words, then try to print it again.</source>
@@ -143,12 +252,8 @@
         <translation>No añada un texto vacío, por favor.</translation>
     </message>
     <message>
-        <source>The word &apos;</source>
-        <translation>La entrada «</translation>
-    </message>
-    <message>
-        <source> has already been added into the list, do you want to add it again?</source>
-        <translation> ya está en la lista. ¿Quiere añadirla otra vez?</translation>
+        <source>The word &apos;%1&apos; has already been added into the list, do you want to add it again?</source>
+        <translation>La palabra &apos;%1&apos; ya está en la lista. ¿Quiere añadirla otra vez?</translation>
     </message>
 </context>
 <context>
@@ -217,10 +322,41 @@
     </message>
 </context>
 <context>
+    <name>GameListDialog</name>
+    <message>
+        <source>Recorded games</source>
+        <translation>Partidas registradas</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>List Size</source>
+        <translation>Tamaño de la lista</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Tarjetas</translation>
+    </message>
+    <message>
+        <source>Card Size</source>
+        <translation>Tamaño de tarjeta</translation>
+    </message>
+</context>
+<context>
     <name>IniFile</name>
     <message>
         <source>Unable to write to %1</source>
         <translation>No se puede escribir en %1</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>bloqueado</translation>
     </message>
 </context>
 <context>
@@ -228,6 +364,13 @@
     <message>
         <source>Card %1 · Game %2</source>
         <translation>Tarjeta %1 · Partida %2</translation>
+    </message>
+</context>
+<context>
+    <name>PdfFilePrintService</name>
+    <message>
+        <source>There is no file to write the cards to</source>
+        <translation>No hay ningún archivo en el que escribir las tarjetas</translation>
     </message>
 </context>
 <context>
@@ -270,6 +413,13 @@
     <message>
         <source>Cannot write the print document</source>
         <translation>No se puede escribir el documento de impresión</translation>
+    </message>
+</context>
+<context>
+    <name>QtCallerWindows</name>
+    <message>
+        <source>The caller window is not part of this build</source>
+        <translation>La ventana del cantor no forma parte de esta versión</translation>
     </message>
 </context>
 <context>
@@ -422,6 +572,10 @@
         <source>Start a new game? The calls made so far will be cleared.</source>
         <translation>¿Empezar una partida nueva? Se borrarán las llamadas hechas hasta ahora.</translation>
     </message>
+    <message>
+        <source>&amp;Pattern:</source>
+        <translation>Pa&amp;trón:</translation>
+    </message>
 </context>
 <context>
     <name>TFrmCheckCard</name>
@@ -436,6 +590,10 @@
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Comprobar</translation>
     </message>
 </context>
 <context>
@@ -471,6 +629,10 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Fonts</source>
+        <translation>Fuentes</translation>
     </message>
 </context>
 <context>
@@ -655,6 +817,70 @@
         <source>Please select the string you want to delete firstly.</source>
         <translation>Seleccione primero la entrada que quiere borrar.</translation>
     </message>
+    <message>
+        <source>There is no folder to record numbered games in</source>
+        <translation>No hay ninguna carpeta en la que registrar partidas numeradas</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>&amp;Vista previa de impresión...</translation>
+    </message>
+    <message>
+        <source>&amp;Number Cards</source>
+        <translation>&amp;Numerar tarjetas</translation>
+    </message>
+    <message>
+        <source>&amp;Large Print</source>
+        <translation>Letra &amp;grande</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Partida</translation>
+    </message>
+    <message>
+        <source>&amp;Open Game...</source>
+        <translation>&amp;Abrir partida...</translation>
+    </message>
+    <message>
+        <source>&amp;Call Game...</source>
+        <translation>&amp;Cantar partida...</translation>
+    </message>
+    <message>
+        <source>Tip: To make your own card list, please type words in the text box, then press Enter or Add button. If you want to delete a word, please select it from the dropdown list and click Delete button. When all words are added, please click Print button in the toolbar to print it.</source>
+        <translation>Consejo: para hacer su propia lista, escriba palabras en el cuadro de texto y pulse Intro o el botón Añadir. Para borrar una palabra, selecciónela en la lista desplegable y pulse el botón Borrar. Cuando haya añadido todas las palabras, pulse el botón Imprimir de la barra de herramientas.</translation>
+    </message>
+    <message>
+        <source>No numbered games are recorded yet. Tick Options, Number Cards, then print or export the cards of a game.</source>
+        <translation>Aún no hay partidas numeradas registradas. Marque Opciones, Numerar tarjetas y luego imprima o exporte las tarjetas de una partida.</translation>
+    </message>
+    <message>
+        <source>Open Game</source>
+        <translation>Abrir partida</translation>
+    </message>
+    <message>
+        <source>Call Game</source>
+        <translation>Cantar partida</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Cantar</translation>
+    </message>
+    <message>
+        <source>There is nothing to call yet, please add words to the list, then try again.</source>
+        <translation>Todavía no hay nada que cantar; añada palabras a la lista y vuelva a intentarlo.</translation>
+    </message>
 </context>
 <context>
     <name>TFrmPrintCard</name>
@@ -693,6 +919,97 @@
     <message>
         <source>PDF File (*.pdf)</source>
         <translation>Archivo PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmPrintPreview</name>
+    <message>
+        <source>Print Preview</source>
+        <translation>Vista previa de impresión</translation>
+    </message>
+    <message>
+        <source>&amp;First</source>
+        <translation>&amp;Primera</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious</source>
+        <translation>&amp;Anterior</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Página</translation>
+    </message>
+    <message>
+        <source>Page </source>
+        <translation>Página </translation>
+    </message>
+    <message>
+        <source> of %1</source>
+        <translation> de %1</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Siguiente</translation>
+    </message>
+    <message>
+        <source>&amp;Last</source>
+        <translation>Ú&amp;ltima</translation>
+    </message>
+    <message>
+        <source>Whole Page</source>
+        <translation>Página completa</translation>
+    </message>
+    <message>
+        <source>Page Width</source>
+        <translation>Ancho de página</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom:</source>
+        <translation>&amp;Zoom:</translation>
+    </message>
+    <message>
+        <source>Printer: %1</source>
+        <translation>Impresora: %1</translation>
+    </message>
+    <message>
+        <source>PDF export</source>
+        <translation>Exportación a PDF</translation>
+    </message>
+    <message>
+        <source>Pages &amp;for:</source>
+        <translation>Páginas pa&amp;ra:</translation>
+    </message>
+    <message>
+        <source>Export p&amp;aper:</source>
+        <translation>Papel de e&amp;xportación:</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>&amp;Orientation:</source>
+        <translation>&amp;Orientación:</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>&amp;Export PDF...</source>
+        <translation>&amp;Exportar PDF...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>%1 x %2 mm, printable %3 x %4 mm, %5 dpi</source>
+        <translation>%1 x %2 mm, imprimible %3 x %4 mm, %5 ppp</translation>
     </message>
 </context>
 <context>

@@ -45,7 +45,7 @@ void TFrmMain::printCardsOn(IPrintService &service, const PrintRequest &request,
     // A game that could not be recorded could never be checked: not printed.
     const QString folder = GamesPath();
     if (folder.isEmpty())
-        throw MorvaneError(QStringLiteral("There is no folder to record numbered games in"));
+        throw MorvaneError(QCoreApplication::translate("TFrmMain", "There is no folder to record numbered games in"));
     NumberedGame game(request, folder, newGameSeed(folder));
     PrintContext context{service, *m_services.prompts, *m_services.random, m_services.progress, &game.numbering()};
     context.kind = kind;

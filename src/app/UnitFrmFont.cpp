@@ -59,7 +59,7 @@ void TFrmFonts::buildControls()
 {
     setFont(QFont(QStringLiteral("Sans Serif"), 8));
 
-    GroupBoxFonts = named(new QGroupBox(QStringLiteral("Fonts"), this), "GroupBoxFonts");
+    GroupBoxFonts = named(new QGroupBox(QCoreApplication::translate("TFrmFont", "Fonts"), this), "GroupBoxFonts");
     GroupBoxFonts->setGeometry(8, 4, 210, 132);
     QWidget *g = GroupBoxFonts;
 

@@ -14,9 +14,10 @@ bool confirmNewEntry(const QString &text, const WordList &words, IPrompts &promp
         prompts.information(QCoreApplication::translate("EntryRules", "Please don't add an empty string."));
         return false;
     }
-    const QString question = QCoreApplication::translate("EntryRules", "The word '") + text + QStringLiteral("'")
-                             + QCoreApplication::translate(
-                                 "EntryRules", " has already been added into the list, do you want to add it again?");
+    const QString question =
+        QCoreApplication::translate("EntryRules",
+                                    "The word '%1' has already been added into the list, do you want to add it again?")
+            .arg(text);
     for (qsizetype i = 0; i < words.count(); ++i) {
         if (words.at(i) == text && !prompts.question(question, DefaultButton::No))
             return false;

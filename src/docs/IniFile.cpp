@@ -228,7 +228,7 @@ void IniFile::lockForWriting()
             break; // a file system without locks
         if (waitedMs >= 1000) {
             ::close(fd);
-            throw MorvaneError(QStringLiteral("locked"));
+            throw MorvaneError(QCoreApplication::translate("IniFile", "locked"));
         }
         ::usleep(10000);
     }

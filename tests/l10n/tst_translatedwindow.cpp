@@ -4,7 +4,9 @@
 #include "docs/FileErrors.h"
 
 #include <QApplication>
+#include <QKeySequence>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 #include <QTranslator>
 #include <cerrno>
@@ -62,6 +64,39 @@ private Q_SLOTS:
         QVERIFY(file);
         QCOMPARE(file->title(), fileMenu);
         QCOMPARE(fileErrorMessage(ENOENT), fileNotFound);
+    }
+
+    // Alt and a letter reaches one item only: the menu bar's titles and each
+    // menu's items keep their access keys apart in every language.
+    void accessKeysStayApart_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::newRow("German") << "de_DE";
+        QTest::newRow("Spanish") << "es_ES";
+        QTest::newRow("English") << "en_US";
+    }
+
+    void accessKeysStayApart()
+    {
+        QFETCH(QString, locale);
+        installTranslators(*qApp, QLocale(locale));
+        TestServices fakes;
+        TFrmMain window(fakes.services());
+        const auto *bar = window.findChild<QMenuBar *>(QStringLiteral("MainMenu"));
+        QVERIFY(bar);
+        QList<QList<QAction *>> groups{bar->actions()};
+        for (const QAction *title : bar->actions())
+            groups.append(title->menu()->actions());
+        for (const QList<QAction *> &group : groups) {
+            QHash<QKeySequence, QString> taken;
+            for (const QAction *action : group) {
+                const QKeySequence key = QKeySequence::mnemonic(action->text());
+                if (key.isEmpty())
+                    continue;
+                QVERIFY2(!taken.contains(key), qPrintable(taken.value(key) + QStringLiteral(" / ") + action->text()));
+                taken.insert(key, action->text());
+            }
+        }
     }
 };
 

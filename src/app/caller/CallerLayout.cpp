@@ -56,7 +56,7 @@ void TFrmCaller::buildControls()
     LblCalls = named(new QLabel(QCoreApplication::translate("TFrmCaller", "Calls in order"), this), "LblCalls");
     PBCalls = named(new CallHistoryView(this), "PBCalls");
 
-    LblPattern = named(new QLabel(QStringLiteral("&Pattern:"), this), "LblPattern");
+    LblPattern = named(new QLabel(QCoreApplication::translate("TFrmCaller", "&Pattern:"), this), "LblPattern");
     CboPattern = named(new QComboBox(this), "CboPattern");
     CboPattern->addItems(patternNames());
     LblPattern->setBuddy(CboPattern);

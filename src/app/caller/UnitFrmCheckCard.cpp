@@ -40,7 +40,7 @@ TFrmCheckCard::TFrmCheckCard(CalledGame &game, QWidget *parent)
     EdtCardNumber->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,9}")), EdtCardNumber));
     numberLabel->setBuddy(EdtCardNumber);
-    BtnCheck = named(new QPushButton(QStringLiteral("Check"), this), "BtnCheck");
+    BtnCheck = named(new QPushButton(QCoreApplication::translate("TFrmCheckCard", "Check"), this), "BtnCheck");
     BtnCheck->setDefault(true);
     auto *card = named(new CardPaintBox(this), "PBCard");
     card->setPaintHandler([this](QPainter &painter) { paintCard(painter); });
