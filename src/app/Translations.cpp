@@ -6,18 +6,12 @@
 
 namespace {
 
-// Tries "de_DE" and then "de", as the desktop names a language.
-QString loadFirst(QTranslator &translator, const QString &prefix, const QString &language, const QString &folder)
+// QTranslator drops the desktop's "_DE" and then "_Latn" until a file
+// fits, so "de-Latn-DE" finds morvane_de.qm.
+bool loadNamed(QTranslator &translator, const QString &prefix, QString language, const QString &folder)
 {
-    QString name = language;
-    name.replace(QLatin1Char('-'), QLatin1Char('_'));
-    while (!name.isEmpty()) {
-        if (translator.load(prefix + name, folder))
-            return name;
-        const qsizetype cut = name.lastIndexOf(QLatin1Char('_'));
-        name = cut < 0 ? QString() : name.left(cut);
-    }
-    return {};
+    language.replace(QLatin1Char('-'), QLatin1Char('_'));
+    return translator.load(prefix + language, folder);
 }
 
 } // namespace
@@ -28,15 +22,14 @@ QString installTranslators(QCoreApplication &app, const QLocale &locale, const Q
         if (language.startsWith(QLatin1String("en")))
             return {};
         auto *own = new QTranslator(&app);
-        const QString found = loadFirst(*own, QStringLiteral("morvane_"), language, folder);
-        if (found.isEmpty()) {
+        if (!loadNamed(*own, QStringLiteral("morvane_"), language, folder)) {
             delete own;
             continue;
         }
         QCoreApplication::installTranslator(own);
+        const QString found = own->language();
         auto *qt = new QTranslator(&app);
-        if (!loadFirst(*qt, QStringLiteral("qtbase_"), found, QLibraryInfo::path(QLibraryInfo::TranslationsPath))
-                 .isEmpty())
+        if (loadNamed(*qt, QStringLiteral("qtbase_"), found, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QCoreApplication::installTranslator(qt);
         else
             delete qt;

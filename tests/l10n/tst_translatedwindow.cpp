@@ -7,6 +7,7 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QTest>
 #include <QTranslator>
 #include <cerrno>
@@ -64,6 +65,47 @@ private Q_SLOTS:
         QVERIFY(file);
         QCOMPARE(file->title(), fileMenu);
         QCOMPARE(fileErrorMessage(ENOENT), fileNotFound);
+    }
+
+    // The program itself, started as the desktop starts it: the command
+    // line's refusal and its hint come in the language the environment asks
+    // for, the way QLocale::system() reads it.
+    void commandLineFollowsTheEnvironment_data()
+    {
+        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("LANGUAGE") << QStringList{"LANGUAGE=de"}
+                                  << "morvane: '3' Karten pro Seite können nicht gedruckt werden: Verwenden Sie 1, 2 "
+                                     "oder 4.\nWeitere Informationen mit 'morvane --help'.\n";
+        QTest::newRow("LC_MESSAGES") << QStringList{"LANGUAGE=", "LC_ALL=", "LANG=en_US.UTF-8",
+                                                    "LC_MESSAGES=es_ES.UTF-8"}
+                                     << "morvane: No se pueden imprimir '3' tarjetas por página: use 1, 2 o 4.\n"
+                                        "Pruebe 'morvane --help' para más información.\n";
+        QTest::newRow("English first") << QStringList{"LANGUAGE=en:de"}
+                                       << "morvane: '3' cards per page cannot be printed: use 1, 2 or 4.\n"
+                                          "Try 'morvane --help' for more information.\n";
+    }
+
+    void commandLineFollowsTheEnvironment()
+    {
+        QFETCH(QStringList, environment);
+        QFETCH(QString, err);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const QString &setting : environment) {
+            const qsizetype equals = setting.indexOf(QLatin1Char('='));
+            if (equals == setting.size() - 1)
+                env.remove(setting.left(equals));
+            else
+                env.insert(setting.left(equals), setting.mid(equals + 1));
+        }
+        QProcess morvane;
+        morvane.setProcessEnvironment(env);
+        morvane.start(QStringLiteral(MORVANE_EXECUTABLE),
+                      {QStringLiteral("--export"), QStringLiteral("x.pdf"), QStringLiteral("--per-page"),
+                       QStringLiteral("3"), QStringLiteral("list.mrv")});
+        QVERIFY(morvane.waitForFinished(60000));
+        QCOMPARE(QString::fromUtf8(morvane.readAllStandardError()), err);
+        QCOMPARE(morvane.exitCode(), 2);
     }
 
     // Alt and a letter reaches one item only: the menu bar's titles and each
