@@ -683,7 +683,7 @@
     </message>
     <message>
         <source>Card Size: </source>
-        <translation>Kartengröße: </translation>
+        <translation>Größe: </translation>
     </message>
     <message>
         <source>Card Size</source>
