@@ -184,13 +184,18 @@ void TFrmMain::buildMenus()
     // Mnemonics leave V (Print Preview) and L (Options) free for commands
     // still to come.
     File1 = named(MainMenu->addMenu(QCoreApplication::translate("TFrmMain", "&File")), "File1");
-    MnuFileNew = action(File1, "MnuFileNew", QCoreApplication::translate("TFrmMain", "&New"), QKeySequence(QStringLiteral("Ctrl+N")));
-    MnuFileOpen = action(File1, "MnuFileOpen", QCoreApplication::translate("TFrmMain", "&Open"), QKeySequence(QStringLiteral("Ctrl+O")));
-    MnuFileSave = action(File1, "MnuFileSave", QCoreApplication::translate("TFrmMain", "&Save"), QKeySequence(QStringLiteral("Ctrl+S")));
-    MnuFilePrint = action(File1, "MnuFilePrint", QCoreApplication::translate("TFrmMain", "&Print"), QKeySequence(QStringLiteral("Ctrl+P")));
-    MnuFilePrintPreview = action(File1, "MnuFilePrintPreview", QCoreApplication::translate("TFrmMain", "Print Pre&view..."), QKeySequence());
-    MnuFilePrintList =
-        action(File1, "MnuFilePrintList", QCoreApplication::translate("TFrmMain", "Print &Call List"), QKeySequence(QStringLiteral("Ctrl+C")));
+    MnuFileNew = action(File1, "MnuFileNew", QCoreApplication::translate("TFrmMain", "&New"),
+                        QKeySequence(QStringLiteral("Ctrl+N")));
+    MnuFileOpen = action(File1, "MnuFileOpen", QCoreApplication::translate("TFrmMain", "&Open"),
+                         QKeySequence(QStringLiteral("Ctrl+O")));
+    MnuFileSave = action(File1, "MnuFileSave", QCoreApplication::translate("TFrmMain", "&Save"),
+                         QKeySequence(QStringLiteral("Ctrl+S")));
+    MnuFilePrint = action(File1, "MnuFilePrint", QCoreApplication::translate("TFrmMain", "&Print"),
+                          QKeySequence(QStringLiteral("Ctrl+P")));
+    MnuFilePrintPreview = action(File1, "MnuFilePrintPreview",
+                                 QCoreApplication::translate("TFrmMain", "Print Pre&view..."), QKeySequence());
+    MnuFilePrintList = action(File1, "MnuFilePrintList", QCoreApplication::translate("TFrmMain", "Print &Call List"),
+                              QKeySequence(QStringLiteral("Ctrl+C")));
     MnuFileExportPdf = action(File1, "MnuFileExportPdf", QCoreApplication::translate("TFrmMain", "&Export PDF..."),
                               QKeySequence(QStringLiteral("Ctrl+Shift+P")));
     MnuFileExit = action(File1, "MnuFileExit", QCoreApplication::translate("TFrmMain", "E&xit"),
@@ -198,19 +203,24 @@ void TFrmMain::buildMenus()
 
     MnuOptions = named(MainMenu->addMenu(QCoreApplication::translate("TFrmMain", "&Options")), "MnuOptions");
     MnuFont = action(MnuOptions, "MnuFont", QCoreApplication::translate("TFrmMain", "&Font"), QKeySequence());
-    MnuNumberCards = action(MnuOptions, "MnuNumberCards", QCoreApplication::translate("TFrmMain", "&Number Cards"), QKeySequence());
+    MnuNumberCards =
+        action(MnuOptions, "MnuNumberCards", QCoreApplication::translate("TFrmMain", "&Number Cards"), QKeySequence());
     MnuNumberCards->setCheckable(true);
-    MnuLargePrint = action(MnuOptions, "MnuLargePrint", QCoreApplication::translate("TFrmMain", "&Large Print"), QKeySequence());
+    MnuLargePrint =
+        action(MnuOptions, "MnuLargePrint", QCoreApplication::translate("TFrmMain", "&Large Print"), QKeySequence());
     MnuLargePrint->setCheckable(true);
 
     MnuSample = named(MainMenu->addMenu(QCoreApplication::translate("TFrmMain", "&Samples")), "MnuSample");
 
     MnuGame = named(MainMenu->addMenu(QCoreApplication::translate("TFrmMain", "&Game")), "MnuGame");
-    MnuGameOpen = action(MnuGame, "MnuGameOpen", QCoreApplication::translate("TFrmMain", "&Open Game..."), QKeySequence());
-    MnuGameCall = action(MnuGame, "MnuGameCall", QCoreApplication::translate("TFrmMain", "&Call Game..."), QKeySequence(Qt::Key_F5));
+    MnuGameOpen =
+        action(MnuGame, "MnuGameOpen", QCoreApplication::translate("TFrmMain", "&Open Game..."), QKeySequence());
+    MnuGameCall = action(MnuGame, "MnuGameCall", QCoreApplication::translate("TFrmMain", "&Call Game..."),
+                         QKeySequence(Qt::Key_F5));
 
     MnuHelp = named(MainMenu->addMenu(QCoreApplication::translate("TFrmMain", "&Help")), "MnuHelp");
-    MnuHelpFile = action(MnuHelp, "MnuHelpFile", QCoreApplication::translate("TFrmMain", "&Contents"), QKeySequence(Qt::Key_F1));
+    MnuHelpFile =
+        action(MnuHelp, "MnuHelpFile", QCoreApplication::translate("TFrmMain", "&Contents"), QKeySequence(Qt::Key_F1));
     MnuHomepage = action(MnuHelp, "MnuHomepage", QCoreApplication::translate("TFrmMain", "&Homepage"), QKeySequence());
     MnuAbout = action(MnuHelp, "MnuAbout", QCoreApplication::translate("TFrmMain", "&About"), QKeySequence());
 
