@@ -24,8 +24,9 @@ Sample lists for many occasions come with it.")
 # and is looked up by name, so nothing links to it.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
-# The caller window speaks through Qt's speech-dispatcher plugin when it is there.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-speech-speechd-plugin")
+# The caller window speaks through Qt's speech-dispatcher plugin when it is there;
+# Qt's own buttons and dialogs follow the desktop's language with its catalogues.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-speech-speechd-plugin, qt6-translations-l10n")
 
 # Installed files 0644, folders and programs 0755, whatever the builder's umask.
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ

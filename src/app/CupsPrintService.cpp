@@ -10,6 +10,7 @@
 #include <QPrinterInfo>
 #include <QTemporaryFile>
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -170,7 +171,7 @@ QIODevice &CupsPrintService::openOutput()
     if (!m_file->open()) {
         const QString reason = m_file->errorString();
         m_file.reset();
-        throw MorvaneError(QStringLiteral("Cannot create the print file: %1").arg(reason));
+        throw MorvaneError(QCoreApplication::translate("PrintService", "Cannot create the print file: %1").arg(reason));
     }
     m_pagesSinceCheck = 0;
     return *m_file;
@@ -183,7 +184,7 @@ void CupsPrintService::writeOut()
         return;
     // Qt's own message for a failed flush is often just "Unknown error".
     const QString reason = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : m_file->errorString();
-    throw MorvaneError(QStringLiteral("Cannot write the print file: %1").arg(reason));
+    throw MorvaneError(QCoreApplication::translate("PrintService", "Cannot write the print file: %1").arg(reason));
 }
 
 void CupsPrintService::pageWritten()

@@ -8,6 +8,7 @@
 #include "docs/SampleTree.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMenu>
 
@@ -15,14 +16,15 @@ namespace {
 
 FileDialogSpec saveDialogSpec(const QString &folder)
 {
-    return {QStringLiteral("Save Bingo Card"), QStringLiteral("Morvane File (*.mrv);;All Files (*)"),
-            QStringLiteral("mrv"), folder};
+    return {QCoreApplication::translate("TFrmMain", "Save Bingo Card"),
+            QCoreApplication::translate("TFrmMain", "Morvane File (*.mrv);;All Files (*)"), QStringLiteral("mrv"),
+            folder};
 }
 
 FileDialogSpec openDialogSpec(const QString &folder)
 {
-    return {QStringLiteral("Select Bingo Card"), QStringLiteral("Morvane File(*.mrv);;All Files (*)"), QString(),
-            folder};
+    return {QCoreApplication::translate("TFrmMain", "Select Bingo Card"),
+            QCoreApplication::translate("TFrmMain", "Morvane File(*.mrv);;All Files (*)"), QString(), folder};
 }
 
 // Qt reads a single "&" as an accelerator mark; names show it literally.
@@ -41,7 +43,7 @@ bool TFrmMain::OfferSaveCardList()
         return true;
     // Escape and the close button take the user back to the list unchanged.
     const Answer answer = m_services.prompts->questionWithCancel(
-        QStringLiteral("Do you want to save current bingo card?"), DefaultButton::Yes);
+        QCoreApplication::translate("TFrmMain", "Do you want to save current bingo card?"), DefaultButton::Yes);
     if (answer == Answer::Cancel)
         return false;
     if (answer == Answer::No)
@@ -173,8 +175,8 @@ void TFrmMain::LoadSample(const QString &path)
         clearCardList();
         const QFileInfo info(path);
         if (!info.exists() || info.isDir()) {
-            m_services.prompts->information(QStringLiteral(
-                "The sample bingo card doesn't exist, please re-install the software and try it again."));
+            m_services.prompts->information(QCoreApplication::translate(
+                "TFrmMain", "The sample bingo card doesn't exist, please re-install the software and try it again."));
             return;
         }
         CurrentFileName = path;

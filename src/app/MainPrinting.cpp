@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QPointer>
 #include <QSpinBox>
 
@@ -44,7 +45,7 @@ void TFrmMain::printCardsOn(IPrintService &service, const PrintRequest &request,
     // A game that could not be recorded could never be checked: not printed.
     const QString folder = GamesPath();
     if (folder.isEmpty())
-        throw MorvaneError(QStringLiteral("There is no folder to record numbered games in"));
+        throw MorvaneError(QCoreApplication::translate("TFrmMain", "There is no folder to record numbered games in"));
     NumberedGame game(request, folder, newGameSeed(folder));
     PrintContext context{service, *m_services.prompts, *m_services.random, m_services.progress, &game.numbering()};
     context.kind = kind;
@@ -80,9 +81,9 @@ void TFrmMain::MnuFileExportPdfClick()
             return;
         // A count that is not a number fails before a file is asked for.
         strToInt(request.cardCountText);
-        const auto path =
-            m_services.prompts->saveFileName({QStringLiteral("Export Bingo Cards"), QStringLiteral("PDF File (*.pdf)"),
-                                              QStringLiteral("pdf"), documentFolder()});
+        const auto path = m_services.prompts->saveFileName(
+            {QCoreApplication::translate("TFrmMain", "Export Bingo Cards"),
+             QCoreApplication::translate("TFrmMain", "PDF File (*.pdf)"), QStringLiteral("pdf"), documentFolder()});
         if (!path)
             return;
         // The same job as printing, on a PDF file standing in for the printer.

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -73,80 +74,81 @@ void TFrmMain::buildControls()
     CboCardStr = named(new QComboBox(this), "CboCardStr");
     setUpEntryBox();
     CboCardStr->setGeometry(8, 85 - TitleBand, 193, 21);
-    CboCardStr->setAccessibleName(QStringLiteral("Entry"));
+    CboCardStr->setAccessibleName(QCoreApplication::translate("TFrmMain", "Entry"));
 
     // Enter presses a focused button, as Space does.
-    BtnAdd = named(new QPushButton(QStringLiteral("Add"), this), "BtnAdd");
+    BtnAdd = named(new QPushButton(QCoreApplication::translate("TFrmMain", "Add"), this), "BtnAdd");
     BtnAdd->setGeometry(216, 83 - TitleBand, 80, 27);
     BtnAdd->setAutoDefault(true);
-    BtnDelete = named(new QPushButton(QStringLiteral("Delete"), this), "BtnDelete");
+    BtnDelete = named(new QPushButton(QCoreApplication::translate("TFrmMain", "Delete"), this), "BtnDelete");
     BtnDelete->setGeometry(305, 83 - TitleBand, 80, 27);
     BtnDelete->setAutoDefault(true);
 
-    Label2 = label(this, "Label2", QStringLiteral("Sample Card:"), 8, 113 - TitleBand, 200, true);
+    Label2 =
+        label(this, "Label2", QCoreApplication::translate("TFrmMain", "Sample Card:"), 8, 113 - TitleBand, 200, true);
 
     PB = named(new CardPaintBox(this), "PB");
     PB->setGeometry(8, 136 - TitleBand, 441, 313);
-    PB->setAccessibleName(QStringLiteral("Sample card"));
+    PB->setAccessibleName(QCoreApplication::translate("TFrmMain", "Sample card"));
 
-    GroupBoxOptions = named(new QGroupBox(QStringLiteral("Options"), this), "GroupBoxOptions");
+    GroupBoxOptions = named(new QGroupBox(QCoreApplication::translate("TFrmMain", "Options"), this), "GroupBoxOptions");
     GroupBoxOptions->setGeometry(456, 128 - TitleBand, 217, 321);
     QWidget *g = GroupBoxOptions;
 
-    Label3 = label(g, "Label3", QStringLiteral("Card Size: "), 8, 24, 56);
+    Label3 = label(g, "Label3", QCoreApplication::translate("TFrmMain", "Card Size: "), 8, 24, 56);
     CboCardSize = named(new QComboBox(g), "CboCardSize");
     CboCardSize->addItems({QStringLiteral("3 x 3"), QStringLiteral("5 x 5"), QStringLiteral("7 x 7")});
     CboCardSize->setCurrentIndex(1);
     CboCardSize->setGeometry(64, 21, 108, 21);
-    CboCardSize->setAccessibleName(QStringLiteral("Card Size"));
+    CboCardSize->setAccessibleName(QCoreApplication::translate("TFrmMain", "Card Size"));
     Label3->setBuddy(CboCardSize);
 
     // The check boxes are wider than their captions need in a narrow face.
-    ChkFreeSpace = named(new QCheckBox(QStringLiteral("Use Free Space "), g), "ChkFreeSpace");
+    ChkFreeSpace = named(new QCheckBox(QCoreApplication::translate("TFrmMain", "Use Free Space "), g), "ChkFreeSpace");
     ChkFreeSpace->setGeometry(8, 48, 160, 21);
-    Label5 = label(g, "Label5", QStringLiteral("Text: "), 30, 72, 31);
+    Label5 = label(g, "Label5", QCoreApplication::translate("TFrmMain", "Text: "), 30, 72, 31);
     TxtFreeSpace = named(new QLineEdit(QStringLiteral("Free Space"), g), "TxtFreeSpace");
     TxtFreeSpace->setGeometry(61, 70, 121, 19);
     TxtFreeSpace->setEnabled(false); // follows ChkFreeSpace, unchecked here
-    TxtFreeSpace->setAccessibleName(QStringLiteral("Free space text"));
+    TxtFreeSpace->setAccessibleName(QCoreApplication::translate("TFrmMain", "Free space text"));
     Label5->setBuddy(TxtFreeSpace);
 
-    ChkHeading = named(new QCheckBox(QStringLiteral("Use Column Heading"), g), "ChkHeading");
+    ChkHeading = named(new QCheckBox(QCoreApplication::translate("TFrmMain", "Use Column Heading"), g), "ChkHeading");
     ChkHeading->setGeometry(8, 96, 160, 21);
-    Label6 = label(g, "Label6", QStringLiteral("Text: "), 30, 120, 31);
+    Label6 = label(g, "Label6", QCoreApplication::translate("TFrmMain", "Text: "), 30, 120, 31);
     TxtHeading = named(new QLineEdit(QStringLiteral("BINGO"), g), "TxtHeading");
     TxtHeading->setGeometry(61, 118, 121, 19);
     TxtHeading->setEnabled(false);
-    TxtHeading->setAccessibleName(QStringLiteral("Column heading text"));
+    TxtHeading->setAccessibleName(QCoreApplication::translate("TFrmMain", "Column heading text"));
     Label6->setBuddy(TxtHeading);
 
-    ChkWordWrap = named(new QCheckBox(QStringLiteral("Word Wrap"), g), "ChkWordWrap");
+    ChkWordWrap = named(new QCheckBox(QCoreApplication::translate("TFrmMain", "Word Wrap"), g), "ChkWordWrap");
     ChkWordWrap->setGeometry(8, 144, 160, 21);
     ChkWordWrap->setChecked(true);
 
     // The two number fields stand a little right of 128, where the captions
     // before them end in DejaVu Sans.
-    GroupBoxPrint = named(new QGroupBox(QStringLiteral("Print"), g), "GroupBoxPrint");
+    GroupBoxPrint = named(new QGroupBox(QCoreApplication::translate("TFrmMain", "Print"), g), "GroupBoxPrint");
     GroupBoxPrint->setGeometry(8, 184, 201, 121);
     QWidget *p = GroupBoxPrint;
-    Label7 = label(p, "Label7", QStringLiteral("Printer To Use: "), 8, 16, 177);
+    Label7 = label(p, "Label7", QCoreApplication::translate("TFrmMain", "Printer To Use: "), 8, 16, 177);
     CboPrinters = named(new QComboBox(p), "CboPrinters");
     CboPrinters->setGeometry(8, 31, 177, 21);
-    CboPrinters->setAccessibleName(QStringLiteral("Printer To Use"));
+    CboPrinters->setAccessibleName(QCoreApplication::translate("TFrmMain", "Printer To Use"));
     Label7->setBuddy(CboPrinters);
-    Label8 = label(p, "Label8", QStringLiteral("Number of Bingo Card: "), 8, 67, 128);
+    Label8 = label(p, "Label8", QCoreApplication::translate("TFrmMain", "Number of Bingo Card: "), 8, 67, 128);
     EdtCardNum = named(new QSpinBox(p), "EdtCardNum");
     EdtCardNum->setRange(1, 99999);
     EdtCardNum->setValue(1);
     EdtCardNum->setGeometry(136, 64, 57, 19);
-    EdtCardNum->setAccessibleName(QStringLiteral("Number of Bingo Card"));
+    EdtCardNum->setAccessibleName(QCoreApplication::translate("TFrmMain", "Number of Bingo Card"));
     Label8->setBuddy(EdtCardNum);
-    Label9 = label(p, "Label9", QStringLiteral("Bingo Cards Per Page: "), 8, 96, 128);
+    Label9 = label(p, "Label9", QCoreApplication::translate("TFrmMain", "Bingo Cards Per Page: "), 8, 96, 128);
     CboCardsPerPage = named(new QComboBox(p), "CboCardsPerPage");
     CboCardsPerPage->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("4")});
     CboCardsPerPage->setCurrentIndex(0);
     CboCardsPerPage->setGeometry(136, 93, 57, 21);
-    CboCardsPerPage->setAccessibleName(QStringLiteral("Bingo Cards Per Page"));
+    CboCardsPerPage->setAccessibleName(QCoreApplication::translate("TFrmMain", "Bingo Cards Per Page"));
     Label9->setBuddy(CboCardsPerPage);
 
     Label1 = named(new QLabel(this), "Label1");
@@ -181,35 +183,46 @@ void TFrmMain::buildMenus()
 
     // Mnemonics leave V (Print Preview) and L (Options) free for commands
     // still to come.
-    File1 = named(MainMenu->addMenu(QStringLiteral("&File")), "File1");
-    MnuFileNew = action(File1, "MnuFileNew", QStringLiteral("&New"), QKeySequence(QStringLiteral("Ctrl+N")));
-    MnuFileOpen = action(File1, "MnuFileOpen", QStringLiteral("&Open"), QKeySequence(QStringLiteral("Ctrl+O")));
-    MnuFileSave = action(File1, "MnuFileSave", QStringLiteral("&Save"), QKeySequence(QStringLiteral("Ctrl+S")));
-    MnuFilePrint = action(File1, "MnuFilePrint", QStringLiteral("&Print"), QKeySequence(QStringLiteral("Ctrl+P")));
-    MnuFilePrintPreview = action(File1, "MnuFilePrintPreview", QStringLiteral("Print Pre&view..."), QKeySequence());
-    MnuFilePrintList =
-        action(File1, "MnuFilePrintList", QStringLiteral("Print &Call List"), QKeySequence(QStringLiteral("Ctrl+C")));
-    MnuFileExportPdf = action(File1, "MnuFileExportPdf", QStringLiteral("&Export PDF..."),
+    File1 = named(MainMenu->addMenu(QCoreApplication::translate("TFrmMain", "&File")), "File1");
+    MnuFileNew = action(File1, "MnuFileNew", QCoreApplication::translate("TFrmMain", "&New"),
+                        QKeySequence(QStringLiteral("Ctrl+N")));
+    MnuFileOpen = action(File1, "MnuFileOpen", QCoreApplication::translate("TFrmMain", "&Open"),
+                         QKeySequence(QStringLiteral("Ctrl+O")));
+    MnuFileSave = action(File1, "MnuFileSave", QCoreApplication::translate("TFrmMain", "&Save"),
+                         QKeySequence(QStringLiteral("Ctrl+S")));
+    MnuFilePrint = action(File1, "MnuFilePrint", QCoreApplication::translate("TFrmMain", "&Print"),
+                          QKeySequence(QStringLiteral("Ctrl+P")));
+    MnuFilePrintPreview = action(File1, "MnuFilePrintPreview",
+                                 QCoreApplication::translate("TFrmMain", "Print Pre&view..."), QKeySequence());
+    MnuFilePrintList = action(File1, "MnuFilePrintList", QCoreApplication::translate("TFrmMain", "Print &Call List"),
+                              QKeySequence(QStringLiteral("Ctrl+C")));
+    MnuFileExportPdf = action(File1, "MnuFileExportPdf", QCoreApplication::translate("TFrmMain", "&Export PDF..."),
                               QKeySequence(QStringLiteral("Ctrl+Shift+P")));
-    MnuFileExit = action(File1, "MnuFileExit", QStringLiteral("E&xit"), QKeySequence(QStringLiteral("Ctrl+E")));
+    MnuFileExit = action(File1, "MnuFileExit", QCoreApplication::translate("TFrmMain", "E&xit"),
+                         QKeySequence(QStringLiteral("Ctrl+E")));
 
-    MnuOptions = named(MainMenu->addMenu(QStringLiteral("&Options")), "MnuOptions");
-    MnuFont = action(MnuOptions, "MnuFont", QStringLiteral("&Font"), QKeySequence());
-    MnuNumberCards = action(MnuOptions, "MnuNumberCards", QStringLiteral("&Number Cards"), QKeySequence());
+    MnuOptions = named(MainMenu->addMenu(QCoreApplication::translate("TFrmMain", "&Options")), "MnuOptions");
+    MnuFont = action(MnuOptions, "MnuFont", QCoreApplication::translate("TFrmMain", "&Font"), QKeySequence());
+    MnuNumberCards =
+        action(MnuOptions, "MnuNumberCards", QCoreApplication::translate("TFrmMain", "&Number Cards"), QKeySequence());
     MnuNumberCards->setCheckable(true);
-    MnuLargePrint = action(MnuOptions, "MnuLargePrint", QStringLiteral("&Large Print"), QKeySequence());
+    MnuLargePrint =
+        action(MnuOptions, "MnuLargePrint", QCoreApplication::translate("TFrmMain", "&Large Print"), QKeySequence());
     MnuLargePrint->setCheckable(true);
 
-    MnuSample = named(MainMenu->addMenu(QStringLiteral("&Samples")), "MnuSample");
+    MnuSample = named(MainMenu->addMenu(QCoreApplication::translate("TFrmMain", "&Samples")), "MnuSample");
 
-    MnuGame = named(MainMenu->addMenu(QStringLiteral("&Game")), "MnuGame");
-    MnuGameOpen = action(MnuGame, "MnuGameOpen", QStringLiteral("&Open Game..."), QKeySequence());
-    MnuGameCall = action(MnuGame, "MnuGameCall", QStringLiteral("&Call Game..."), QKeySequence(Qt::Key_F5));
+    MnuGame = named(MainMenu->addMenu(QCoreApplication::translate("TFrmMain", "&Game")), "MnuGame");
+    MnuGameOpen =
+        action(MnuGame, "MnuGameOpen", QCoreApplication::translate("TFrmMain", "&Open Game..."), QKeySequence());
+    MnuGameCall = action(MnuGame, "MnuGameCall", QCoreApplication::translate("TFrmMain", "&Call Game..."),
+                         QKeySequence(Qt::Key_F5));
 
-    MnuHelp = named(MainMenu->addMenu(QStringLiteral("&Help")), "MnuHelp");
-    MnuHelpFile = action(MnuHelp, "MnuHelpFile", QStringLiteral("&Contents"), QKeySequence(Qt::Key_F1));
-    MnuHomepage = action(MnuHelp, "MnuHomepage", QStringLiteral("&Homepage"), QKeySequence());
-    MnuAbout = action(MnuHelp, "MnuAbout", QStringLiteral("&About"), QKeySequence());
+    MnuHelp = named(MainMenu->addMenu(QCoreApplication::translate("TFrmMain", "&Help")), "MnuHelp");
+    MnuHelpFile =
+        action(MnuHelp, "MnuHelpFile", QCoreApplication::translate("TFrmMain", "&Contents"), QKeySequence(Qt::Key_F1));
+    MnuHomepage = action(MnuHelp, "MnuHomepage", QCoreApplication::translate("TFrmMain", "&Homepage"), QKeySequence());
+    MnuAbout = action(MnuHelp, "MnuAbout", QCoreApplication::translate("TFrmMain", "&About"), QKeySequence());
 
     // F10 opens the first menu, as it does in the other desktop programs.
     auto *menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
@@ -237,13 +250,13 @@ void TFrmMain::buildToolbar()
         x += 33;
         return b;
     };
-    ToolButtonNew = button("ToolButtonNew", newIcon(), QStringLiteral("New"));
-    ToolButtonOpen = button("ToolButtonOpen", openIcon(), QStringLiteral("Open"));
-    ToolButtonSave = button("ToolButtonSave", saveIcon(), QStringLiteral("Save"));
+    ToolButtonNew = button("ToolButtonNew", newIcon(), QCoreApplication::translate("TFrmMain", "New"));
+    ToolButtonOpen = button("ToolButtonOpen", openIcon(), QCoreApplication::translate("TFrmMain", "Open"));
+    ToolButtonSave = button("ToolButtonSave", saveIcon(), QCoreApplication::translate("TFrmMain", "Save"));
     auto *separator = named(new QFrame(ToolBar1), "ToolButtonSeparator");
     separator->setFrameShape(QFrame::VLine);
     separator->setFrameShadow(QFrame::Sunken);
     separator->setGeometry(x + 3, 4, 2, 21);
     x += 8;
-    ToolButtonPrint = button("ToolButtonPrint", printIcon(), QStringLiteral("Print"));
+    ToolButtonPrint = button("ToolButtonPrint", printIcon(), QCoreApplication::translate("TFrmMain", "Print"));
 }

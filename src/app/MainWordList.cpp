@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
@@ -88,7 +89,8 @@ void TFrmMain::BtnDeleteClick()
     guarded([this] {
         const int index = CboCardStr->currentIndex();
         if (index < 0) {
-            m_services.prompts->information(QStringLiteral("Please select the string you want to delete firstly."));
+            m_services.prompts->information(
+                QCoreApplication::translate("TFrmMain", "Please select the string you want to delete firstly."));
             return;
         }
         m_entries->change([&] { m_words.removeAt(index); });

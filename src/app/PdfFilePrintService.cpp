@@ -4,6 +4,7 @@
 #include "docs/FileErrors.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QLocale>
 #include <QRect>
 #include <QSaveFile>
@@ -65,7 +66,8 @@ QIODevice &PdfFilePrintService::openOutput()
 void PdfFilePrintService::deliver(const QString &)
 {
     if (!m_file)
-        throw MorvaneError(QStringLiteral("There is no file to write the cards to"));
+        throw MorvaneError(
+            QCoreApplication::translate("PdfFilePrintService", "There is no file to write the cards to"));
     errno = 0;
     if (!m_file->commit()) {
         const int error = errno != 0 ? errno : EIO;

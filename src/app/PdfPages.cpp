@@ -2,6 +2,7 @@
 
 #include "card/Error.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 
 PdfPages::PdfPages(QIODevice &device, const QPageLayout &layout, int resolution, const QString &title)
@@ -12,7 +13,7 @@ PdfPages::PdfPages(QIODevice &device, const QPageLayout &layout, int resolution,
     m_writer.setResolution(resolution);
     m_writer.setPageLayout(layout);
     if (!m_painter.begin(&m_writer))
-        throw MorvaneError(QStringLiteral("Cannot start the print document"));
+        throw MorvaneError(QCoreApplication::translate("PrintService", "Cannot start the print document"));
     // The PDF engine hears of the pen only when it changes; without this the
     // first page's lines, drawn before any text, came out as hairline fills.
     m_painter.setPen(Qt::NoPen);

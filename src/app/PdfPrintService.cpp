@@ -3,6 +3,7 @@
 #include "app/PdfPages.h"
 #include "card/Error.h"
 #include "print/PrintMessages.h"
+#include <QCoreApplication>
 
 PdfPrintService::PdfPrintService() = default;
 
@@ -80,7 +81,7 @@ void PdfPrintService::endDoc()
     m_printing = false;
     try {
         if (!written)
-            throw MorvaneError(QStringLiteral("Cannot write the print document"));
+            throw MorvaneError(QCoreApplication::translate("PrintService", "Cannot write the print document"));
         deliver(m_title);
     } catch (...) {
         dropOutput();

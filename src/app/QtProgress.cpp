@@ -1,20 +1,22 @@
 #include "app/QtProgress.h"
 
+#include <QCoreApplication>
 #include <QProgressDialog>
 
 namespace {
 
 QString pagesText(JobKind kind, int done, int total)
 {
-    const QString doing = kind == JobKind::Export ? QStringLiteral("Exporting") : QStringLiteral("Printing");
-    return QStringLiteral("%1: %2 of %3 pages").arg(doing).arg(done).arg(total);
+    const QString doing = kind == JobKind::Export ? QCoreApplication::translate("QtProgress", "Exporting")
+                                                  : QCoreApplication::translate("QtProgress", "Printing");
+    return QCoreApplication::translate("QtProgress", "%1: %2 of %3 pages").arg(doing).arg(done).arg(total);
 }
 
 class QtProgress : public IProgress
 {
 public:
     QtProgress(QWidget *parent, int total, JobKind kind)
-        : m_dialog(pagesText(kind, 0, total), QStringLiteral("Cancel"), 0, total, parent),
+        : m_dialog(pagesText(kind, 0, total), QCoreApplication::translate("QtProgress", "Cancel"), 0, total, parent),
           m_total(total),
           m_kind(kind)
     {

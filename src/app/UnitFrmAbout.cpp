@@ -5,6 +5,7 @@
 #include "docs/ProductLinks.h"
 #include "docs/ShellOpener.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -14,7 +15,7 @@ TFrmAbout::TFrmAbout(IShellOpener &shell, QWidget *parent)
       m_shell(shell)
 {
     setObjectName(QStringLiteral("FrmAbout"));
-    setWindowTitle(QStringLiteral("About Morvane"));
+    setWindowTitle(QCoreApplication::translate("TFrmAbout", "About Morvane"));
     setFixedSize(290, 228);
     setFont(QFont(QStringLiteral("Sans Serif"), 10));
 
@@ -31,20 +32,20 @@ TFrmAbout::TFrmAbout(IShellOpener &shell, QWidget *parent)
     LblTitle->setAlignment(Qt::AlignCenter);
     LblTitle->setGeometry(72, 16, 202, 48);
 
-    LblWebsite = new LinkLabel(QStringLiteral("Website: ") + productWebPage(), this);
+    LblWebsite = new LinkLabel(QCoreApplication::translate("TFrmAbout", "Website: ") + productWebPage(), this);
     LblWebsite->setObjectName(QStringLiteral("LblWebsite"));
     LblWebsite->setAlignment(Qt::AlignCenter);
     LblWebsite->setWordWrap(true);
     LblWebsite->setGeometry(4, 80, 282, 40);
 
-    LblEmail = new LinkLabel(QStringLiteral("Support Email: ") + supportEmailAddress(), this);
+    LblEmail = new LinkLabel(QCoreApplication::translate("TFrmAbout", "Support Email: ") + supportEmailAddress(), this);
     LblEmail->setObjectName(QStringLiteral("LblEmail"));
     LblEmail->setAlignment(Qt::AlignCenter);
     // At 10 points the address line is wider than the box; it breaks after the caption.
     LblEmail->setWordWrap(true);
     LblEmail->setGeometry(4, 124, 282, 40);
 
-    BtnOk = new QPushButton(QStringLiteral("OK"), this);
+    BtnOk = new QPushButton(QCoreApplication::translate("TFrmAbout", "OK"), this);
     BtnOk->setObjectName(QStringLiteral("BtnOk"));
     BtnOk->setDefault(true);
     BtnOk->setGeometry(107, 180, 75, 27);

@@ -9,6 +9,7 @@
 #include "docs/IniFile.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -38,7 +39,7 @@ TFrmFonts::TFrmFonts(IPrompts &prompts, const IFontCatalogue &fonts, QWidget *pa
       m_fonts(fonts)
 {
     setObjectName(QStringLiteral("FrmFonts"));
-    setWindowTitle(QStringLiteral("Font Options"));
+    setWindowTitle(QCoreApplication::translate("TFrmFont", "Font Options"));
     setFixedSize(226, 181);
     buildControls();
 
@@ -58,35 +59,35 @@ void TFrmFonts::buildControls()
 {
     setFont(QFont(QStringLiteral("Sans Serif"), 8));
 
-    GroupBoxFonts = named(new QGroupBox(QStringLiteral("Fonts"), this), "GroupBoxFonts");
+    GroupBoxFonts = named(new QGroupBox(QCoreApplication::translate("TFrmFont", "Fonts"), this), "GroupBoxFonts");
     GroupBoxFonts->setGeometry(8, 4, 210, 132);
     QWidget *g = GroupBoxFonts;
 
-    LblName = named(new QLabel(QStringLiteral("Name: "), g), "LblName");
+    LblName = named(new QLabel(QCoreApplication::translate("TFrmFont", "Name: "), g), "LblName");
     LblName->setGeometry(10, 24, 40, 21);
     CboFontName = named(new QComboBox(g), "CboFontName");
     CboFontName->setGeometry(52, 24, 148, 21);
-    CboFontName->setAccessibleName(QStringLiteral("Font name"));
+    CboFontName->setAccessibleName(QCoreApplication::translate("TFrmFont", "Font name"));
     LblName->setBuddy(CboFontName);
 
-    LblSize = named(new QLabel(QStringLiteral("Size: "), g), "LblSize");
+    LblSize = named(new QLabel(QCoreApplication::translate("TFrmFont", "Size: "), g), "LblSize");
     LblSize->setGeometry(10, 54, 40, 21);
     CboFontSize = named(new QComboBox(g), "CboFontSize");
     CboFontSize->setGeometry(52, 54, 60, 21);
-    CboFontSize->setAccessibleName(QStringLiteral("Font size"));
+    CboFontSize->setAccessibleName(QCoreApplication::translate("TFrmFont", "Font size"));
     LblSize->setBuddy(CboFontSize);
 
-    LblFont = named(new QLabel(QStringLiteral("Font Test"), g), "LblFont");
+    LblFont = named(new QLabel(QCoreApplication::translate("TFrmFont", "Font Test"), g), "LblFont");
     LblFont->setAlignment(Qt::AlignCenter);
     LblFont->setGeometry(12, 90, 185, 28);
     QFont sample = LblFont->font();
     sample.setPointSize(InitialSampleSize);
     LblFont->setFont(sample);
 
-    BtnOK = named(new QPushButton(QStringLiteral("OK"), this), "BtnOK");
+    BtnOK = named(new QPushButton(QCoreApplication::translate("TFrmFont", "OK"), this), "BtnOK");
     BtnOK->setDefault(true);
     BtnOK->setGeometry(60, 146, 75, 27);
-    BtnCancel = named(new QPushButton(QStringLiteral("Cancel"), this), "BtnCancel");
+    BtnCancel = named(new QPushButton(QCoreApplication::translate("TFrmFont", "Cancel"), this), "BtnCancel");
     BtnCancel->setGeometry(143, 146, 75, 27);
 }
 

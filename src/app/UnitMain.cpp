@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
@@ -19,10 +20,10 @@
 
 namespace {
 
-const char *const TipText =
-    "Tip: To make your own card list, please type words in the text box, then press Enter or Add button. "
-    "If you want to delete a word, please select it from the dropdown list and click Delete button. "
-    "When all words are added, please click Print button in the toolbar to print it.";
+const char *const TipText = QT_TRANSLATE_NOOP(
+    "TFrmMain", "Tip: To make your own card list, please type words in the text box, then press Enter or Add button. "
+                "If you want to delete a word, please select it from the dropdown list and click Delete button. "
+                "When all words are added, please click Print button in the toolbar to print it.");
 
 } // namespace
 
@@ -88,7 +89,7 @@ void TFrmMain::connectHandlers()
 
 void TFrmMain::FormCreate()
 {
-    Label1->setText(QString::fromLatin1(TipText));
+    Label1->setText(QCoreApplication::translate("TFrmMain", TipText));
     setWindowTitle(QStringLiteral("Morvane"));
     readOptions();
     CardCells.clear();

@@ -4,6 +4,7 @@
 #include "app/QtProgress.h"
 #include "app/QtPrompts.h"
 #include "app/QtShellOpener.h"
+#include "app/Translations.h"
 #include "app/UnitMain.h"
 #include "app/caller/UnitFrmCaller.h"
 #include "app/cli/CommandLineMain.h"
@@ -18,6 +19,7 @@ int main(int argc, char *argv[])
     if (const std::optional<int> status = runCommandLine(argc, argv))
         return *status;
     QApplication app(argc, argv);
+    installTranslators(app);
     // No display name: Qt's xcb plugin would add " — Morvane" to every
     // window title that does not end with it.
     QApplication::setApplicationName(QStringLiteral("Morvane"));

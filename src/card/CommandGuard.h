@@ -3,6 +3,7 @@
 #include "card/Error.h"
 #include "card/Prompts.h"
 
+#include <QCoreApplication>
 #include <exception>
 #include <new>
 
@@ -18,7 +19,7 @@ bool runCommand(IPrompts &prompts, F &&command)
     } catch (const MorvaneError &e) {
         prompts.error(errorBoxText(e.message()));
     } catch (const std::bad_alloc &) {
-        prompts.error(errorBoxText(QStringLiteral("Out of memory")));
+        prompts.error(errorBoxText(QCoreApplication::translate("CommandGuard", "Out of memory")));
     } catch (const std::exception &e) {
         prompts.error(errorBoxText(QString::fromLocal8Bit(e.what())));
     }

@@ -2,6 +2,7 @@
 
 #include "card/Error.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <cstring>
 #include <sys/random.h>
@@ -16,7 +17,7 @@ std::uint64_t secureSeed()
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            throw MorvaneError(QStringLiteral("The system gave no random numbers (%1)")
+            throw MorvaneError(QCoreApplication::translate("SecureSeed", "The system gave no random numbers (%1)")
                                    .arg(QString::fromLocal8Bit(std::strerror(errno))));
         }
         got += std::size_t(n);

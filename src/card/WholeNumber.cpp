@@ -1,6 +1,7 @@
 #include "card/WholeNumber.h"
 
 #include "card/Error.h"
+#include <QCoreApplication>
 
 namespace {
 
@@ -62,7 +63,7 @@ std::int32_t strToInt(const QString &text)
 {
     if (const auto v = tryStrToInt(text))
         return *v;
-    throw MorvaneError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    throw MorvaneError(QCoreApplication::translate("WholeNumber", "'%1' is not a valid integer value").arg(text));
 }
 
 std::int32_t strToIntDef(const QString &text, std::int32_t fallback)

@@ -4,6 +4,7 @@
 #include "docs/RawFile.h"
 #include "docs/TextCodec.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace {
@@ -88,7 +89,8 @@ void ReadCardList(const QString &path, QStringList &entries)
     // Counted before any entry is built: the list of a larger document would
     // not fit in memory.
     if (countCardListEntries(bytes, MaxCardListEntries + 1) > MaxCardListEntries)
-        throw MorvaneError(QStringLiteral("The card list has more than %1 entries, the most Morvane can open")
+        throw MorvaneError(QCoreApplication::translate(
+                               "CardListDocument", "The card list has more than %1 entries, the most Morvane can open")
                                .arg(QLocale(QLocale::English).toString(MaxCardListEntries)));
     entries.append(parseCardList(bytes));
 }

@@ -2,33 +2,35 @@
 
 #include "card/Error.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 
 QString fileErrorMessage(int errorNumber, bool creating)
 {
     switch (errorNumber) {
     case ENOENT:
-        return creating ? QStringLiteral("Invalid filename") : QStringLiteral("File not found");
+        return creating ? QCoreApplication::translate("FileErrors", "Invalid filename")
+                        : QCoreApplication::translate("FileErrors", "File not found");
     case ENOTDIR:
     case ENAMETOOLONG:
     case EINVAL:
     case ELOOP:
-        return QStringLiteral("Invalid filename");
+        return QCoreApplication::translate("FileErrors", "Invalid filename");
     case EMFILE:
     case ENFILE:
-        return QStringLiteral("Too many open files");
+        return QCoreApplication::translate("FileErrors", "Too many open files");
     case EACCES:
     case EPERM:
     case EROFS:
     case EISDIR:
     case ETXTBSY:
-        return QStringLiteral("File access denied");
+        return QCoreApplication::translate("FileErrors", "File access denied");
     case ENOSPC:
     case EDQUOT:
     case EFBIG:
-        return QStringLiteral("Disk full");
+        return QCoreApplication::translate("FileErrors", "Disk full");
     default:
-        return QStringLiteral("I/O error %1").arg(errorNumber);
+        return QCoreApplication::translate("FileErrors", "I/O error %1").arg(errorNumber);
     }
 }
 

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -227,7 +228,7 @@ void IniFile::lockForWriting()
             break; // a file system without locks
         if (waitedMs >= 1000) {
             ::close(fd);
-            throw MorvaneError(QStringLiteral("locked"));
+            throw MorvaneError(QCoreApplication::translate("IniFile", "locked"));
         }
         ::usleep(10000);
     }
@@ -315,7 +316,7 @@ bool IniFile::readBool(const QString &section, const QString &key, bool def) con
 
 void IniFile::writeString(const QString &section, const QString &key, const QString &value)
 {
-    const QString failure = QStringLiteral("Unable to write to %1").arg(m_path);
+    const QString failure = QCoreApplication::translate("IniFile", "Unable to write to %1").arg(m_path);
     if (m_path.isEmpty())
         throw MorvaneError(failure);
     try {

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QRandomGenerator>
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <climits>
 #include <csignal>
@@ -257,7 +258,7 @@ void readWholeFile(const QString &path, QByteArray &bytes, qsizetype maxSize)
     if (!S_ISREG(st.st_mode))
         throwFileError(EACCES);
     if (st.st_size > maxSize)
-        throw MorvaneError(QStringLiteral("File too large"));
+        throw MorvaneError(QCoreApplication::translate("RawFile", "File too large"));
     ::fcntl(fd.get(), F_SETFL, ::fcntl(fd.get(), F_GETFL) & ~O_NONBLOCK);
     if (st.st_size > 0)
         bytes.reserve(qsizetype(st.st_size));
@@ -272,7 +273,7 @@ void readWholeFile(const QString &path, QByteArray &bytes, qsizetype maxSize)
             throwFileError(errno);
         }
         if (bytes.size() + n > maxSize)
-            throw MorvaneError(QStringLiteral("File too large"));
+            throw MorvaneError(QCoreApplication::translate("RawFile", "File too large"));
         bytes.append(buffer, qsizetype(n));
     }
 }

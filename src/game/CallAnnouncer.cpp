@@ -1,10 +1,12 @@
 #include "game/CallAnnouncer.h"
 
 #include "game/CallBoard.h"
+#include <QCoreApplication>
 
 QString CallAnnouncer::unavailableNote()
 {
-    return QStringLiteral("Speech is not available: no speech service was found on this desktop.");
+    return QCoreApplication::translate("CallAnnouncer",
+                                       "Speech is not available: no speech service was found on this desktop.");
 }
 
 void CallAnnouncer::announce(const CallBoard &board, int item)

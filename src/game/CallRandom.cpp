@@ -2,6 +2,7 @@
 
 #include "card/Error.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <cstdio>
 #include <sys/random.h>
@@ -24,7 +25,7 @@ std::uint32_t secureWord()
     if (device)
         std::fclose(device);
     if (!read)
-        throw MorvaneError(QStringLiteral("The system's random source cannot be read"));
+        throw MorvaneError(QCoreApplication::translate("CallRandom", "The system's random source cannot be read"));
     return word;
 }
 

@@ -1,10 +1,11 @@
 #include "game/CallTexts.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 QString callCountText(int calls, int entries)
 {
-    return QStringLiteral("Call %1 of %2").arg(calls).arg(entries);
+    return QCoreApplication::translate("CallTexts", "Call %1 of %2").arg(calls).arg(entries);
 }
 
 QString bingoText(const std::vector<Winner> &winners, int limit)
@@ -15,13 +16,14 @@ QString bingoText(const std::vector<Winner> &winners, int limit)
         limit < 0 ? winners.size() : std::min(winners.size(), static_cast<std::size_t>(std::max(limit, 1)));
     QStringList cards;
     for (std::size_t i = 0; i < shown; ++i)
-        cards.append(QStringLiteral("card %1 (call %2)").arg(winners[i].card).arg(winners[i].call));
-    QString text = QStringLiteral("Bingo: ") + cards.join(QStringLiteral(", "));
+        cards.append(
+            QCoreApplication::translate("CallTexts", "card %1 (call %2)").arg(winners[i].card).arg(winners[i].call));
+    QString text = QCoreApplication::translate("CallTexts", "Bingo: ") + cards.join(QStringLiteral(", "));
     const std::size_t more = winners.size() - shown;
     if (more == 1)
-        text += QStringLiteral(" and 1 more card");
+        text += QCoreApplication::translate("CallTexts", " and 1 more card");
     else if (more > 1)
-        text += QStringLiteral(" and %1 more cards").arg(more);
+        text += QCoreApplication::translate("CallTexts", " and %1 more cards").arg(more);
     return text;
 }
 
@@ -40,24 +42,24 @@ QString joinedLineNames(const std::vector<WinLine> &lines)
             names.append(lineName(line));
     }
     if (diagonal && anti)
-        names.append(QStringLiteral("both diagonals"));
+        names.append(QCoreApplication::translate("CallTexts", "both diagonals"));
     else if (diagonal || anti)
-        names.append(QStringLiteral("diagonal"));
+        names.append(QCoreApplication::translate("CallTexts", "diagonal"));
     if (names.size() == 1)
         return names.front();
     const QString last = names.takeLast();
-    return names.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+    return names.join(QStringLiteral(", ")) + QCoreApplication::translate("CallTexts", " and ") + last;
 }
 
 QString shortOf(WinPattern pattern)
 {
     switch (pattern) {
     case WinPattern::AnyLine:
-        return QStringLiteral("the nearest line");
+        return QCoreApplication::translate("CallTexts", "the nearest line");
     case WinPattern::FourCorners:
-        return QStringLiteral("four corners");
+        return QCoreApplication::translate("CallTexts", "four corners");
     case WinPattern::FullCard:
-        return QStringLiteral("a full card");
+        return QCoreApplication::translate("CallTexts", "a full card");
     }
     return {};
 }
@@ -68,16 +70,20 @@ QString verdictText(const CardCheck &check, WinPattern pattern, int cardCount)
 {
     if (!check.inGame) {
         if (cardCount <= 0)
-            return QStringLiteral("This game has no cards to check.");
-        return QStringLiteral("There is no card %1 in this game: its cards are numbered 1 to %2.")
+            return QCoreApplication::translate("CallTexts", "This game has no cards to check.");
+        return QCoreApplication::translate("CallTexts",
+                                           "There is no card %1 in this game: its cards are numbered 1 to %2.")
             .arg(check.card)
             .arg(cardCount);
     }
     if (check.won())
-        return QStringLiteral("Card %1: bingo on %2").arg(check.card).arg(joinedLineNames(check.winningLines));
-    return QStringLiteral("Card %1: no bingo yet, %2 %3 short of %4")
+        return QCoreApplication::translate("CallTexts", "Card %1: bingo on %2")
+            .arg(check.card)
+            .arg(joinedLineNames(check.winningLines));
+    return QCoreApplication::translate("CallTexts", "Card %1: no bingo yet, %2 %3 short of %4")
         .arg(check.card)
         .arg(check.cellsShort)
-        .arg(check.cellsShort == 1 ? QStringLiteral("cell") : QStringLiteral("cells"))
+        .arg(check.cellsShort == 1 ? QCoreApplication::translate("CallTexts", "cell")
+                                   : QCoreApplication::translate("CallTexts", "cells"))
         .arg(shortOf(pattern));
 }

@@ -4,6 +4,7 @@
 
 #include <QRegularExpression>
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -13,7 +14,8 @@ std::uint64_t cardNumber(const QString &digits, std::uint64_t cardCount)
     bool ok = false;
     const std::uint64_t n = digits.toULongLong(&ok);
     if (!ok || n < 1 || n > cardCount)
-        throw MorvaneError(QStringLiteral("There is no card %1 in this game: its cards are numbered 1 to %2.")
+        throw MorvaneError(QCoreApplication::translate(
+                               "CardRange", "There is no card %1 in this game: its cards are numbered 1 to %2.")
                                .arg(digits)
                                .arg(cardCount));
     return n;
@@ -33,14 +35,17 @@ std::vector<std::uint64_t> parseCardNumbers(const QString &text, std::uint64_t c
     normalised.replace(dash, QStringLiteral("-"));
     const QStringList parts = normalised.split(separators, Qt::SkipEmptyParts);
     if (parts.isEmpty())
-        throw MorvaneError(QStringLiteral("Type the numbers of the cards, for example 17, 20-25."));
+        throw MorvaneError(
+            QCoreApplication::translate("CardRange", "Type the numbers of the cards, for example 17, 20-25."));
 
     std::vector<std::uint64_t> cards;
     for (const QString &p : parts) {
         const QRegularExpressionMatch m = part.match(p);
         if (!m.hasMatch())
             throw MorvaneError(
-                QStringLiteral("\"%1\" is not a card number: type numbers and ranges such as 17, 20-25.").arg(p));
+                QCoreApplication::translate("CardRange",
+                                            "\"%1\" is not a card number: type numbers and ranges such as 17, 20-25.")
+                    .arg(p));
         std::uint64_t first = cardNumber(m.captured(1), cardCount);
         std::uint64_t last = m.hasCaptured(2) ? cardNumber(m.captured(2), cardCount) : first;
         if (last < first)

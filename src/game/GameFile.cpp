@@ -11,6 +11,7 @@
 #include <QSet>
 #include <QStringDecoder>
 
+#include <QCoreApplication>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -24,23 +25,27 @@ QString quoted(const QString &name)
 }
 QString notAGame(const QString &name)
 {
-    return QStringLiteral("%1 is not a Morvane game.").arg(quoted(name));
+    return QCoreApplication::translate("GameFile", "%1 is not a Morvane game.").arg(quoted(name));
 }
 QString newerVersion(const QString &name)
 {
-    return QStringLiteral("%1 was made by a newer version of Morvane and cannot be opened here.").arg(quoted(name));
+    return QCoreApplication::translate("GameFile",
+                                       "%1 was made by a newer version of Morvane and cannot be opened here.")
+        .arg(quoted(name));
 }
 QString incomplete(const QString &name)
 {
-    return QStringLiteral("%1 is incomplete: the file was cut short.").arg(quoted(name));
+    return QCoreApplication::translate("GameFile", "%1 is incomplete: the file was cut short.").arg(quoted(name));
 }
 QString changedByHand(const QString &name)
 {
-    return QStringLiteral("%1 was changed outside Morvane: its cards can no longer be made again.").arg(quoted(name));
+    return QCoreApplication::translate("GameFile",
+                                       "%1 was changed outside Morvane: its cards can no longer be made again.")
+        .arg(quoted(name));
 }
 QString tooLarge(const QString &name)
 {
-    return QStringLiteral("%1 is too large to be a Morvane game.").arg(quoted(name));
+    return QCoreApplication::translate("GameFile", "%1 is too large to be a Morvane game.").arg(quoted(name));
 }
 
 QString escaped(const QString &text, bool wholeLine)
@@ -342,7 +347,8 @@ GameRecord readGameRecord(const QString &path)
     try {
         readWholeFile(path, bytes);
     } catch (const MorvaneError &e) {
-        throw MorvaneError(QStringLiteral("The game %1 cannot be read: %2.").arg(quoted(name), e.message()));
+        throw MorvaneError(
+            QCoreApplication::translate("GameFile", "The game %1 cannot be read: %2.").arg(quoted(name), e.message()));
     }
     return parseGameRecord(bytes, name);
 }
@@ -351,6 +357,7 @@ void writeGameRecord(const QString &path, const GameRecord &record)
 {
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
-        throw MorvaneError(QStringLiteral("The folder %1 cannot be made.").arg(quoted(folder)));
+        throw MorvaneError(
+            QCoreApplication::translate("GameFile", "The folder %1 cannot be made.").arg(quoted(folder)));
     writeFileAtomically(path, formatGameRecord(record));
 }

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -62,7 +63,7 @@ std::uint64_t newGameSeed(const QString &gamesFolder, const std::function<std::u
         if (gamesFolder.isEmpty() || !QFileInfo::exists(gameFilePath(gamesFolder, gameCode(seed))))
             return seed;
     }
-    throw MorvaneError(QStringLiteral("No new game code is free"));
+    throw MorvaneError(QCoreApplication::translate("GameFolder", "No new game code is free"));
 }
 
 std::uint64_t newGameSeed(const QString &gamesFolder)

@@ -1,19 +1,20 @@
 #include "game/WinPattern.h"
+#include <QCoreApplication>
 
 QString lineName(const WinLine &line)
 {
     switch (line.kind) {
     case WinLine::Row:
-        return QStringLiteral("row %1").arg(line.number);
+        return QCoreApplication::translate("WinPattern", "row %1").arg(line.number);
     case WinLine::Column:
-        return QStringLiteral("column %1").arg(line.number);
+        return QCoreApplication::translate("WinPattern", "column %1").arg(line.number);
     case WinLine::Diagonal:
     case WinLine::AntiDiagonal:
-        return QStringLiteral("diagonal");
+        return QCoreApplication::translate("WinPattern", "diagonal");
     case WinLine::FourCorners:
-        return QStringLiteral("four corners");
+        return QCoreApplication::translate("WinPattern", "four corners");
     case WinLine::FullCard:
-        return QStringLiteral("full card");
+        return QCoreApplication::translate("WinPattern", "full card");
     }
     return {};
 }

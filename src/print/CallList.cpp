@@ -5,6 +5,7 @@
 #include "print/PrintMessages.h"
 #include "print/PrintSetup.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -74,8 +75,9 @@ QString tooLong(const QStringList &entries, qint64 columns, qsizetype illegible)
     QString entry = entries.at(illegible);
     if (entry.size() > Shown)
         entry = entry.left(Shown - 1) + QChar(0x2026);
-    return QStringLiteral("The call list is too long to print on one page: %1 entries need %2 columns, and \"%3\" "
-                          "would print smaller than %4 points")
+    return QCoreApplication::translate(
+               "CallList", "The call list is too long to print on one page: %1 entries need %2 columns, and \"%3\" "
+                           "would print smaller than %4 points")
         .arg(entries.size())
         .arg(columns)
         .arg(entry)

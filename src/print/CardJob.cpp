@@ -6,6 +6,8 @@
 #include "print/PrintMessages.h"
 #include "print/PrintSetup.h"
 
+#include <QCoreApplication>
+
 CardJobPlan planCardJob(IPrintService &service, const PrintRequest &request)
 {
     const CardSettings &settings = request.settings;
@@ -27,8 +29,9 @@ CardJobPlan planCardJob(IPrintService &service, const PrintRequest &request)
 bool acceptRepeats(const CardJobPlan &plan, IPrompts &prompts)
 {
     return plan.faces.count >= plan.cards
-           || prompts.question(QStringLiteral("These entries make only %1 different cards. Print anyway, "
-                                              "repeating some cards?")
+           || prompts.question(QCoreApplication::translate("CardPrintJob",
+                                                           "These entries make only %1 different cards. "
+                                                           "Print anyway, repeating some cards?")
                                    .arg(plan.faces.count),
                                DefaultButton::No);
 }

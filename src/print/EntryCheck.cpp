@@ -1,4 +1,5 @@
 #include "print/EntryCheck.h"
+#include <QCoreApplication>
 
 int RequiredEntryCount(int sizeIndex, bool freeSpace)
 {
@@ -11,8 +12,9 @@ bool checkEntryCount(qsizetype entries, const CardSettings &settings, IPrompts &
     const int required = RequiredEntryCount(settings.sizeIndex, settings.freeSpace);
     if (entries >= required)
         return true;
-    prompts.information(QStringLiteral("Your bingo card needs %1 words at least, please add more words, then try "
-                                       "to print it again.")
+    prompts.information(QCoreApplication::translate(
+                            "EntryCheck", "Your bingo card needs %1 words at least, please add more words, then try "
+                                          "to print it again.")
                             .arg(required));
     return false;
 }

@@ -1,10 +1,11 @@
 #include "print/NumberLine.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 QString numberLineText(const QString &card, const QString &code)
 {
-    return QStringLiteral("Card %1 \u00B7 Game %2").arg(card, code);
+    return QCoreApplication::translate("NumberLine", "Card %1 · Game %2").arg(card, code);
 }
 
 QString numberLineText(std::uint64_t card, const QString &code)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // The failures of the printing service, word for word, shared by every
@@ -8,29 +9,30 @@ namespace PrintMessages {
 
 inline QString noDefaultPrinter()
 {
-    return QStringLiteral("There is no default printer currently selected");
+    return QCoreApplication::translate("PrintMessages", "There is no default printer currently selected");
 }
 
 inline QString printerNotValid()
 {
-    return QStringLiteral("Printer selected is not valid");
+    return QCoreApplication::translate("PrintMessages", "Printer selected is not valid");
 }
 
 inline QString printingInProgress()
 {
-    return QStringLiteral("Printing in progress");
+    return QCoreApplication::translate("PrintMessages", "Printing in progress");
 }
 
 // A job the printer's server would not take, or could not be asked to
 // take, with the server's own words.
 inline QString printerRefusedJob(const QString &reason)
 {
-    return QStringLiteral("The printer could not take the job: %1").arg(reason);
+    return QCoreApplication::translate("PrintMessages", "The printer could not take the job: %1").arg(reason);
 }
 
 inline QString areaTooSmall()
 {
-    return QStringLiteral("The printable area of this printer is too small for this layout.");
+    return QCoreApplication::translate("PrintMessages",
+                                       "The printable area of this printer is too small for this layout.");
 }
 
 } // namespace PrintMessages

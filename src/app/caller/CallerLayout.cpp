@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -29,8 +30,9 @@ W *named(W *widget, const char *name)
 
 const QStringList &patternNames()
 {
-    static const QStringList names{QStringLiteral("Any Line"), QStringLiteral("Four Corners"),
-                                   QStringLiteral("Full Card")};
+    static const QStringList names{QCoreApplication::translate("TFrmCaller", "Any Line"),
+                                   QCoreApplication::translate("TFrmCaller", "Four Corners"),
+                                   QCoreApplication::translate("TFrmCaller", "Full Card")};
     return names;
 }
 
@@ -51,16 +53,18 @@ void TFrmCaller::buildControls()
     LblCallCount = named(new QLabel(this), "LblCallCount");
     LblCallCount->setAlignment(Qt::AlignCenter);
     PBBoard = named(new BoardView(this), "PBBoard");
-    LblCalls = named(new QLabel(QStringLiteral("Calls in order"), this), "LblCalls");
+    LblCalls = named(new QLabel(QCoreApplication::translate("TFrmCaller", "Calls in order"), this), "LblCalls");
     PBCalls = named(new CallHistoryView(this), "PBCalls");
 
-    LblPattern = named(new QLabel(QStringLiteral("&Pattern:"), this), "LblPattern");
+    LblPattern = named(new QLabel(QCoreApplication::translate("TFrmCaller", "&Pattern:"), this), "LblPattern");
     CboPattern = named(new QComboBox(this), "CboPattern");
     CboPattern->addItems(patternNames());
     LblPattern->setBuddy(CboPattern);
-    BtnCallNext = named(new QPushButton(QStringLiteral("Call Next"), this), "BtnCallNext");
-    BtnUndoCall = named(new QPushButton(QStringLiteral("Undo Last Call"), this), "BtnUndoCall");
-    BtnCheckCard = named(new QPushButton(QStringLiteral("Check Card..."), this), "BtnCheckCard");
+    BtnCallNext = named(new QPushButton(QCoreApplication::translate("TFrmCaller", "Call Next"), this), "BtnCallNext");
+    BtnUndoCall =
+        named(new QPushButton(QCoreApplication::translate("TFrmCaller", "Undo Last Call"), this), "BtnUndoCall");
+    BtnCheckCard =
+        named(new QPushButton(QCoreApplication::translate("TFrmCaller", "Check Card..."), this), "BtnCheckCard");
     // Space and Enter call the next entry wherever the focus is; a focused
     // button would take them for itself.
     for (QPushButton *button : {BtnCallNext, BtnUndoCall, BtnCheckCard})
@@ -105,18 +109,23 @@ void TFrmCaller::buildMenus()
         return a;
     };
 
-    MnuGame = named(CallerMenu->addMenu(QStringLiteral("&Game")), "MnuGame");
-    MnuCallNext = item(MnuGame, QStringLiteral("Call Next"), "MnuCallNext",
+    MnuGame = named(CallerMenu->addMenu(QCoreApplication::translate("TFrmCaller", "&Game")), "MnuGame");
+    MnuCallNext = item(MnuGame, QCoreApplication::translate("TFrmCaller", "Call Next"), "MnuCallNext",
                        {QKeySequence(Qt::Key_Space), QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
-    MnuUndoCall = item(MnuGame, QStringLiteral("Undo Last Call"), "MnuUndoCall", {QKeySequence(Qt::CTRL | Qt::Key_Z)});
-    MnuNewGame = item(MnuGame, QStringLiteral("New Game"), "MnuNewGame", {QKeySequence(Qt::CTRL | Qt::Key_N)});
+    MnuUndoCall = item(MnuGame, QCoreApplication::translate("TFrmCaller", "Undo Last Call"), "MnuUndoCall",
+                       {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    MnuNewGame = item(MnuGame, QCoreApplication::translate("TFrmCaller", "New Game"), "MnuNewGame",
+                      {QKeySequence(Qt::CTRL | Qt::Key_N)});
     MnuGame->addSeparator();
-    MnuCheckCard = item(MnuGame, QStringLiteral("Check Card..."), "MnuCheckCard", {QKeySequence(Qt::CTRL | Qt::Key_K)});
-    MnuPrintCard = item(MnuGame, QStringLiteral("Print Card..."), "MnuPrintCard", {QKeySequence(Qt::CTRL | Qt::Key_P)});
+    MnuCheckCard = item(MnuGame, QCoreApplication::translate("TFrmCaller", "Check Card..."), "MnuCheckCard",
+                        {QKeySequence(Qt::CTRL | Qt::Key_K)});
+    MnuPrintCard = item(MnuGame, QCoreApplication::translate("TFrmCaller", "Print Card..."), "MnuPrintCard",
+                        {QKeySequence(Qt::CTRL | Qt::Key_P)});
     MnuGame->addSeparator();
-    MnuClose = item(MnuGame, QStringLiteral("Close"), "MnuClose", {QKeySequence(Qt::CTRL | Qt::Key_W)});
+    MnuClose = item(MnuGame, QCoreApplication::translate("TFrmCaller", "Close"), "MnuClose",
+                    {QKeySequence(Qt::CTRL | Qt::Key_W)});
 
-    MnuPattern = named(CallerMenu->addMenu(QStringLiteral("&Pattern")), "MnuPattern");
+    MnuPattern = named(CallerMenu->addMenu(QCoreApplication::translate("TFrmCaller", "&Pattern")), "MnuPattern");
     auto *patterns = new QActionGroup(this);
     const char *names[] = {"MnuPatternAnyLine", "MnuPatternFourCorners", "MnuPatternFullCard"};
     for (int i = 0; i < int(AllWinPatterns.size()); ++i) {
@@ -128,8 +137,8 @@ void TFrmCaller::buildMenus()
         MnuPatterns.append(a);
     }
 
-    MnuView = named(CallerMenu->addMenu(QStringLiteral("&View")), "MnuView");
-    MnuSpeakCalls = item(MnuView, QStringLiteral("Speak Calls"), "MnuSpeakCalls");
+    MnuView = named(CallerMenu->addMenu(QCoreApplication::translate("TFrmCaller", "&View")), "MnuView");
+    MnuSpeakCalls = item(MnuView, QCoreApplication::translate("TFrmCaller", "Speak Calls"), "MnuSpeakCalls");
     MnuSpeakCalls->setCheckable(true);
     MnuSpeakCalls->setChecked(false);
     // Where the desktop cannot speak, the item stays greyed with the reason
@@ -142,7 +151,8 @@ void TFrmCaller::buildMenus()
     if (!speech)
         MnuSpeakCalls->setToolTip(CallAnnouncer::unavailableNote());
     MnuView->addSeparator();
-    MnuFullScreen = item(MnuView, QStringLiteral("Full Screen"), "MnuFullScreen", {QKeySequence(Qt::Key_F11)});
+    MnuFullScreen = item(MnuView, QCoreApplication::translate("TFrmCaller", "Full Screen"), "MnuFullScreen",
+                         {QKeySequence(Qt::Key_F11)});
     MnuFullScreen->setCheckable(true);
 }
 

@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -48,7 +49,7 @@ TFrmCaller::TFrmCaller(const CallerServices &services, QWidget *parent)
     m_announcer = std::make_unique<CallAnnouncer>(*m_services.speaker);
 
     setObjectName(QStringLiteral("FrmCaller"));
-    setWindowTitle(QStringLiteral("Caller"));
+    setWindowTitle(QCoreApplication::translate("TFrmCaller", "Caller"));
     buildControls();
     buildMenus();
     connectHandlers();
@@ -79,8 +80,10 @@ bool TFrmCaller::openGame(const QString &path)
     showGame();
     if (m_game->passedOver() > 0)
         m_services.prompts->information(
-            QStringLiteral("%1 of the calls kept in the game file named no entry of the game, or repeated an earlier "
-                           "call, and were left out.")
+            QCoreApplication::translate(
+                "TFrmCaller",
+                "%1 of the calls kept in the game file named no entry of the game, or repeated an earlier "
+                "call, and were left out.")
                 .arg(m_game->passedOver()));
     return true;
 }
@@ -103,12 +106,13 @@ void TFrmCaller::showGame()
     CallSession &session = m_game->session();
     session.setPattern(AllWinPatterns[std::size_t(std::max(0, CboPattern->currentIndex()))]);
     if (m_game->hasCards())
-        LblGame->setText(QStringLiteral("Game %1 \u00B7 %2 cards \u00B7 %3 x %3")
+        LblGame->setText(QCoreApplication::translate("TFrmCaller", "Game %1 · %2 cards · %3 x %3")
                              .arg(record.code)
                              .arg(record.cards)
                              .arg(record.settings.side()));
     else
-        LblGame->setText(QStringLiteral("Word list \u00B7 %1 entries, no cards").arg(session.board().size()));
+        LblGame->setText(
+            QCoreApplication::translate("TFrmCaller", "Word list · %1 entries, no cards").arg(session.board().size()));
     PBBoard->setSession(&session);
     PBCalls->setSession(&session);
     refresh();
@@ -123,19 +127,20 @@ void TFrmCaller::refresh()
         const int last = session.lastCall();
         PBCall->setCall(last >= 0 ? session.board().callText(last) : QString(), m_game->record().settings.fontName,
                         !session.board().numbered());
-        PBCall->setHint(QStringLiteral("Press Space to make the first call"));
+        PBCall->setHint(QCoreApplication::translate("TFrmCaller", "Press Space to make the first call"));
         LblCallCount->setText(callCountText(session.callCount(), session.board().size()));
         const std::vector<Winner> winners = cards ? session.winners() : std::vector<Winner>();
         if (!cards)
-            LblWinners->setText(QStringLiteral("No cards in this game: winners are not checked."));
+            LblWinners->setText(
+                QCoreApplication::translate("TFrmCaller", "No cards in this game: winners are not checked."));
         else if (winners.empty())
-            LblWinners->setText(QStringLiteral("No bingo yet."));
+            LblWinners->setText(QCoreApplication::translate("TFrmCaller", "No bingo yet."));
         else
             LblWinners->setText(winnersText(winners));
         LblWinners->setStyleSheet(winners.empty() ? QString() : QStringLiteral("color: #15803d;"));
     } else {
         PBCall->setCall(QString(), QString(), true);
-        PBCall->setHint(QStringLiteral("No game is open."));
+        PBCall->setHint(QCoreApplication::translate("TFrmCaller", "No game is open."));
         LblCallCount->clear();
         LblWinners->clear();
     }
@@ -208,8 +213,9 @@ void TFrmCaller::MnuNewGameClick()
 {
     if (!m_game)
         return;
-    if (!m_services.prompts->question(QStringLiteral("Start a new game? The calls made so far will be cleared."),
-                                      DefaultButton::No))
+    if (!m_services.prompts->question(
+            QCoreApplication::translate("TFrmCaller", "Start a new game? The calls made so far will be cleared."),
+            DefaultButton::No))
         return;
     m_game->session().newGame();
     callsChanged(-1);

@@ -13,6 +13,7 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -32,14 +33,14 @@ TFrmCheckCard::TFrmCheckCard(CalledGame &game, QWidget *parent)
       m_cellInches(printedCellInches(game.record().settings, game.record().cardsPerPage))
 {
     setObjectName(QStringLiteral("FrmCheckCard"));
-    setWindowTitle(QStringLiteral("Check Card"));
+    setWindowTitle(QCoreApplication::translate("TFrmCheckCard", "Check Card"));
 
-    auto *numberLabel = new QLabel(QStringLiteral("Card &number:"), this);
+    auto *numberLabel = new QLabel(QCoreApplication::translate("TFrmCheckCard", "Card &number:"), this);
     EdtCardNumber = named(new QLineEdit(this), "EdtCardNumber");
     EdtCardNumber->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,9}")), EdtCardNumber));
     numberLabel->setBuddy(EdtCardNumber);
-    BtnCheck = named(new QPushButton(QStringLiteral("Check"), this), "BtnCheck");
+    BtnCheck = named(new QPushButton(QCoreApplication::translate("TFrmCheckCard", "Check"), this), "BtnCheck");
     BtnCheck->setDefault(true);
     auto *card = named(new CardPaintBox(this), "PBCard");
     card->setPaintHandler([this](QPainter &painter) { paintCard(painter); });
@@ -48,7 +49,7 @@ TFrmCheckCard::TFrmCheckCard(CalledGame &game, QWidget *parent)
     LblVerdict = named(new QLabel(this), "LblVerdict");
     LblVerdict->setWordWrap(true);
     LblVerdict->setAlignment(Qt::AlignCenter);
-    BtnClose = named(new QPushButton(QStringLiteral("Close"), this), "BtnClose");
+    BtnClose = named(new QPushButton(QCoreApplication::translate("TFrmCheckCard", "Close"), this), "BtnClose");
     BtnClose->setAutoDefault(false);
 
     auto *top = new QHBoxLayout;

@@ -8,6 +8,7 @@
 #include "print/PrinterList.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -32,19 +33,20 @@ TFrmPrintCard::TFrmPrintCard(GameCards &cards, const Services &services, const Q
       m_services(services)
 {
     setObjectName(QStringLiteral("FrmPrintCard"));
-    setWindowTitle(QStringLiteral("Print Card"));
+    setWindowTitle(QCoreApplication::translate("TFrmPrintCard", "Print Card"));
 
     EdtCards = named(new QLineEdit(cardsText, this), "EdtCards");
     EdtCards->setPlaceholderText(QStringLiteral("17, 20-25"));
     CboPrinters = named(new QComboBox(this), "CboPrinters");
-    BtnPrint = named(new QPushButton(QStringLiteral("P&rint"), this), "BtnPrint");
+    BtnPrint = named(new QPushButton(QCoreApplication::translate("TFrmPrintCard", "P&rint"), this), "BtnPrint");
     BtnPrint->setDefault(true);
-    BtnExportPdf = named(new QPushButton(QStringLiteral("&Export PDF..."), this), "BtnExportPdf");
-    BtnCancel = named(new QPushButton(QStringLiteral("Cancel"), this), "BtnCancel");
+    BtnExportPdf =
+        named(new QPushButton(QCoreApplication::translate("TFrmPrintCard", "&Export PDF..."), this), "BtnExportPdf");
+    BtnCancel = named(new QPushButton(QCoreApplication::translate("TFrmPrintCard", "Cancel"), this), "BtnCancel");
 
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("&Cards (1 to %1):").arg(m_cards.count()), EdtCards);
-    form->addRow(QStringLiteral("&Printer To Use:"), CboPrinters);
+    form->addRow(QCoreApplication::translate("TFrmPrintCard", "&Cards (1 to %1):").arg(m_cards.count()), EdtCards);
+    form->addRow(QCoreApplication::translate("TFrmPrintCard", "&Printer To Use:"), CboPrinters);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(BtnPrint);
@@ -52,9 +54,11 @@ TFrmPrintCard::TFrmPrintCard(GameCards &cards, const Services &services, const Q
     buttons->addWidget(BtnCancel);
     auto *root = new QVBoxLayout(this);
     root->addLayout(form);
-    root->addWidget(new QLabel(
-        QStringLiteral("Each card is printed as the game printed it, in its place on the page, with its number line."),
-        this));
+    root->addWidget(
+        new QLabel(QCoreApplication::translate(
+                       "TFrmPrintCard",
+                       "Each card is printed as the game printed it, in its place on the page, with its number line."),
+                   this));
     root->addLayout(buttons);
 
     try {
@@ -103,7 +107,8 @@ void TFrmPrintCard::BtnExportPdfClick()
     if (!numbers)
         return;
     const auto path = m_services.prompts.saveFileName(
-        {QStringLiteral("Export Bingo Cards"), QStringLiteral("PDF File (*.pdf)"), QStringLiteral("pdf")});
+        {QCoreApplication::translate("TFrmPrintCard", "Export Bingo Cards"),
+         QCoreApplication::translate("TFrmPrintCard", "PDF File (*.pdf)"), QStringLiteral("pdf")});
     if (!path)
         return;
     PrintOutcome outcome = PrintOutcome::Refused;

@@ -2,6 +2,7 @@
 
 #include "card/CardSettings.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLocale>
@@ -54,12 +55,15 @@ GameListDialog::GameListDialog(const QList<GameSummary> &games, const QString &t
 
     LstGames = new QTreeWidget(this);
     LstGames->setObjectName(QStringLiteral("LstGames"));
-    LstGames->setAccessibleName(QStringLiteral("Recorded games"));
+    LstGames->setAccessibleName(QCoreApplication::translate("GameListDialog", "Recorded games"));
     LstGames->setRootIsDecorated(false);
     LstGames->setAllColumnsShowFocus(true);
     LstGames->setColumnCount(ColumnCount);
-    LstGames->setHeaderLabels({QStringLiteral("Code"), QStringLiteral("Date"), QStringLiteral("List Size"),
-                               QStringLiteral("Cards"), QStringLiteral("Card Size")});
+    LstGames->setHeaderLabels({QCoreApplication::translate("GameListDialog", "Code"),
+                               QCoreApplication::translate("GameListDialog", "Date"),
+                               QCoreApplication::translate("GameListDialog", "List Size"),
+                               QCoreApplication::translate("GameListDialog", "Cards"),
+                               QCoreApplication::translate("GameListDialog", "Card Size")});
     for (const GameSummary &game : games)
         LstGames->addTopLevelItem(gameItem(game));
     LstGames->header()->setStretchLastSection(false);

@@ -8,6 +8,7 @@
 #include "game/GameFile.h"
 #include "game/GameFolder.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -39,12 +40,13 @@ void TFrmMain::MnuGameOpenClick()
     guarded([this] {
         const QList<GameSummary> games = listGames(GamesPath());
         if (games.isEmpty()) {
-            m_services.prompts->information(
-                QStringLiteral("No numbered games are recorded yet. Tick Options, Number Cards, then print or "
-                               "export the cards of a game."));
+            m_services.prompts->information(QCoreApplication::translate(
+                "TFrmMain", "No numbered games are recorded yet. Tick Options, Number Cards, then "
+                            "print or export the cards of a game."));
             return;
         }
-        if (const auto path = chooseGame(games, QStringLiteral("Open Game"), QStringLiteral("Open")))
+        if (const auto path = chooseGame(games, QCoreApplication::translate("TFrmMain", "Open Game"),
+                                         QCoreApplication::translate("TFrmMain", "Open")))
             callRecordedGame(*path);
     });
 }
@@ -63,14 +65,15 @@ void TFrmMain::MnuGameCallClick()
         }
         const QList<GameSummary> games = listGames(GamesPath());
         if (anyOpenable(games)) {
-            if (const auto path = chooseGame(games, QStringLiteral("Call Game"), QStringLiteral("Call")))
+            if (const auto path = chooseGame(games, QCoreApplication::translate("TFrmMain", "Call Game"),
+                                             QCoreApplication::translate("TFrmMain", "Call")))
                 callRecordedGame(*path);
             return;
         }
         // No game to call: the list is called alone, without cards to check.
         if (m_words.items().isEmpty()) {
-            m_services.prompts->information(
-                QStringLiteral("There is nothing to call yet, please add words to the list, then try again."));
+            m_services.prompts->information(QCoreApplication::translate(
+                "TFrmMain", "There is nothing to call yet, please add words to the list, then try again."));
             return;
         }
         callers.openWords(m_words.items(), cardSettings());

@@ -1,6 +1,7 @@
 #include "app/game/QtCallerWindows.h"
 
 #include "card/Error.h"
+#include <QCoreApplication>
 
 QtCallerWindows::~QtCallerWindows()
 {
@@ -33,7 +34,8 @@ QWidget &QtCallerWindows::window()
     if (m_window)
         return *m_window;
     if (!m_factory.create)
-        throw MorvaneError(QStringLiteral("The caller window is not part of this build"));
+        throw MorvaneError(
+            QCoreApplication::translate("QtCallerWindows", "The caller window is not part of this build"));
     QWidget *made = m_factory.create();
     // Never modal, and gone when closed so the next command opens it afresh.
     made->setWindowModality(Qt::NonModal);

@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QSpinBox>
 
 #include <memory>
@@ -60,7 +61,8 @@ void TFrmMain::MnuFilePrintPreviewClick()
         if (numberCardsOn()) {
             const QString folder = GamesPath();
             if (folder.isEmpty())
-                throw MorvaneError(QStringLiteral("There is no folder to record numbered games in"));
+                throw MorvaneError(
+                    QCoreApplication::translate("TFrmMain", "There is no folder to record numbered games in"));
             seed = newGameSeed(folder);
             game = std::make_unique<NumberedGame>(request, folder, seed);
         } else {
@@ -96,9 +98,9 @@ void TFrmMain::MnuFilePrintPreviewClick()
         commands.exportPdf = [&](const ExportPaper &paper) {
             bool written = false;
             guarded([&] {
-                const auto path =
-                    prompts.saveFileName({QStringLiteral("Export Bingo Cards"), QStringLiteral("PDF File (*.pdf)"),
-                                          QStringLiteral("pdf"), documentFolder()});
+                const auto path = prompts.saveFileName({QCoreApplication::translate("TFrmMain", "Export Bingo Cards"),
+                                                        QCoreApplication::translate("TFrmMain", "PDF File (*.pdf)"),
+                                                        QStringLiteral("pdf"), documentFolder()});
                 if (!path)
                     return;
                 PdfFilePrintService file(*path, paper.pageSize(), paper.orientation);

@@ -6,6 +6,7 @@
 #include "print/PrintPreview.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -70,7 +71,7 @@ TFrmPrintPreview::TFrmPrintPreview(std::unique_ptr<PrintPreview> preview, IPrint
       m_preview(std::move(preview))
 {
     setObjectName(QStringLiteral("FrmPrintPreview"));
-    setWindowTitle(QStringLiteral("Print Preview"));
+    setWindowTitle(QCoreApplication::translate("TFrmPrintPreview", "Print Preview"));
     buildControls();
     connectControls();
     updatePaperLabel();
@@ -88,11 +89,11 @@ void TFrmPrintPreview::buildControls()
     auto *layout = new QVBoxLayout(this);
 
     auto *navigation = new QHBoxLayout;
-    BtnFirst = button(this, "BtnFirst", QStringLiteral("&First"));
-    BtnPrevious = button(this, "BtnPrevious", QStringLiteral("Pre&vious"));
+    BtnFirst = button(this, "BtnFirst", QCoreApplication::translate("TFrmPrintPreview", "&First"));
+    BtnPrevious = button(this, "BtnPrevious", QCoreApplication::translate("TFrmPrintPreview", "Pre&vious"));
     EdtPage = named(new QSpinBox(this), "EdtPage");
-    EdtPage->setAccessibleName(QStringLiteral("Page"));
-    EdtPage->setPrefix(QStringLiteral("Page "));
+    EdtPage->setAccessibleName(QCoreApplication::translate("TFrmPrintPreview", "Page"));
+    EdtPage->setPrefix(QCoreApplication::translate("TFrmPrintPreview", "Page "));
     // The page changes once the number is typed in, not at every digit.
     EdtPage->setKeyboardTracking(false);
     EdtPage->setButtonSymbols(QAbstractSpinBox::NoButtons);
@@ -100,12 +101,17 @@ void TFrmPrintPreview::buildControls()
     EdtPage->setGroupSeparatorShown(true);
     EdtPage->setAlignment(Qt::AlignCenter);
     // Room for the largest job's page numbers.
-    EdtPage->setMinimumWidth(EdtPage->fontMetrics().horizontalAdvance(QStringLiteral("Page 00,000 of 00,000")) + 16);
-    BtnNext = button(this, "BtnNext", QStringLiteral("&Next"));
-    BtnLast = button(this, "BtnLast", QStringLiteral("&Last"));
+    EdtPage->setMinimumWidth(
+        EdtPage->fontMetrics().horizontalAdvance(
+            EdtPage->prefix() + QStringLiteral("00,000")
+            + QCoreApplication::translate("TFrmPrintPreview", " of %1").arg(QStringLiteral("00,000")))
+        + 16);
+    BtnNext = button(this, "BtnNext", QCoreApplication::translate("TFrmPrintPreview", "&Next"));
+    BtnLast = button(this, "BtnLast", QCoreApplication::translate("TFrmPrintPreview", "&Last"));
     CboZoom = named(new QComboBox(this), "CboZoom");
-    CboZoom->addItems({QStringLiteral("Whole Page"), QStringLiteral("Page Width"), QStringLiteral("100 %")});
-    LblZoom = label(this, "LblZoom", QStringLiteral("&Zoom:"), CboZoom);
+    CboZoom->addItems({QCoreApplication::translate("TFrmPrintPreview", "Whole Page"),
+                       QCoreApplication::translate("TFrmPrintPreview", "Page Width"), QStringLiteral("100 %")});
+    LblZoom = label(this, "LblZoom", QCoreApplication::translate("TFrmPrintPreview", "&Zoom:"), CboZoom);
     for (QWidget *w :
          {static_cast<QWidget *>(BtnFirst), static_cast<QWidget *>(BtnPrevious), static_cast<QWidget *>(EdtPage),
           static_cast<QWidget *>(BtnNext), static_cast<QWidget *>(BtnLast)})
@@ -120,7 +126,7 @@ void TFrmPrintPreview::buildControls()
     ScrollPage->setAlignment(Qt::AlignCenter);
     ScrollPage->setBackgroundRole(QPalette::Dark);
     ScrollPage->setFocusPolicy(Qt::StrongFocus);
-    ScrollPage->setAccessibleName(QStringLiteral("Page"));
+    ScrollPage->setAccessibleName(QCoreApplication::translate("TFrmPrintPreview", "Page"));
     PageView = named(new PreviewPageView, "PageView");
     ScrollPage->setWidget(PageView);
     ScrollPage->viewport()->installEventFilter(this);
@@ -129,17 +135,21 @@ void TFrmPrintPreview::buildControls()
     auto *paper = new QHBoxLayout;
     CboTarget = named(new QComboBox(this), "CboTarget");
     if (m_printer)
-        CboTarget->addItem(QStringLiteral("Printer: %1").arg(m_printerName));
-    CboTarget->addItem(QStringLiteral("PDF export"));
-    LblTarget = label(this, "LblTarget", QStringLiteral("Pages &for:"), CboTarget);
+        CboTarget->addItem(QCoreApplication::translate("TFrmPrintPreview", "Printer: %1").arg(m_printerName));
+    CboTarget->addItem(QCoreApplication::translate("TFrmPrintPreview", "PDF export"));
+    LblTarget = label(this, "LblTarget", QCoreApplication::translate("TFrmPrintPreview", "Pages &for:"), CboTarget);
     CboExportPaper = named(new QComboBox(this), "CboExportPaper");
     CboExportPaper->addItems(exportPaperNames());
     CboExportPaper->setCurrentText(m_exportPaper.paperName());
-    LblExportPaper = label(this, "LblExportPaper", QStringLiteral("Export p&aper:"), CboExportPaper);
+    LblExportPaper = label(this, "LblExportPaper", QCoreApplication::translate("TFrmPrintPreview", "Export p&aper:"),
+                           CboExportPaper);
     CboExportOrientation = named(new QComboBox(this), "CboExportOrientation");
-    CboExportOrientation->addItems({QStringLiteral("Portrait"), QStringLiteral("Landscape")});
+    CboExportOrientation->addItems({QCoreApplication::translate("TFrmPrintPreview", "Portrait"),
+                                    QCoreApplication::translate("TFrmPrintPreview", "Landscape")});
     CboExportOrientation->setCurrentIndex(m_exportPaper.orientation == QPageLayout::Landscape ? 1 : 0);
-    LblExportOrientation = label(this, "LblExportOrientation", QStringLiteral("&Orientation:"), CboExportOrientation);
+    LblExportOrientation =
+        label(this, "LblExportOrientation", QCoreApplication::translate("TFrmPrintPreview", "&Orientation:"),
+              CboExportOrientation);
     LblPaper = named(new QLabel(this), "LblPaper");
     for (QWidget *w :
          {static_cast<QWidget *>(LblTarget), static_cast<QWidget *>(CboTarget), static_cast<QWidget *>(LblExportPaper),
@@ -150,10 +160,10 @@ void TFrmPrintPreview::buildControls()
     layout->addLayout(paper);
 
     auto *buttons = new QHBoxLayout;
-    BtnPrint = button(this, "BtnPrint", QStringLiteral("&Print"));
+    BtnPrint = button(this, "BtnPrint", QCoreApplication::translate("TFrmPrintPreview", "&Print"));
     BtnPrint->setEnabled(m_printer != nullptr);
-    BtnExportPdf = button(this, "BtnExportPdf", QStringLiteral("&Export PDF..."));
-    BtnClose = button(this, "BtnClose", QStringLiteral("Close"));
+    BtnExportPdf = button(this, "BtnExportPdf", QCoreApplication::translate("TFrmPrintPreview", "&Export PDF..."));
+    BtnClose = button(this, "BtnClose", QCoreApplication::translate("TFrmPrintPreview", "Close"));
     buttons->addStretch();
     buttons->addWidget(BtnPrint);
     buttons->addWidget(BtnExportPdf);
@@ -261,7 +271,7 @@ void TFrmPrintPreview::updateNavigation()
     const int pages = m_preview->pageCount();
     const QSignalBlocker quiet(EdtPage);
     EdtPage->setRange(std::min(1, pages), std::max(1, pages));
-    EdtPage->setSuffix(QStringLiteral(" of %1").arg(QLocale().toString(pages)));
+    EdtPage->setSuffix(QCoreApplication::translate("TFrmPrintPreview", " of %1").arg(QLocale().toString(pages)));
     EdtPage->setValue(m_page + 1);
     BtnFirst->setEnabled(m_page > 0);
     BtnPrevious->setEnabled(m_page > 0);
@@ -273,7 +283,7 @@ void TFrmPrintPreview::updatePaperLabel()
 {
     const PaperSheet sheet = m_preview->paper();
     const PrintableArea area = m_preview->area();
-    LblPaper->setText(QStringLiteral("%1 x %2 mm, printable %3 x %4 mm, %5 dpi")
+    LblPaper->setText(QCoreApplication::translate("TFrmPrintPreview", "%1 x %2 mm, printable %3 x %4 mm, %5 dpi")
                           .arg(millimetres(sheet.width, sheet.dpi), millimetres(sheet.height, sheet.dpi),
                                millimetres(area.width, sheet.dpi), millimetres(area.height, sheet.dpi))
                           .arg(sheet.dpi));

@@ -1,0 +1,146 @@
+#include "TestServices.h"
+#include "app/Translations.h"
+#include "app/UnitMain.h"
+#include "docs/FileErrors.h"
+
+#include <QApplication>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
+#include <QTest>
+#include <QTranslator>
+#include <cerrno>
+
+// The main window in the desktop's language, from the catalogues compiled
+// into the program.
+class TestTranslatedWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup()
+    {
+        for (QTranslator *translator : qApp->findChildren<QTranslator *>()) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+    }
+
+    void followsTheDesktopLanguage_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("loaded");
+        QTest::addColumn<QString>("fileMenu");
+        QTest::addColumn<QString>("fileNotFound");
+        QTest::newRow("German") << "de_DE"
+                                << "de"
+                                << "&Datei"
+                                << "Datei nicht gefunden";
+        QTest::newRow("Spanish") << "es_ES"
+                                 << "es"
+                                 << "&Archivo"
+                                 << "No se encontró el archivo";
+        QTest::newRow("English") << "en_US"
+                                 << ""
+                                 << "&File"
+                                 << "File not found";
+        QTest::newRow("no catalogue") << "ja_JP"
+                                      << ""
+                                      << "&File"
+                                      << "File not found";
+    }
+
+    void followsTheDesktopLanguage()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, loaded);
+        QFETCH(QString, fileMenu);
+        QFETCH(QString, fileNotFound);
+
+        QCOMPARE(installTranslators(*qApp, QLocale(locale)), loaded);
+        TestServices fakes;
+        TFrmMain window(fakes.services());
+        const auto *file = window.findChild<QMenu *>(QStringLiteral("File1"));
+        QVERIFY(file);
+        QCOMPARE(file->title(), fileMenu);
+        QCOMPARE(fileErrorMessage(ENOENT), fileNotFound);
+    }
+
+    // The program itself, started as the desktop starts it: the command
+    // line's refusal and its hint come in the language the environment asks
+    // for, the way QLocale::system() reads it.
+    void commandLineFollowsTheEnvironment_data()
+    {
+        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("LANGUAGE") << QStringList{"LANGUAGE=de"}
+                                  << "morvane: '3' Karten pro Seite können nicht gedruckt werden: Verwenden Sie 1, 2 "
+                                     "oder 4.\nWeitere Informationen mit 'morvane --help'.\n";
+        QTest::newRow("LC_MESSAGES") << QStringList{"LANGUAGE=", "LC_ALL=", "LANG=en_US.UTF-8",
+                                                    "LC_MESSAGES=es_ES.UTF-8"}
+                                     << "morvane: No se pueden imprimir '3' tarjetas por página: use 1, 2 o 4.\n"
+                                        "Pruebe 'morvane --help' para más información.\n";
+        QTest::newRow("English first") << QStringList{"LANGUAGE=en:de"}
+                                       << "morvane: '3' cards per page cannot be printed: use 1, 2 or 4.\n"
+                                          "Try 'morvane --help' for more information.\n";
+    }
+
+    void commandLineFollowsTheEnvironment()
+    {
+        QFETCH(QStringList, environment);
+        QFETCH(QString, err);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const QString &setting : environment) {
+            const qsizetype equals = setting.indexOf(QLatin1Char('='));
+            if (equals == setting.size() - 1)
+                env.remove(setting.left(equals));
+            else
+                env.insert(setting.left(equals), setting.mid(equals + 1));
+        }
+        QProcess morvane;
+        morvane.setProcessEnvironment(env);
+        morvane.start(QStringLiteral(MORVANE_EXECUTABLE),
+                      {QStringLiteral("--export"), QStringLiteral("x.pdf"), QStringLiteral("--per-page"),
+                       QStringLiteral("3"), QStringLiteral("list.mrv")});
+        QVERIFY(morvane.waitForFinished(60000));
+        QCOMPARE(QString::fromUtf8(morvane.readAllStandardError()), err);
+        QCOMPARE(morvane.exitCode(), 2);
+    }
+
+    // Alt and a letter reaches one item only: the menu bar's titles and each
+    // menu's items keep their access keys apart in every language.
+    void accessKeysStayApart_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::newRow("German") << "de_DE";
+        QTest::newRow("Spanish") << "es_ES";
+        QTest::newRow("English") << "en_US";
+    }
+
+    void accessKeysStayApart()
+    {
+        QFETCH(QString, locale);
+        installTranslators(*qApp, QLocale(locale));
+        TestServices fakes;
+        TFrmMain window(fakes.services());
+        const auto *bar = window.findChild<QMenuBar *>(QStringLiteral("MainMenu"));
+        QVERIFY(bar);
+        QList<QList<QAction *>> groups{bar->actions()};
+        for (const QAction *title : bar->actions())
+            groups.append(title->menu()->actions());
+        for (const QList<QAction *> &group : groups) {
+            QHash<QKeySequence, QString> taken;
+            for (const QAction *action : group) {
+                const QKeySequence key = QKeySequence::mnemonic(action->text());
+                if (key.isEmpty())
+                    continue;
+                QVERIFY2(!taken.contains(key), qPrintable(taken.value(key) + QStringLiteral(" / ") + action->text()));
+                taken.insert(key, action->text());
+            }
+        }
+    }
+};
+
+QTEST_MAIN(TestTranslatedWindow)
+#include "tst_translatedwindow.moc"

@@ -1,0 +1,1045 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>CallAnnouncer</name>
+    <message>
+        <source>Speech is not available: no speech service was found on this desktop.</source>
+        <translation>Sprachausgabe nicht verfügbar: Auf diesem Desktop wurde kein Sprachdienst gefunden.</translation>
+    </message>
+</context>
+<context>
+    <name>CallList</name>
+    <message>
+        <source>The call list is too long to print on one page: %1 entries need %2 columns, and &quot;%3&quot; would print smaller than %4 points</source>
+        <translation>Die Aufrufliste ist zu lang für eine Seite: %1 Einträge brauchen %2 Spalten, und „%3“ würde kleiner als %4 Punkt gedruckt</translation>
+    </message>
+</context>
+<context>
+    <name>CallRandom</name>
+    <message>
+        <source>The system&apos;s random source cannot be read</source>
+        <translation>Die Zufallsquelle des Systems kann nicht gelesen werden</translation>
+    </message>
+</context>
+<context>
+    <name>CallTexts</name>
+    <message>
+        <source>Call %1 of %2</source>
+        <translation>Aufruf %1 von %2</translation>
+    </message>
+    <message>
+        <source>card %1 (call %2)</source>
+        <translation>Karte %1 (Aufruf %2)</translation>
+    </message>
+    <message>
+        <source>Bingo: </source>
+        <translation>Bingo: </translation>
+    </message>
+    <message>
+        <source> and 1 more card</source>
+        <translation> und 1 weitere Karte</translation>
+    </message>
+    <message>
+        <source> and %1 more cards</source>
+        <translation> und %1 weitere Karten</translation>
+    </message>
+    <message>
+        <source>both diagonals</source>
+        <translation>beiden Diagonalen</translation>
+    </message>
+    <message>
+        <source>diagonal</source>
+        <translation>Diagonale</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
+    <message>
+        <source>the nearest line</source>
+        <translation>die nächste Reihe</translation>
+    </message>
+    <message>
+        <source>four corners</source>
+        <translation>vier Ecken</translation>
+    </message>
+    <message>
+        <source>a full card</source>
+        <translation>eine volle Karte</translation>
+    </message>
+    <message>
+        <source>This game has no cards to check.</source>
+        <translation>Dieses Spiel hat keine Karten zum Prüfen.</translation>
+    </message>
+    <message>
+        <source>There is no card %1 in this game: its cards are numbered 1 to %2.</source>
+        <translation>In diesem Spiel gibt es keine Karte %1: Seine Karten sind von 1 bis %2 nummeriert.</translation>
+    </message>
+    <message>
+        <source>Card %1: bingo on %2</source>
+        <translation>Karte %1: Bingo mit %2</translation>
+    </message>
+    <message>
+        <source>Card %1: no bingo yet, %2 %3 short of %4</source>
+        <translation>Karte %1: noch kein Bingo, %2 %3 zu wenig für %4</translation>
+    </message>
+    <message>
+        <source>cell</source>
+        <translation>Feld</translation>
+    </message>
+    <message>
+        <source>cells</source>
+        <translation>Felder</translation>
+    </message>
+</context>
+<context>
+    <name>CardListDocument</name>
+    <message>
+        <source>The card list has more than %1 entries, the most Morvane can open</source>
+        <translation>Die Kartenliste hat mehr als %1 Einträge, die Höchstzahl, die Morvane öffnen kann</translation>
+    </message>
+</context>
+<context>
+    <name>CardPrintJob</name>
+    <message>
+        <source>These entries make only %1 different cards. Print anyway, repeating some cards?</source>
+        <translation>Diese Einträge ergeben nur %1 verschiedene Karten. Trotzdem drucken und einige Karten wiederholen?</translation>
+    </message>
+</context>
+<context>
+    <name>CardRange</name>
+    <message>
+        <source>There is no card %1 in this game: its cards are numbered 1 to %2.</source>
+        <translation>In diesem Spiel gibt es keine Karte %1: Seine Karten sind von 1 bis %2 nummeriert.</translation>
+    </message>
+    <message>
+        <source>Type the numbers of the cards, for example 17, 20-25.</source>
+        <translation>Geben Sie die Nummern der Karten ein, zum Beispiel 17, 20-25.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a card number: type numbers and ranges such as 17, 20-25.</source>
+        <translation>„%1“ ist keine Kartennummer: Geben Sie Nummern und Bereiche wie 17, 20-25 ein.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandGuard</name>
+    <message>
+        <source>Out of memory</source>
+        <translation>Nicht genügend Arbeitsspeicher</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLineText</name>
+    <message>
+        <source>Make the cards of LIST.mrv into the PDF file OUT.pdf, without a window; an existing file is replaced.</source>
+        <translation>Die Karten von LIST.mrv ohne Fenster in die PDF-Datei OUT.pdf schreiben; eine vorhandene Datei wird ersetzt.</translation>
+    </message>
+    <message>
+        <source>How many cards to make, 1 to 99999 (default 1). Every page is printed full, so the last page may bring a few more.</source>
+        <translation>Wie viele Karten erstellt werden, 1 bis 99999 (Vorgabe 1). Jede Seite wird voll gedruckt, daher kann die letzte Seite einige mehr enthalten.</translation>
+    </message>
+    <message>
+        <source>Cards on each page: 1, 2 or 4 (default 1).</source>
+        <translation>Karten pro Seite: 1, 2 oder 4 (Vorgabe 1).</translation>
+    </message>
+    <message>
+        <source>The paper: A4, Letter, Legal, A5 or A3 (default: Letter where the language settings measure in inches, else A4).</source>
+        <translation>Das Papier: A4, Letter, Legal, A5 oder A3 (Vorgabe: Letter, wo die Spracheinstellungen in Zoll messen, sonst A4).</translation>
+    </message>
+    <message>
+        <source>Make a numbered game: every card carries its number and the game&apos;s code, the game is recorded for calling, and its code is printed on standard output.</source>
+        <translation>Ein nummeriertes Spiel erstellen: Jede Karte trägt ihre Nummer und den Code des Spiels, das Spiel wird zum Ausrufen gespeichert und sein Code auf der Standardausgabe ausgegeben.</translation>
+    </message>
+    <message>
+        <source>Print even when the entries make fewer different cards than the export prints, repeating some. Without it such an export is refused, as the window&apos;s question is answered by its default button, No.</source>
+        <translation>Auch dann drucken, wenn die Einträge weniger verschiedene Karten ergeben, als der Export druckt, und einige wiederholen. Ohne diese Option wird ein solcher Export abgelehnt, da die Frage des Fensters mit ihrer Standardschaltfläche beantwortet wird: Nein.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe anzeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Die Version anzeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>%1 goes with --export.</source>
+        <translation>%1 gehört zu --export.</translation>
+    </message>
+    <message>
+        <source>--export needs the name of the PDF file to write.</source>
+        <translation>--export braucht den Namen der zu schreibenden PDF-Datei.</translation>
+    </message>
+    <message>
+        <source>Name the card list to export after the options.</source>
+        <translation>Geben Sie die zu exportierende Kartenliste nach den Optionen an.</translation>
+    </message>
+    <message>
+        <source>Only one card list can be exported at a time.</source>
+        <translation>Es kann jeweils nur eine Kartenliste exportiert werden.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cards per page cannot be printed: use 1, 2 or 4.</source>
+        <translation>&apos;%1&apos; Karten pro Seite können nicht gedruckt werden: Verwenden Sie 1, 2 oder 4.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a paper Morvane knows: use A4, Letter, Legal, A5 or A3.</source>
+        <translation>&apos;%1&apos; ist kein Papier, das Morvane kennt: Verwenden Sie A4, Letter, Legal, A5 oder A3.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [LIST.mrv]
+       %1 --export OUT.pdf [options] LIST.mrv
+       %1 --help | --version
+</source>
+        <translation>Aufruf: %1 [LIST.mrv]
+        %1 --export OUT.pdf [Optionen] LIST.mrv
+        %1 --help | --version
+</translation>
+    </message>
+    <message>
+        <source>Without options, Morvane opens its window, and in it the card list LIST.mrv when one is given.</source>
+        <translation>Ohne Optionen öffnet Morvane sein Fenster und darin die Kartenliste LIST.mrv, wenn eine angegeben ist.</translation>
+    </message>
+    <message>
+        <source>With --export, it makes the bingo cards of LIST.mrv into a PDF file without a window or a display, as File &gt; Export PDF... does, with the card options and the font the window keeps in Options.ini. Progress shows on standard error when the export runs long.</source>
+        <translation>Mit --export schreibt es die Bingokarten von LIST.mrv ohne Fenster und ohne Bildschirm in eine PDF-Datei, wie Datei &gt; PDF exportieren..., mit den Kartenoptionen und der Schrift, die das Fenster in Options.ini speichert. Dauert der Export länger, erscheint der Fortschritt auf der Standardfehlerausgabe.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 when the cards are made, 1 when the export is refused or fails (the message says why, in the window&apos;s words), 2 for a command line that is not understood, 130 when interrupted.</source>
+        <translation>Rückgabewert: 0, wenn die Karten erstellt sind, 1, wenn der Export abgelehnt wird oder fehlschlägt (die Meldung sagt warum, mit den Worten des Fensters), 2 bei einer unverständlichen Befehlszeile, 130 bei Abbruch.</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Weitere Informationen mit &apos;%1 --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Printing: %1 of %2 pages</source>
+        <translation>Drucken: %1 von %2 Seiten</translation>
+    </message>
+    <message>
+        <source>Yes (--force).</source>
+        <translation>Ja (--force).</translation>
+    </message>
+    <message>
+        <source>No: --force answers Yes.</source>
+        <translation>Nein: --force antwortet mit Ja.</translation>
+    </message>
+    <message>
+        <source>The number of cards must be from %1 to %2.</source>
+        <translation>Die Anzahl der Karten muss zwischen %1 und %2 liegen.</translation>
+    </message>
+    <message>
+        <source>Interrupted: nothing was written.</source>
+        <translation>Abgebrochen: Es wurde nichts geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>EntryCheck</name>
+    <message>
+        <source>Your bingo card needs %1 words at least, please add more words, then try to print it again.</source>
+        <translation>Ihre Bingokarte braucht mindestens %1 Einträge. Bitte fügen Sie weitere hinzu und drucken Sie dann noch einmal.</translation>
+    </message>
+</context>
+<context>
+    <name>EntryRules</name>
+    <message>
+        <source>Please don&apos;t add an empty string.</source>
+        <translation>Bitte fügen Sie keinen leeren Text hinzu.</translation>
+    </message>
+    <message>
+        <source>The word &apos;%1&apos; has already been added into the list, do you want to add it again?</source>
+        <translation>Das Wort &apos;%1&apos; steht schon in der Liste. Möchten Sie es noch einmal hinzufügen?</translation>
+    </message>
+</context>
+<context>
+    <name>FileErrors</name>
+    <message>
+        <source>Invalid filename</source>
+        <translation>Ungültiger Dateiname</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Zu viele offene Dateien</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Zugriff auf die Datei verweigert</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>Datenträger voll</translation>
+    </message>
+    <message>
+        <source>I/O error %1</source>
+        <translation>E/A-Fehler %1</translation>
+    </message>
+</context>
+<context>
+    <name>GameFile</name>
+    <message>
+        <source>%1 is not a Morvane game.</source>
+        <translation>%1 ist kein Morvane-Spiel.</translation>
+    </message>
+    <message>
+        <source>%1 was made by a newer version of Morvane and cannot be opened here.</source>
+        <translation>%1 wurde mit einer neueren Version von Morvane erstellt und kann hier nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>%1 is incomplete: the file was cut short.</source>
+        <translation>%1 ist unvollständig: Die Datei wurde abgeschnitten.</translation>
+    </message>
+    <message>
+        <source>%1 was changed outside Morvane: its cards can no longer be made again.</source>
+        <translation>%1 wurde außerhalb von Morvane geändert: Seine Karten lassen sich nicht mehr neu erstellen.</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a Morvane game.</source>
+        <translation>%1 ist zu groß für ein Morvane-Spiel.</translation>
+    </message>
+    <message>
+        <source>The game %1 cannot be read: %2.</source>
+        <translation>Das Spiel %1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>GameFolder</name>
+    <message>
+        <source>No new game code is free</source>
+        <translation>Kein neuer Spielcode ist frei</translation>
+    </message>
+</context>
+<context>
+    <name>GameListDialog</name>
+    <message>
+        <source>Recorded games</source>
+        <translation>Gespeicherte Spiele</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>List Size</source>
+        <translation>Listengröße</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Karten</translation>
+    </message>
+    <message>
+        <source>Card Size</source>
+        <translation>Kartengröße</translation>
+    </message>
+</context>
+<context>
+    <name>IniFile</name>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>gesperrt</translation>
+    </message>
+</context>
+<context>
+    <name>NumberLine</name>
+    <message>
+        <source>Card %1 · Game %2</source>
+        <translation>Karte %1 · Spiel %2</translation>
+    </message>
+</context>
+<context>
+    <name>PdfFilePrintService</name>
+    <message>
+        <source>There is no file to write the cards to</source>
+        <translation>Es gibt keine Datei, in die die Karten geschrieben werden können</translation>
+    </message>
+</context>
+<context>
+    <name>PrintMessages</name>
+    <message>
+        <source>There is no default printer currently selected</source>
+        <translation>Derzeit ist kein Standarddrucker ausgewählt</translation>
+    </message>
+    <message>
+        <source>Printer selected is not valid</source>
+        <translation>Der gewählte Drucker ist nicht gültig</translation>
+    </message>
+    <message>
+        <source>Printing in progress</source>
+        <translation>Druckvorgang läuft</translation>
+    </message>
+    <message>
+        <source>The printer could not take the job: %1</source>
+        <translation>Der Drucker konnte den Auftrag nicht annehmen: %1</translation>
+    </message>
+    <message>
+        <source>The printable area of this printer is too small for this layout.</source>
+        <translation>Der bedruckbare Bereich dieses Druckers ist für dieses Layout zu klein.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintService</name>
+    <message>
+        <source>Cannot create the print file: %1</source>
+        <translation>Die Druckdatei kann nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write the print file: %1</source>
+        <translation>Die Druckdatei kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>Cannot start the print document</source>
+        <translation>Das Druckdokument kann nicht begonnen werden</translation>
+    </message>
+    <message>
+        <source>Cannot write the print document</source>
+        <translation>Das Druckdokument kann nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>QtCallerWindows</name>
+    <message>
+        <source>The caller window is not part of this build</source>
+        <translation>Das Ausruferfenster ist in dieser Version nicht enthalten</translation>
+    </message>
+</context>
+<context>
+    <name>QtProgress</name>
+    <message>
+        <source>Exporting</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 pages</source>
+        <translation>%1: %2 von %3 Seiten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>RawFile</name>
+    <message>
+        <source>File too large</source>
+        <translation>Datei zu groß</translation>
+    </message>
+</context>
+<context>
+    <name>SecureSeed</name>
+    <message>
+        <source>The system gave no random numbers (%1)</source>
+        <translation>Das System lieferte keine Zufallszahlen (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmAbout</name>
+    <message>
+        <source>About Morvane</source>
+        <translation>Über Morvane</translation>
+    </message>
+    <message>
+        <source>Website: </source>
+        <translation>Webseite: </translation>
+    </message>
+    <message>
+        <source>Support Email: </source>
+        <translation>Support-E-Mail: </translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmCaller</name>
+    <message>
+        <source>Any Line</source>
+        <translation>Beliebige Reihe</translation>
+    </message>
+    <message>
+        <source>Four Corners</source>
+        <translation>Vier Ecken</translation>
+    </message>
+    <message>
+        <source>Full Card</source>
+        <translation>Volle Karte</translation>
+    </message>
+    <message>
+        <source>Calls in order</source>
+        <translation>Aufrufe der Reihe nach</translation>
+    </message>
+    <message>
+        <source>Call Next</source>
+        <translation>Nächster Aufruf</translation>
+    </message>
+    <message>
+        <source>Undo Last Call</source>
+        <translation>Letzten Aufruf zurücknehmen</translation>
+    </message>
+    <message>
+        <source>Check Card...</source>
+        <translation>Karte prüfen...</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spiel</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>Print Card...</source>
+        <translation>Karte drucken...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Pattern</source>
+        <translation>&amp;Muster</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Speak Calls</source>
+        <translation>Aufrufe ansagen</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>Caller</source>
+        <translation>Ausrufer</translation>
+    </message>
+    <message>
+        <source>%1 of the calls kept in the game file named no entry of the game, or repeated an earlier call, and were left out.</source>
+        <translation>%1 der in der Spieldatei gespeicherten Aufrufe nannten keinen Eintrag des Spiels oder wiederholten einen früheren Aufruf und wurden ausgelassen.</translation>
+    </message>
+    <message>
+        <source>Game %1 · %2 cards · %3 x %3</source>
+        <translation>Spiel %1 · %2 Karten · %3 x %3</translation>
+    </message>
+    <message>
+        <source>Word list · %1 entries, no cards</source>
+        <translation>Wortliste · %1 Einträge, keine Karten</translation>
+    </message>
+    <message>
+        <source>Press Space to make the first call</source>
+        <translation>Drücken Sie die Leertaste für den ersten Aufruf</translation>
+    </message>
+    <message>
+        <source>No cards in this game: winners are not checked.</source>
+        <translation>Keine Karten in diesem Spiel: Gewinner werden nicht geprüft.</translation>
+    </message>
+    <message>
+        <source>No bingo yet.</source>
+        <translation>Noch kein Bingo.</translation>
+    </message>
+    <message>
+        <source>No game is open.</source>
+        <translation>Kein Spiel geöffnet.</translation>
+    </message>
+    <message>
+        <source>Start a new game? The calls made so far will be cleared.</source>
+        <translation>Ein neues Spiel beginnen? Die bisherigen Aufrufe werden gelöscht.</translation>
+    </message>
+    <message>
+        <source>&amp;Pattern:</source>
+        <translation>M&amp;uster:</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmCheckCard</name>
+    <message>
+        <source>Check Card</source>
+        <translation>Karte prüfen</translation>
+    </message>
+    <message>
+        <source>Card &amp;number:</source>
+        <translation>Karten&amp;nummer:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Prüfen</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmFont</name>
+    <message>
+        <source>Font Options</source>
+        <translation>Schriftoptionen</translation>
+    </message>
+    <message>
+        <source>Name: </source>
+        <translation>Name: </translation>
+    </message>
+    <message>
+        <source>Font name</source>
+        <translation>Schriftname</translation>
+    </message>
+    <message>
+        <source>Size: </source>
+        <translation>Größe: </translation>
+    </message>
+    <message>
+        <source>Font size</source>
+        <translation>Schriftgröße</translation>
+    </message>
+    <message>
+        <source>Font Test</source>
+        <translation>Schriftprobe</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Fonts</source>
+        <translation>Schriften</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmMain</name>
+    <message>
+        <source>Save Bingo Card</source>
+        <translation>Bingokarte speichern</translation>
+    </message>
+    <message>
+        <source>Morvane File (*.mrv);;All Files (*)</source>
+        <translation>Morvane-Datei (*.mrv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Select Bingo Card</source>
+        <translation>Bingokarte auswählen</translation>
+    </message>
+    <message>
+        <source>Morvane File(*.mrv);;All Files (*)</source>
+        <translation>Morvane-Datei (*.mrv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Do you want to save current bingo card?</source>
+        <translation>Möchten Sie die aktuelle Bingokarte speichern?</translation>
+    </message>
+    <message>
+        <source>The sample bingo card doesn&apos;t exist, please re-install the software and try it again.</source>
+        <translation>Die Beispiel-Bingokarte ist nicht vorhanden. Bitte installieren Sie das Programm neu und versuchen Sie es noch einmal.</translation>
+    </message>
+    <message>
+        <source>Export Bingo Cards</source>
+        <translation>Bingokarten exportieren</translation>
+    </message>
+    <message>
+        <source>PDF File (*.pdf)</source>
+        <translation>PDF-Datei (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation>Eintrag</translation>
+    </message>
+    <message>
+        <source>Sample Card:</source>
+        <translation>Beispielkarte:</translation>
+    </message>
+    <message>
+        <source>Sample card</source>
+        <translation>Beispielkarte</translation>
+    </message>
+    <message>
+        <source>Card Size: </source>
+        <translation>Größe: </translation>
+    </message>
+    <message>
+        <source>Card Size</source>
+        <translation>Kartengröße</translation>
+    </message>
+    <message>
+        <source>Use Free Space </source>
+        <translation>Freifeld </translation>
+    </message>
+    <message>
+        <source>Text: </source>
+        <translation>Text: </translation>
+    </message>
+    <message>
+        <source>Free space text</source>
+        <translation>Text des Freifelds</translation>
+    </message>
+    <message>
+        <source>Use Column Heading</source>
+        <translation>Spaltenüberschrift</translation>
+    </message>
+    <message>
+        <source>Column heading text</source>
+        <translation>Text der Spaltenüberschrift</translation>
+    </message>
+    <message>
+        <source>Word Wrap</source>
+        <translation>Zeilenumbruch</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Printer To Use: </source>
+        <translation>Drucker: </translation>
+    </message>
+    <message>
+        <source>Printer To Use</source>
+        <translation>Zu verwendender Drucker</translation>
+    </message>
+    <message>
+        <source>Number of Bingo Card: </source>
+        <translation>Anzahl Bingokarten: </translation>
+    </message>
+    <message>
+        <source>Number of Bingo Card</source>
+        <translation>Anzahl der Bingokarten</translation>
+    </message>
+    <message>
+        <source>Bingo Cards Per Page: </source>
+        <translation>Bingokarten pro Seite: </translation>
+    </message>
+    <message>
+        <source>Bingo Cards Per Page</source>
+        <translation>Bingokarten pro Seite</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>Print &amp;Call List</source>
+        <translation>&amp;Aufrufliste drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Export PDF...</source>
+        <translation>PDF e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Font</source>
+        <translation>&amp;Schrift</translation>
+    </message>
+    <message>
+        <source>&amp;Samples</source>
+        <translation>&amp;Beispiele</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>&amp;Homepage</source>
+        <translation>&amp;Webseite</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Please select the string you want to delete firstly.</source>
+        <translation>Bitte wählen Sie zuerst den Eintrag aus, den Sie löschen möchten.</translation>
+    </message>
+    <message>
+        <source>There is no folder to record numbered games in</source>
+        <translation>Es gibt keinen Ordner, in dem nummerierte Spiele gespeichert werden können</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>Druck&amp;vorschau...</translation>
+    </message>
+    <message>
+        <source>&amp;Number Cards</source>
+        <translation>Karten &amp;nummerieren</translation>
+    </message>
+    <message>
+        <source>&amp;Large Print</source>
+        <translation>&amp;Großdruck</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;Open Game...</source>
+        <translation>Spiel ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Call Game...</source>
+        <translation>Spiel &amp;ausrufen...</translation>
+    </message>
+    <message>
+        <source>Tip: To make your own card list, please type words in the text box, then press Enter or Add button. If you want to delete a word, please select it from the dropdown list and click Delete button. When all words are added, please click Print button in the toolbar to print it.</source>
+        <translation>Tipp: Für eine eigene Kartenliste geben Sie Wörter in das Textfeld ein und drücken dann die Eingabetaste oder die Schaltfläche Hinzufügen. Um ein Wort zu löschen, wählen Sie es in der Liste aus und klicken auf Löschen. Wenn alle Wörter eingegeben sind, klicken Sie in der Werkzeugleiste auf Drucken.</translation>
+    </message>
+    <message>
+        <source>No numbered games are recorded yet. Tick Options, Number Cards, then print or export the cards of a game.</source>
+        <translation>Es sind noch keine nummerierten Spiele gespeichert. Kreuzen Sie Optionen, Karten nummerieren an und drucken oder exportieren Sie dann die Karten eines Spiels.</translation>
+    </message>
+    <message>
+        <source>Open Game</source>
+        <translation>Spiel öffnen</translation>
+    </message>
+    <message>
+        <source>Call Game</source>
+        <translation>Spiel ausrufen</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Ausrufen</translation>
+    </message>
+    <message>
+        <source>There is nothing to call yet, please add words to the list, then try again.</source>
+        <translation>Es gibt noch nichts auszurufen. Bitte fügen Sie der Liste Wörter hinzu und versuchen Sie es erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmPrintCard</name>
+    <message>
+        <source>Print Card</source>
+        <translation>Karte drucken</translation>
+    </message>
+    <message>
+        <source>P&amp;rint</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Export PDF...</source>
+        <translation>PDF e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Cards (1 to %1):</source>
+        <translation>&amp;Karten (1 bis %1):</translation>
+    </message>
+    <message>
+        <source>&amp;Printer To Use:</source>
+        <translation>D&amp;rucker:</translation>
+    </message>
+    <message>
+        <source>Each card is printed as the game printed it, in its place on the page, with its number line.</source>
+        <translation>Jede Karte wird so gedruckt, wie das Spiel sie gedruckt hat: an ihrem Platz auf der Seite, mit ihrer Nummernzeile.</translation>
+    </message>
+    <message>
+        <source>Export Bingo Cards</source>
+        <translation>Bingokarten exportieren</translation>
+    </message>
+    <message>
+        <source>PDF File (*.pdf)</source>
+        <translation>PDF-Datei (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmPrintPreview</name>
+    <message>
+        <source>Print Preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>&amp;First</source>
+        <translation>&amp;Erste</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious</source>
+        <translation>&amp;Vorherige</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>Page </source>
+        <translation>Seite </translation>
+    </message>
+    <message>
+        <source> of %1</source>
+        <translation> von %1</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Nächste</translation>
+    </message>
+    <message>
+        <source>&amp;Last</source>
+        <translation>&amp;Letzte</translation>
+    </message>
+    <message>
+        <source>Whole Page</source>
+        <translation>Ganze Seite</translation>
+    </message>
+    <message>
+        <source>Page Width</source>
+        <translation>Seitenbreite</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom:</source>
+        <translation>&amp;Zoom:</translation>
+    </message>
+    <message>
+        <source>Printer: %1</source>
+        <translation>Drucker: %1</translation>
+    </message>
+    <message>
+        <source>PDF export</source>
+        <translation>PDF-Export</translation>
+    </message>
+    <message>
+        <source>Pages &amp;for:</source>
+        <translation>Seiten &amp;für:</translation>
+    </message>
+    <message>
+        <source>Export p&amp;aper:</source>
+        <translation>Export-&amp;Papier:</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Hochformat</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Querformat</translation>
+    </message>
+    <message>
+        <source>&amp;Orientation:</source>
+        <translation>&amp;Ausrichtung:</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Export PDF...</source>
+        <translation>PDF e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>%1 x %2 mm, printable %3 x %4 mm, %5 dpi</source>
+        <translation>%1 x %2 mm, bedruckbar %3 x %4 mm, %5 dpi</translation>
+    </message>
+</context>
+<context>
+    <name>WholeNumber</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>„%1“ ist keine gültige ganze Zahl</translation>
+    </message>
+</context>
+<context>
+    <name>WinPattern</name>
+    <message>
+        <source>row %1</source>
+        <translation>Reihe %1</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>diagonal</source>
+        <translation>Diagonale</translation>
+    </message>
+    <message>
+        <source>four corners</source>
+        <translation>vier Ecken</translation>
+    </message>
+    <message>
+        <source>full card</source>
+        <translation>volle Karte</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1045 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>CallAnnouncer</name>
+    <message>
+        <source>Speech is not available: no speech service was found on this desktop.</source>
+        <translation>La voz no está disponible: no se encontró ningún servicio de voz en este escritorio.</translation>
+    </message>
+</context>
+<context>
+    <name>CallList</name>
+    <message>
+        <source>The call list is too long to print on one page: %1 entries need %2 columns, and &quot;%3&quot; would print smaller than %4 points</source>
+        <translation>La lista de llamadas es demasiado larga para una página: %1 entradas necesitan %2 columnas y «%3» se imprimiría con menos de %4 puntos</translation>
+    </message>
+</context>
+<context>
+    <name>CallRandom</name>
+    <message>
+        <source>The system&apos;s random source cannot be read</source>
+        <translation>No se puede leer la fuente aleatoria del sistema</translation>
+    </message>
+</context>
+<context>
+    <name>CallTexts</name>
+    <message>
+        <source>Call %1 of %2</source>
+        <translation>Llamada %1 de %2</translation>
+    </message>
+    <message>
+        <source>card %1 (call %2)</source>
+        <translation>tarjeta %1 (llamada %2)</translation>
+    </message>
+    <message>
+        <source>Bingo: </source>
+        <translation>Bingo: </translation>
+    </message>
+    <message>
+        <source> and 1 more card</source>
+        <translation> y 1 tarjeta más</translation>
+    </message>
+    <message>
+        <source> and %1 more cards</source>
+        <translation> y %1 tarjetas más</translation>
+    </message>
+    <message>
+        <source>both diagonals</source>
+        <translation>ambas diagonales</translation>
+    </message>
+    <message>
+        <source>diagonal</source>
+        <translation>diagonal</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> y </translation>
+    </message>
+    <message>
+        <source>the nearest line</source>
+        <translation>la línea más cercana</translation>
+    </message>
+    <message>
+        <source>four corners</source>
+        <translation>cuatro esquinas</translation>
+    </message>
+    <message>
+        <source>a full card</source>
+        <translation>una tarjeta completa</translation>
+    </message>
+    <message>
+        <source>This game has no cards to check.</source>
+        <translation>Esta partida no tiene tarjetas que comprobar.</translation>
+    </message>
+    <message>
+        <source>There is no card %1 in this game: its cards are numbered 1 to %2.</source>
+        <translation>No hay tarjeta %1 en esta partida: sus tarjetas van numeradas del 1 al %2.</translation>
+    </message>
+    <message>
+        <source>Card %1: bingo on %2</source>
+        <translation>Tarjeta %1: bingo en %2</translation>
+    </message>
+    <message>
+        <source>Card %1: no bingo yet, %2 %3 short of %4</source>
+        <translation>Tarjeta %1: aún sin bingo, a %2 %3 de %4</translation>
+    </message>
+    <message>
+        <source>cell</source>
+        <translation>casilla</translation>
+    </message>
+    <message>
+        <source>cells</source>
+        <translation>casillas</translation>
+    </message>
+</context>
+<context>
+    <name>CardListDocument</name>
+    <message>
+        <source>The card list has more than %1 entries, the most Morvane can open</source>
+        <translation>La lista tiene más de %1 entradas, el máximo que Morvane puede abrir</translation>
+    </message>
+</context>
+<context>
+    <name>CardPrintJob</name>
+    <message>
+        <source>These entries make only %1 different cards. Print anyway, repeating some cards?</source>
+        <translation>Estas entradas solo dan %1 tarjetas distintas. ¿Imprimir de todos modos, repitiendo algunas tarjetas?</translation>
+    </message>
+</context>
+<context>
+    <name>CardRange</name>
+    <message>
+        <source>There is no card %1 in this game: its cards are numbered 1 to %2.</source>
+        <translation>No hay tarjeta %1 en esta partida: sus tarjetas van numeradas del 1 al %2.</translation>
+    </message>
+    <message>
+        <source>Type the numbers of the cards, for example 17, 20-25.</source>
+        <translation>Escriba los números de las tarjetas, por ejemplo 17, 20-25.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a card number: type numbers and ranges such as 17, 20-25.</source>
+        <translation>«%1» no es un número de tarjeta: escriba números y rangos como 17, 20-25.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandGuard</name>
+    <message>
+        <source>Out of memory</source>
+        <translation>Memoria insuficiente</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLineText</name>
+    <message>
+        <source>Make the cards of LIST.mrv into the PDF file OUT.pdf, without a window; an existing file is replaced.</source>
+        <translation>Convierte las tarjetas de LIST.mrv en el archivo PDF OUT.pdf, sin ventana; un archivo existente se sustituye.</translation>
+    </message>
+    <message>
+        <source>How many cards to make, 1 to 99999 (default 1). Every page is printed full, so the last page may bring a few more.</source>
+        <translation>Cuántas tarjetas hacer, de 1 a 99999 (por omisión 1). Cada página se imprime llena, así que la última puede traer algunas más.</translation>
+    </message>
+    <message>
+        <source>Cards on each page: 1, 2 or 4 (default 1).</source>
+        <translation>Tarjetas en cada página: 1, 2 o 4 (por omisión 1).</translation>
+    </message>
+    <message>
+        <source>The paper: A4, Letter, Legal, A5 or A3 (default: Letter where the language settings measure in inches, else A4).</source>
+        <translation>El papel: A4, Letter, Legal, A5 o A3 (por omisión: Letter donde la configuración regional mide en pulgadas; si no, A4).</translation>
+    </message>
+    <message>
+        <source>Make a numbered game: every card carries its number and the game&apos;s code, the game is recorded for calling, and its code is printed on standard output.</source>
+        <translation>Crea una partida numerada: cada tarjeta lleva su número y el código de la partida, la partida se registra para cantarla y su código se escribe en la salida estándar.</translation>
+    </message>
+    <message>
+        <source>Print even when the entries make fewer different cards than the export prints, repeating some. Without it such an export is refused, as the window&apos;s question is answered by its default button, No.</source>
+        <translation>Imprime aunque las entradas den menos tarjetas distintas de las que imprime la exportación, repitiendo algunas. Sin esta opción, esa exportación se rechaza, porque la pregunta de la ventana se responde con su botón predeterminado: No.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Muestra esta ayuda y termina.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Muestra la versión y termina.</translation>
+    </message>
+    <message>
+        <source>%1 goes with --export.</source>
+        <translation>%1 solo va con --export.</translation>
+    </message>
+    <message>
+        <source>--export needs the name of the PDF file to write.</source>
+        <translation>--export necesita el nombre del archivo PDF que se escribirá.</translation>
+    </message>
+    <message>
+        <source>Name the card list to export after the options.</source>
+        <translation>Indique la lista de tarjetas que se exportará después de las opciones.</translation>
+    </message>
+    <message>
+        <source>Only one card list can be exported at a time.</source>
+        <translation>Solo se puede exportar una lista de tarjetas a la vez.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cards per page cannot be printed: use 1, 2 or 4.</source>
+        <translation>No se pueden imprimir &apos;%1&apos; tarjetas por página: use 1, 2 o 4.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a paper Morvane knows: use A4, Letter, Legal, A5 or A3.</source>
+        <translation>&apos;%1&apos; no es un papel que Morvane conozca: use A4, Letter, Legal, A5 o A3.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [LIST.mrv]
+       %1 --export OUT.pdf [options] LIST.mrv
+       %1 --help | --version
+</source>
+        <translation>Uso: %1 [LIST.mrv]
+     %1 --export OUT.pdf [opciones] LIST.mrv
+     %1 --help | --version
+</translation>
+    </message>
+    <message>
+        <source>Without options, Morvane opens its window, and in it the card list LIST.mrv when one is given.</source>
+        <translation>Sin opciones, Morvane abre su ventana y, en ella, la lista de tarjetas LIST.mrv si se indica una.</translation>
+    </message>
+    <message>
+        <source>With --export, it makes the bingo cards of LIST.mrv into a PDF file without a window or a display, as File &gt; Export PDF... does, with the card options and the font the window keeps in Options.ini. Progress shows on standard error when the export runs long.</source>
+        <translation>Con --export, convierte las tarjetas de bingo de LIST.mrv en un archivo PDF sin ventana ni pantalla, como Archivo &gt; Exportar PDF..., con las opciones de tarjeta y la fuente que la ventana guarda en Options.ini. Si la exportación tarda, el progreso se muestra en la salida de error estándar.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opciones:</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 when the cards are made, 1 when the export is refused or fails (the message says why, in the window&apos;s words), 2 for a command line that is not understood, 130 when interrupted.</source>
+        <translation>Estado de salida: 0 cuando se hacen las tarjetas, 1 cuando la exportación se rechaza o falla (el mensaje dice por qué, con las palabras de la ventana), 2 si no se entiende la línea de órdenes, 130 si se interrumpe.</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Pruebe &apos;%1 --help&apos; para más información.</translation>
+    </message>
+    <message>
+        <source>Printing: %1 of %2 pages</source>
+        <translation>Imprimiendo: %1 de %2 páginas</translation>
+    </message>
+    <message>
+        <source>Yes (--force).</source>
+        <translation>Sí (--force).</translation>
+    </message>
+    <message>
+        <source>No: --force answers Yes.</source>
+        <translation>No: --force responde Sí.</translation>
+    </message>
+    <message>
+        <source>The number of cards must be from %1 to %2.</source>
+        <translation>El número de tarjetas debe estar entre %1 y %2.</translation>
+    </message>
+    <message>
+        <source>Interrupted: nothing was written.</source>
+        <translation>Interrumpido: no se escribió nada.</translation>
+    </message>
+</context>
+<context>
+    <name>EntryCheck</name>
+    <message>
+        <source>Your bingo card needs %1 words at least, please add more words, then try to print it again.</source>
+        <translation>Su tarjeta de bingo necesita al menos %1 palabras; añada más y vuelva a intentar imprimirla.</translation>
+    </message>
+</context>
+<context>
+    <name>EntryRules</name>
+    <message>
+        <source>Please don&apos;t add an empty string.</source>
+        <translation>No añada un texto vacío, por favor.</translation>
+    </message>
+    <message>
+        <source>The word &apos;%1&apos; has already been added into the list, do you want to add it again?</source>
+        <translation>La palabra &apos;%1&apos; ya está en la lista. ¿Quiere añadirla otra vez?</translation>
+    </message>
+</context>
+<context>
+    <name>FileErrors</name>
+    <message>
+        <source>Invalid filename</source>
+        <translation>Nombre de archivo no válido</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>No se encontró el archivo</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Demasiados archivos abiertos</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Acceso al archivo denegado</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>Disco lleno</translation>
+    </message>
+    <message>
+        <source>I/O error %1</source>
+        <translation>Error de E/S %1</translation>
+    </message>
+</context>
+<context>
+    <name>GameFile</name>
+    <message>
+        <source>%1 is not a Morvane game.</source>
+        <translation>%1 no es una partida de Morvane.</translation>
+    </message>
+    <message>
+        <source>%1 was made by a newer version of Morvane and cannot be opened here.</source>
+        <translation>%1 se creó con una versión más reciente de Morvane y no se puede abrir aquí.</translation>
+    </message>
+    <message>
+        <source>%1 is incomplete: the file was cut short.</source>
+        <translation>%1 está incompleto: el archivo se cortó.</translation>
+    </message>
+    <message>
+        <source>%1 was changed outside Morvane: its cards can no longer be made again.</source>
+        <translation>%1 se modificó fuera de Morvane: sus tarjetas ya no se pueden volver a generar.</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a Morvane game.</source>
+        <translation>%1 es demasiado grande para ser una partida de Morvane.</translation>
+    </message>
+    <message>
+        <source>The game %1 cannot be read: %2.</source>
+        <translation>No se puede leer la partida %1: %2.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>No se puede crear la carpeta %1.</translation>
+    </message>
+</context>
+<context>
+    <name>GameFolder</name>
+    <message>
+        <source>No new game code is free</source>
+        <translation>No queda ningún código de partida libre</translation>
+    </message>
+</context>
+<context>
+    <name>GameListDialog</name>
+    <message>
+        <source>Recorded games</source>
+        <translation>Partidas registradas</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>List Size</source>
+        <translation>Tamaño de la lista</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Tarjetas</translation>
+    </message>
+    <message>
+        <source>Card Size</source>
+        <translation>Tamaño de tarjeta</translation>
+    </message>
+</context>
+<context>
+    <name>IniFile</name>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>No se puede escribir en %1</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>bloqueado</translation>
+    </message>
+</context>
+<context>
+    <name>NumberLine</name>
+    <message>
+        <source>Card %1 · Game %2</source>
+        <translation>Tarjeta %1 · Partida %2</translation>
+    </message>
+</context>
+<context>
+    <name>PdfFilePrintService</name>
+    <message>
+        <source>There is no file to write the cards to</source>
+        <translation>No hay ningún archivo en el que escribir las tarjetas</translation>
+    </message>
+</context>
+<context>
+    <name>PrintMessages</name>
+    <message>
+        <source>There is no default printer currently selected</source>
+        <translation>No hay ninguna impresora predeterminada seleccionada</translation>
+    </message>
+    <message>
+        <source>Printer selected is not valid</source>
+        <translation>La impresora seleccionada no es válida</translation>
+    </message>
+    <message>
+        <source>Printing in progress</source>
+        <translation>Impresión en curso</translation>
+    </message>
+    <message>
+        <source>The printer could not take the job: %1</source>
+        <translation>La impresora no pudo aceptar el trabajo: %1</translation>
+    </message>
+    <message>
+        <source>The printable area of this printer is too small for this layout.</source>
+        <translation>El área imprimible de esta impresora es demasiado pequeña para esta disposición.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintService</name>
+    <message>
+        <source>Cannot create the print file: %1</source>
+        <translation>No se puede crear el archivo de impresión: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write the print file: %1</source>
+        <translation>No se puede escribir el archivo de impresión: %1</translation>
+    </message>
+    <message>
+        <source>Cannot start the print document</source>
+        <translation>No se puede iniciar el documento de impresión</translation>
+    </message>
+    <message>
+        <source>Cannot write the print document</source>
+        <translation>No se puede escribir el documento de impresión</translation>
+    </message>
+</context>
+<context>
+    <name>QtCallerWindows</name>
+    <message>
+        <source>The caller window is not part of this build</source>
+        <translation>La ventana del cantor no forma parte de esta versión</translation>
+    </message>
+</context>
+<context>
+    <name>QtProgress</name>
+    <message>
+        <source>Exporting</source>
+        <translation>Exportando</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Imprimiendo</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 pages</source>
+        <translation>%1: %2 de %3 páginas</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>RawFile</name>
+    <message>
+        <source>File too large</source>
+        <translation>Archivo demasiado grande</translation>
+    </message>
+</context>
+<context>
+    <name>SecureSeed</name>
+    <message>
+        <source>The system gave no random numbers (%1)</source>
+        <translation>El sistema no dio números aleatorios (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmAbout</name>
+    <message>
+        <source>About Morvane</source>
+        <translation>Acerca de Morvane</translation>
+    </message>
+    <message>
+        <source>Website: </source>
+        <translation>Sitio web: </translation>
+    </message>
+    <message>
+        <source>Support Email: </source>
+        <translation>Correo de soporte: </translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmCaller</name>
+    <message>
+        <source>Any Line</source>
+        <translation>Cualquier línea</translation>
+    </message>
+    <message>
+        <source>Four Corners</source>
+        <translation>Cuatro esquinas</translation>
+    </message>
+    <message>
+        <source>Full Card</source>
+        <translation>Tarjeta completa</translation>
+    </message>
+    <message>
+        <source>Calls in order</source>
+        <translation>Llamadas en orden</translation>
+    </message>
+    <message>
+        <source>Call Next</source>
+        <translation>Siguiente llamada</translation>
+    </message>
+    <message>
+        <source>Undo Last Call</source>
+        <translation>Deshacer la última llamada</translation>
+    </message>
+    <message>
+        <source>Check Card...</source>
+        <translation>Comprobar tarjeta...</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Partida</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nueva partida</translation>
+    </message>
+    <message>
+        <source>Print Card...</source>
+        <translation>Imprimir tarjeta...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Pattern</source>
+        <translation>P&amp;atrón</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>Speak Calls</source>
+        <translation>Anunciar las llamadas</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Pantalla completa</translation>
+    </message>
+    <message>
+        <source>Caller</source>
+        <translation>Cantor</translation>
+    </message>
+    <message>
+        <source>%1 of the calls kept in the game file named no entry of the game, or repeated an earlier call, and were left out.</source>
+        <translation>%1 de las llamadas guardadas en el archivo de la partida no nombraban ninguna entrada de la partida o repetían una llamada anterior, y se omitieron.</translation>
+    </message>
+    <message>
+        <source>Game %1 · %2 cards · %3 x %3</source>
+        <translation>Partida %1 · %2 tarjetas · %3 x %3</translation>
+    </message>
+    <message>
+        <source>Word list · %1 entries, no cards</source>
+        <translation>Lista de palabras · %1 entradas, sin tarjetas</translation>
+    </message>
+    <message>
+        <source>Press Space to make the first call</source>
+        <translation>Pulse Espacio para hacer la primera llamada</translation>
+    </message>
+    <message>
+        <source>No cards in this game: winners are not checked.</source>
+        <translation>Esta partida no tiene tarjetas: no se comprueban ganadores.</translation>
+    </message>
+    <message>
+        <source>No bingo yet.</source>
+        <translation>Aún no hay bingo.</translation>
+    </message>
+    <message>
+        <source>No game is open.</source>
+        <translation>No hay ninguna partida abierta.</translation>
+    </message>
+    <message>
+        <source>Start a new game? The calls made so far will be cleared.</source>
+        <translation>¿Empezar una partida nueva? Se borrarán las llamadas hechas hasta ahora.</translation>
+    </message>
+    <message>
+        <source>&amp;Pattern:</source>
+        <translation>Pa&amp;trón:</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmCheckCard</name>
+    <message>
+        <source>Check Card</source>
+        <translation>Comprobar tarjeta</translation>
+    </message>
+    <message>
+        <source>Card &amp;number:</source>
+        <translation>&amp;Número de tarjeta:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Comprobar</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmFont</name>
+    <message>
+        <source>Font Options</source>
+        <translation>Opciones de fuente</translation>
+    </message>
+    <message>
+        <source>Name: </source>
+        <translation>Nombre: </translation>
+    </message>
+    <message>
+        <source>Font name</source>
+        <translation>Nombre de la fuente</translation>
+    </message>
+    <message>
+        <source>Size: </source>
+        <translation>Tamaño: </translation>
+    </message>
+    <message>
+        <source>Font size</source>
+        <translation>Tamaño de la fuente</translation>
+    </message>
+    <message>
+        <source>Font Test</source>
+        <translation>Prueba de fuente</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Fonts</source>
+        <translation>Fuentes</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmMain</name>
+    <message>
+        <source>Save Bingo Card</source>
+        <translation>Guardar tarjeta de bingo</translation>
+    </message>
+    <message>
+        <source>Morvane File (*.mrv);;All Files (*)</source>
+        <translation>Archivo de Morvane (*.mrv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Select Bingo Card</source>
+        <translation>Seleccionar tarjeta de bingo</translation>
+    </message>
+    <message>
+        <source>Morvane File(*.mrv);;All Files (*)</source>
+        <translation>Archivo de Morvane (*.mrv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Do you want to save current bingo card?</source>
+        <translation>¿Quiere guardar la tarjeta de bingo actual?</translation>
+    </message>
+    <message>
+        <source>The sample bingo card doesn&apos;t exist, please re-install the software and try it again.</source>
+        <translation>La tarjeta de bingo de ejemplo no existe; vuelva a instalar el programa e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Export Bingo Cards</source>
+        <translation>Exportar tarjetas de bingo</translation>
+    </message>
+    <message>
+        <source>PDF File (*.pdf)</source>
+        <translation>Archivo PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation>Entrada</translation>
+    </message>
+    <message>
+        <source>Sample Card:</source>
+        <translation>Tarjeta de muestra:</translation>
+    </message>
+    <message>
+        <source>Sample card</source>
+        <translation>Tarjeta de muestra</translation>
+    </message>
+    <message>
+        <source>Card Size: </source>
+        <translation>Tamaño: </translation>
+    </message>
+    <message>
+        <source>Card Size</source>
+        <translation>Tamaño de tarjeta</translation>
+    </message>
+    <message>
+        <source>Use Free Space </source>
+        <translation>Casilla libre </translation>
+    </message>
+    <message>
+        <source>Text: </source>
+        <translation>Texto: </translation>
+    </message>
+    <message>
+        <source>Free space text</source>
+        <translation>Texto de la casilla libre</translation>
+    </message>
+    <message>
+        <source>Use Column Heading</source>
+        <translation>Encabezado de columna</translation>
+    </message>
+    <message>
+        <source>Column heading text</source>
+        <translation>Texto del encabezado de columna</translation>
+    </message>
+    <message>
+        <source>Word Wrap</source>
+        <translation>Ajuste de línea</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Printer To Use: </source>
+        <translation>Impresora: </translation>
+    </message>
+    <message>
+        <source>Printer To Use</source>
+        <translation>Impresora que se usará</translation>
+    </message>
+    <message>
+        <source>Number of Bingo Card: </source>
+        <translation>Número de tarjetas: </translation>
+    </message>
+    <message>
+        <source>Number of Bingo Card</source>
+        <translation>Número de tarjetas de bingo</translation>
+    </message>
+    <message>
+        <source>Bingo Cards Per Page: </source>
+        <translation>Tarjetas por página: </translation>
+    </message>
+    <message>
+        <source>Bingo Cards Per Page</source>
+        <translation>Tarjetas de bingo por página</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>Print &amp;Call List</source>
+        <translation>Imprimir &amp;lista de llamadas</translation>
+    </message>
+    <message>
+        <source>&amp;Export PDF...</source>
+        <translation>&amp;Exportar PDF...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>&amp;Font</source>
+        <translation>&amp;Fuente</translation>
+    </message>
+    <message>
+        <source>&amp;Samples</source>
+        <translation>&amp;Ejemplos</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Contenido</translation>
+    </message>
+    <message>
+        <source>&amp;Homepage</source>
+        <translation>&amp;Página web</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Acerca &amp;de</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Please select the string you want to delete firstly.</source>
+        <translation>Seleccione primero la entrada que quiere borrar.</translation>
+    </message>
+    <message>
+        <source>There is no folder to record numbered games in</source>
+        <translation>No hay ninguna carpeta en la que registrar partidas numeradas</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>&amp;Vista previa de impresión...</translation>
+    </message>
+    <message>
+        <source>&amp;Number Cards</source>
+        <translation>&amp;Numerar tarjetas</translation>
+    </message>
+    <message>
+        <source>&amp;Large Print</source>
+        <translation>Letra &amp;grande</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Partida</translation>
+    </message>
+    <message>
+        <source>&amp;Open Game...</source>
+        <translation>&amp;Abrir partida...</translation>
+    </message>
+    <message>
+        <source>&amp;Call Game...</source>
+        <translation>&amp;Cantar partida...</translation>
+    </message>
+    <message>
+        <source>Tip: To make your own card list, please type words in the text box, then press Enter or Add button. If you want to delete a word, please select it from the dropdown list and click Delete button. When all words are added, please click Print button in the toolbar to print it.</source>
+        <translation>Consejo: para hacer su propia lista, escriba palabras en el cuadro de texto y pulse Intro o el botón Añadir. Para borrar una palabra, selecciónela en la lista desplegable y pulse el botón Borrar. Cuando haya añadido todas las palabras, pulse el botón Imprimir de la barra de herramientas.</translation>
+    </message>
+    <message>
+        <source>No numbered games are recorded yet. Tick Options, Number Cards, then print or export the cards of a game.</source>
+        <translation>Aún no hay partidas numeradas registradas. Marque Opciones, Numerar tarjetas y luego imprima o exporte las tarjetas de una partida.</translation>
+    </message>
+    <message>
+        <source>Open Game</source>
+        <translation>Abrir partida</translation>
+    </message>
+    <message>
+        <source>Call Game</source>
+        <translation>Cantar partida</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Cantar</translation>
+    </message>
+    <message>
+        <source>There is nothing to call yet, please add words to the list, then try again.</source>
+        <translation>Todavía no hay nada que cantar; añada palabras a la lista y vuelva a intentarlo.</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmPrintCard</name>
+    <message>
+        <source>Print Card</source>
+        <translation>Imprimir tarjeta</translation>
+    </message>
+    <message>
+        <source>P&amp;rint</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>&amp;Export PDF...</source>
+        <translation>&amp;Exportar PDF...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Cards (1 to %1):</source>
+        <translation>&amp;Tarjetas (1 a %1):</translation>
+    </message>
+    <message>
+        <source>&amp;Printer To Use:</source>
+        <translation>I&amp;mpresora:</translation>
+    </message>
+    <message>
+        <source>Each card is printed as the game printed it, in its place on the page, with its number line.</source>
+        <translation>Cada tarjeta se imprime tal como la imprimió la partida, en su lugar de la página y con su línea de número.</translation>
+    </message>
+    <message>
+        <source>Export Bingo Cards</source>
+        <translation>Exportar tarjetas de bingo</translation>
+    </message>
+    <message>
+        <source>PDF File (*.pdf)</source>
+        <translation>Archivo PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmPrintPreview</name>
+    <message>
+        <source>Print Preview</source>
+        <translation>Vista previa de impresión</translation>
+    </message>
+    <message>
+        <source>&amp;First</source>
+        <translation>&amp;Primera</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious</source>
+        <translation>&amp;Anterior</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Página</translation>
+    </message>
+    <message>
+        <source>Page </source>
+        <translation>Página </translation>
+    </message>
+    <message>
+        <source> of %1</source>
+        <translation> de %1</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Siguiente</translation>
+    </message>
+    <message>
+        <source>&amp;Last</source>
+        <translation>Ú&amp;ltima</translation>
+    </message>
+    <message>
+        <source>Whole Page</source>
+        <translation>Página completa</translation>
+    </message>
+    <message>
+        <source>Page Width</source>
+        <translation>Ancho de página</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom:</source>
+        <translation>&amp;Zoom:</translation>
+    </message>
+    <message>
+        <source>Printer: %1</source>
+        <translation>Impresora: %1</translation>
+    </message>
+    <message>
+        <source>PDF export</source>
+        <translation>Exportación a PDF</translation>
+    </message>
+    <message>
+        <source>Pages &amp;for:</source>
+        <translation>Páginas pa&amp;ra:</translation>
+    </message>
+    <message>
+        <source>Export p&amp;aper:</source>
+        <translation>Papel de e&amp;xportación:</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>&amp;Orientation:</source>
+        <translation>&amp;Orientación:</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>&amp;Export PDF...</source>
+        <translation>&amp;Exportar PDF...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>%1 x %2 mm, printable %3 x %4 mm, %5 dpi</source>
+        <translation>%1 x %2 mm, imprimible %3 x %4 mm, %5 ppp</translation>
+    </message>
+</context>
+<context>
+    <name>WholeNumber</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>«%1» no es un número entero válido</translation>
+    </message>
+</context>
+<context>
+    <name>WinPattern</name>
+    <message>
+        <source>row %1</source>
+        <translation>fila %1</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>columna %1</translation>
+    </message>
+    <message>
+        <source>diagonal</source>
+        <translation>diagonal</translation>
+    </message>
+    <message>
+        <source>four corners</source>
+        <translation>cuatro esquinas</translation>
+    </message>
+    <message>
+        <source>full card</source>
+        <translation>tarjeta completa</translation>
+    </message>
+</context>
+</TS>
