@@ -12,8 +12,8 @@
 // within 1 s whatever Options.ini holds; the sample scan within 1 s.
 #include "BenchUtil.h"
 #include "app/CardPaintBox.h"
-#include "app/CupsPrintService.h"
 #include "app/UnitMain.h"
+#include "app/adapters/CupsPrintService.h"
 #include "card/Prompts.h"
 #include "card/RandomSource.h"
 #include "card/WordList.h"

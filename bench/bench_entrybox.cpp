@@ -2,8 +2,8 @@
 // 1,000,000 entries), with the Open that fills the box and the memory it takes.
 // Run by hand: bench_entrybox [entries]
 #include "BenchUtil.h"
-#include "app/CupsPrintService.h"
 #include "app/UnitMain.h"
+#include "app/adapters/CupsPrintService.h"
 #include "card/Prompts.h"
 #include "card/RandomSource.h"
 #include "docs/CardListDocument.h"

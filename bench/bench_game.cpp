@@ -12,7 +12,7 @@
 //       --keep leaves the PDFs and the records in the folder
 #include "BenchUtil.h"
 
-#include "app/PdfFilePrintService.h"
+#include "app/adapters/PdfFilePrintService.h"
 #include "card/Prompts.h"
 #include "card/RandomSource.h"
 #include "game/GameCards.h"

@@ -1,7 +1,7 @@
 // Times the sample card's paint (7 x 7, 48 long multi-word entries, word
 // wrap on) and PrintCellText at printer resolution. Run by hand:
 //   bench_preview [paints] [print calls]
-#include "app/QtCanvas.h"
+#include "app/adapters/QtCanvas.h"
 #include "card/CardSettings.h"
 #include "render/CellText.h"
 #include "render/Preview.h"

@@ -12,7 +12,7 @@
 //   bench_print [cards]        all four runs, then the ratios
 //   bench_print --job-n CARDS FILE ENTRIES
 //                              one job from the numbers 1 to ENTRIES, alone
-#include "app/PdfFilePrintService.h"
+#include "app/adapters/PdfFilePrintService.h"
 #include "card/ArrangeCard.h"
 #include "card/Prompts.h"
 #include "card/RandomSource.h"

@@ -11,7 +11,7 @@
 //   bench_print_preview [cards] [entries]   entries > 75: that many words
 #include "BenchUtil.h"
 
-#include "app/PdfFilePrintService.h"
+#include "app/adapters/PdfFilePrintService.h"
 #include "app/preview/PreviewPageView.h"
 #include "app/preview/UnitFrmPrintPreview.h"
 #include "card/Prompts.h"

@@ -2,7 +2,7 @@
 #include "app/UnitMain.h"
 
 #include "app/CardPaintBox.h"
-#include "app/QtCanvas.h"
+#include "app/adapters/QtCanvas.h"
 #include "render/Preview.h"
 
 #include <QPainter>

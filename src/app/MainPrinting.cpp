@@ -1,7 +1,7 @@
 // The print commands and the printer list.
 #include "app/UnitMain.h"
 
-#include "app/PdfFilePrintService.h"
+#include "app/adapters/PdfFilePrintService.h"
 #include "card/Error.h"
 #include "card/WholeNumber.h"
 #include "docs/Folders.h"

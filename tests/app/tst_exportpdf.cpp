@@ -3,9 +3,9 @@
 #include "PrintFixtures.h"
 #include "TestServices.h"
 
-#include "app/PdfFilePrintService.h"
-#include "app/QtProgress.h"
 #include "app/UnitMain.h"
+#include "app/adapters/PdfFilePrintService.h"
+#include "app/adapters/QtProgress.h"
 
 #include <QAction>
 #include <QApplication>

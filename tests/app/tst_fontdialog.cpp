@@ -1,8 +1,8 @@
 #include "ModalDriver.h"
 #include "TestServices.h"
-#include "app/QtFontCatalogue.h"
 #include "app/UnitFrmFont.h"
 #include "app/UnitMain.h"
+#include "app/adapters/QtFontCatalogue.h"
 #include "docs/Folders.h"
 
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "app/QtCanvas.h"
+#include "app/adapters/QtCanvas.h"
 #include "render/CardGeometry.h"
 #include "render/CellText.h"
 #include "render/Preview.h"

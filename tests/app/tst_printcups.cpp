@@ -9,8 +9,8 @@
 #include "TestPrinter.h"
 #include "TestServices.h"
 
-#include "app/CupsPrintService.h"
 #include "app/UnitMain.h"
+#include "app/adapters/CupsPrintService.h"
 #include "card/CommandGuard.h"
 #include "print/CallList.h"
 #include "print/CardPrintJob.h"

@@ -2,8 +2,8 @@
 #include "FileHelpers.h"
 #include "ModalDriver.h"
 #include "TestServices.h"
-#include "app/QtPrompts.h"
 #include "app/UnitMain.h"
+#include "app/adapters/QtPrompts.h"
 #include "docs/Folders.h"
 
 #include <QAction>

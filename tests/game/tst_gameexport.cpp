@@ -8,7 +8,7 @@
 #include "PrintFixtures.h"
 #include "SequenceRandom.h"
 
-#include "app/PdfFilePrintService.h"
+#include "app/adapters/PdfFilePrintService.h"
 #include "game/GameCards.h"
 #include "game/GameFile.h"
 #include "game/NumberedGame.h"

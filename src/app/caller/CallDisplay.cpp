@@ -1,6 +1,6 @@
 #include "app/caller/CallDisplay.h"
 
-#include "app/QtCanvas.h"
+#include "app/adapters/QtCanvas.h"
 #include "app/caller/CallerPalette.h"
 #include "render/TextFit.h"
 

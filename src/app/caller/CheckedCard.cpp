@@ -1,7 +1,7 @@
 #include "app/caller/CheckedCard.h"
 
-#include "app/PdfFilePrintService.h"
-#include "app/QtCanvas.h"
+#include "app/adapters/PdfFilePrintService.h"
+#include "app/adapters/QtCanvas.h"
 #include "print/PageLayout.h"
 #include "print/PrintCard.h"
 

@@ -1,6 +1,6 @@
 #include "app/caller/UnitFrmPrintCard.h"
 
-#include "app/PdfFilePrintService.h"
+#include "app/adapters/PdfFilePrintService.h"
 #include "card/CommandGuard.h"
 #include "game/CardRange.h"
 #include "game/CardReprint.h"

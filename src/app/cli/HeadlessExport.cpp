@@ -1,6 +1,6 @@
 #include "app/cli/HeadlessExport.h"
 
-#include "app/PdfFilePrintService.h"
+#include "app/adapters/PdfFilePrintService.h"
 #include "app/cli/CommandLineText.h"
 #include "app/cli/ConsoleProgress.h"
 #include "app/cli/ConsolePrompts.h"

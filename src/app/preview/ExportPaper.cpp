@@ -1,6 +1,6 @@
 #include "app/preview/ExportPaper.h"
 
-#include "app/PdfFilePrintService.h"
+#include "app/adapters/PdfFilePrintService.h"
 #include "docs/IniFile.h"
 
 #include <array>

@@ -1,7 +1,7 @@
 // File > Print Preview..., Options > Large Print, and the export's paper.
 #include "app/UnitMain.h"
 
-#include "app/PdfFilePrintService.h"
+#include "app/adapters/PdfFilePrintService.h"
 #include "app/preview/UnitFrmPrintPreview.h"
 #include "card/Error.h"
 #include "card/SecureSeed.h"

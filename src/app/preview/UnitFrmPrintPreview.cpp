@@ -1,6 +1,6 @@
 #include "app/preview/UnitFrmPrintPreview.h"
 
-#include "app/PdfFilePrintService.h"
+#include "app/adapters/PdfFilePrintService.h"
 #include "app/preview/PreviewPageView.h"
 #include "card/CommandGuard.h"
 #include "print/PrintPreview.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/PdfPrintService.h"
+#include "app/adapters/PdfPrintService.h"
 
 #include <QPageSize>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "app/CupsQueue.h"
+#include "app/adapters/CupsQueue.h"
 
 #include <QFile>
 

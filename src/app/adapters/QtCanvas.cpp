@@ -1,4 +1,4 @@
-#include "app/QtCanvas.h"
+#include "app/adapters/QtCanvas.h"
 
 #include <QPaintDevice>
 #include <QPainter>

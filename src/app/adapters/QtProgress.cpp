@@ -1,4 +1,4 @@
-#include "app/QtProgress.h"
+#include "app/adapters/QtProgress.h"
 
 #include <QCoreApplication>
 #include <QProgressDialog>

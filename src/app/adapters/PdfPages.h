@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/QtCanvas.h"
+#include "app/adapters/QtCanvas.h"
 
 #include <QPageLayout>
 #include <QPainter>

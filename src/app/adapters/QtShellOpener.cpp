@@ -1,4 +1,4 @@
-#include "app/QtShellOpener.h"
+#include "app/adapters/QtShellOpener.h"
 
 #include <QDesktopServices>
 #include <QUrl>

@@ -1,4 +1,4 @@
-#include "app/PdfPages.h"
+#include "app/adapters/PdfPages.h"
 
 #include "card/Error.h"
 

@@ -1,4 +1,4 @@
-#include "app/QtPrompts.h"
+#include "app/adapters/QtPrompts.h"
 
 #include <QCloseEvent>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "app/PdfFilePrintService.h"
+#include "app/adapters/PdfFilePrintService.h"
 
 #include "card/Error.h"
 #include "docs/FileErrors.h"

@@ -1,6 +1,6 @@
-#include "app/PdfPrintService.h"
+#include "app/adapters/PdfPrintService.h"
 
-#include "app/PdfPages.h"
+#include "app/adapters/PdfPages.h"
 #include "card/Error.h"
 #include "print/PrintMessages.h"
 #include <QCoreApplication>

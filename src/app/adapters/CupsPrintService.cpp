@@ -1,6 +1,6 @@
-#include "app/CupsPrintService.h"
+#include "app/adapters/CupsPrintService.h"
 
-#include "app/CupsQueue.h"
+#include "app/adapters/CupsQueue.h"
 #include "card/Error.h"
 #include "print/PrintMessages.h"
 

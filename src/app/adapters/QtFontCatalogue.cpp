@@ -1,4 +1,4 @@
-#include "app/QtFontCatalogue.h"
+#include "app/adapters/QtFontCatalogue.h"
 
 #include <QFont>
 #include <QFontDatabase>

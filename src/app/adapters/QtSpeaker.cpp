@@ -1,4 +1,4 @@
-#include "app/caller/QtSpeaker.h"
+#include "app/adapters/QtSpeaker.h"
 
 #ifdef MORVANE_HAVE_SPEECH
 #include <QTextToSpeech>
