@@ -123,6 +123,13 @@
     </message>
 </context>
 <context>
+    <name>CardSettings</name>
+    <message>
+        <source>Free Space</source>
+        <translation>Freifeld</translation>
+    </message>
+</context>
+<context>
     <name>CommandGuard</name>
     <message>
         <source>Out of memory</source>

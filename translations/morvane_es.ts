@@ -123,6 +123,13 @@
     </message>
 </context>
 <context>
+    <name>CardSettings</name>
+    <message>
+        <source>Free Space</source>
+        <translation>Casilla libre</translation>
+    </message>
+</context>
+<context>
     <name>CommandGuard</name>
     <message>
         <source>Out of memory</source>

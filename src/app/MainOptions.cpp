@@ -26,7 +26,7 @@ void TFrmMain::readOptions()
     CardFontSize =
         cardFontSizeFrom(ini.readInteger(Section, QStringLiteral("FontSize"), defaults.fontSize), defaults.fontSize);
     ChkFreeSpace->setChecked(ini.readBool(Section, QStringLiteral("ChkFreeSpace"), defaults.freeSpace));
-    TxtFreeSpace->setText(ini.readString(Section, QStringLiteral("TxtFreeSpace"), defaults.freeSpaceText));
+    TxtFreeSpace->setText(ini.readString(Section, QStringLiteral("TxtFreeSpace"), startingFreeSpaceText()));
     ChkHeading->setChecked(ini.readBool(Section, QStringLiteral("ChkHeading"), defaults.heading));
     TxtHeading->setText(ini.readString(Section, QStringLiteral("TxtHeading"), defaults.headingText));
     const int size = ini.readInteger(Section, QStringLiteral("CardSize"), defaults.sizeIndex);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // Cells per side for a card-size index: 0 gives 3, 1 gives 5, anything else
@@ -35,3 +36,11 @@ struct CardSettings
 
     int side() const { return cardSide(sizeIndex); }
 };
+
+// The free-space text of a user who never typed one, in the desktop's
+// language: a German player's card says "Freifeld". What the user types, and
+// what the settings file holds, is kept as it is.
+inline QString startingFreeSpaceText()
+{
+    return QCoreApplication::translate("CardSettings", "Free Space");
+}

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
@@ -33,22 +34,27 @@ private Q_SLOTS:
         QTest::addColumn<QString>("loaded");
         QTest::addColumn<QString>("fileMenu");
         QTest::addColumn<QString>("fileNotFound");
+        QTest::addColumn<QString>("freeSpace");
         QTest::newRow("German") << "de_DE"
                                 << "de"
                                 << "&Datei"
-                                << "Datei nicht gefunden";
+                                << "Datei nicht gefunden"
+                                << "Freifeld";
         QTest::newRow("Spanish") << "es_ES"
                                  << "es"
                                  << "&Archivo"
-                                 << "No se encontró el archivo";
+                                 << "No se encontró el archivo"
+                                 << "Casilla libre";
         QTest::newRow("English") << "en_US"
                                  << ""
                                  << "&File"
-                                 << "File not found";
+                                 << "File not found"
+                                 << "Free Space";
         QTest::newRow("no catalogue") << "ja_JP"
                                       << ""
                                       << "&File"
-                                      << "File not found";
+                                      << "File not found"
+                                      << "Free Space";
     }
 
     void followsTheDesktopLanguage()
@@ -57,6 +63,7 @@ private Q_SLOTS:
         QFETCH(QString, loaded);
         QFETCH(QString, fileMenu);
         QFETCH(QString, fileNotFound);
+        QFETCH(QString, freeSpace);
 
         QCOMPARE(installTranslators(*qApp, QLocale(locale)), loaded);
         TestServices fakes;
@@ -65,6 +72,8 @@ private Q_SLOTS:
         QVERIFY(file);
         QCOMPARE(file->title(), fileMenu);
         QCOMPARE(fileErrorMessage(ENOENT), fileNotFound);
+        // No settings file yet: the card's free space starts in the user's language.
+        QCOMPARE(window.TxtFreeSpace->text(), freeSpace);
     }
 
     // The program itself, started as the desktop starts it: the command

@@ -13,7 +13,7 @@ CardSettings readStoredCardSettings(const QString &optionsPath)
     s.fontSize =
         cardFontSizeFrom(ini.readInteger(section, QStringLiteral("FontSize"), defaults.fontSize), defaults.fontSize);
     s.freeSpace = ini.readBool(section, QStringLiteral("ChkFreeSpace"), defaults.freeSpace);
-    s.freeSpaceText = ini.readString(section, QStringLiteral("TxtFreeSpace"), defaults.freeSpaceText);
+    s.freeSpaceText = ini.readString(section, QStringLiteral("TxtFreeSpace"), startingFreeSpaceText());
     s.heading = ini.readBool(section, QStringLiteral("ChkHeading"), defaults.heading);
     s.headingText = ini.readString(section, QStringLiteral("TxtHeading"), defaults.headingText);
     const int size = ini.readInteger(section, QStringLiteral("CardSize"), defaults.sizeIndex);
