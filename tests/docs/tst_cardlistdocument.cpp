@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -395,11 +396,18 @@ private Q_SLOTS:
                     WriteCardList(path, first);
                 }
             }
-            // Killed after a different number of completed saves each time.
+            // The writer must not outlive a failed check: it would save forever.
+            auto reap = qScopeGuard([pid] {
+                ::kill(pid, SIGKILL);
+                ::waitpid(pid, nullptr, 0);
+            });
+            // Killed after a different number of completed saves each time;
+            // a loaded machine may take seconds over one synced save.
             for (int saves = 0; saves <= kill; ++saves) {
                 const ino_t seen = inodeOf(path);
-                QTRY_VERIFY(inodeOf(path) != seen);
+                QTRY_VERIFY_WITH_TIMEOUT(inodeOf(path) != seen, 60000);
             }
+            reap.dismiss();
             QCOMPARE(::kill(pid, SIGKILL), 0);
             QCOMPARE(::waitpid(pid, nullptr, 0), pid);
             const QByteArray bytes = readBytes(path);
