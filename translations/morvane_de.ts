@@ -516,32 +516,12 @@
         <translation>&amp;Spiel</translation>
     </message>
     <message>
-        <source>New Game</source>
-        <translation>Neues Spiel</translation>
-    </message>
-    <message>
-        <source>Print Card...</source>
-        <translation>Karte drucken...</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
         <source>&amp;Pattern</source>
         <translation>&amp;Muster</translation>
     </message>
     <message>
         <source>&amp;View</source>
         <translation>&amp;Ansicht</translation>
-    </message>
-    <message>
-        <source>Speak Calls</source>
-        <translation>Aufrufe ansagen</translation>
-    </message>
-    <message>
-        <source>Full Screen</source>
-        <translation>Vollbild</translation>
     </message>
     <message>
         <source>Caller</source>
@@ -582,6 +562,50 @@
     <message>
         <source>&amp;Pattern:</source>
         <translation>M&amp;uster:</translation>
+    </message>
+    <message>
+        <source>&amp;Call Next</source>
+        <translation>&amp;Nächster Aufruf</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Last Call</source>
+        <translation>Letzten Aufruf &amp;zurücknehmen</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>Neues Sp&amp;iel</translation>
+    </message>
+    <message>
+        <source>C&amp;heck Card...</source>
+        <translation>Karte &amp;prüfen...</translation>
+    </message>
+    <message>
+        <source>&amp;Print Card...</source>
+        <translation>Karte &amp;drucken...</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Any Line</source>
+        <translation>&amp;Beliebige Reihe</translation>
+    </message>
+    <message>
+        <source>&amp;Four Corners</source>
+        <translation>&amp;Vier Ecken</translation>
+    </message>
+    <message>
+        <source>F&amp;ull Card</source>
+        <translation>V&amp;olle Karte</translation>
+    </message>
+    <message>
+        <source>&amp;Speak Calls</source>
+        <translation>Aufrufe &amp;ansagen</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Vollbild</translation>
     </message>
 </context>
 <context>

@@ -516,32 +516,12 @@
         <translation>&amp;Partida</translation>
     </message>
     <message>
-        <source>New Game</source>
-        <translation>Nueva partida</translation>
-    </message>
-    <message>
-        <source>Print Card...</source>
-        <translation>Imprimir tarjeta...</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Cerrar</translation>
-    </message>
-    <message>
         <source>&amp;Pattern</source>
         <translation>P&amp;atrón</translation>
     </message>
     <message>
         <source>&amp;View</source>
         <translation>&amp;Ver</translation>
-    </message>
-    <message>
-        <source>Speak Calls</source>
-        <translation>Anunciar las llamadas</translation>
-    </message>
-    <message>
-        <source>Full Screen</source>
-        <translation>Pantalla completa</translation>
     </message>
     <message>
         <source>Caller</source>
@@ -582,6 +562,50 @@
     <message>
         <source>&amp;Pattern:</source>
         <translation>Pa&amp;trón:</translation>
+    </message>
+    <message>
+        <source>&amp;Call Next</source>
+        <translation>&amp;Siguiente llamada</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Last Call</source>
+        <translation>&amp;Deshacer la última llamada</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nueva partida</translation>
+    </message>
+    <message>
+        <source>C&amp;heck Card...</source>
+        <translation>&amp;Comprobar tarjeta...</translation>
+    </message>
+    <message>
+        <source>&amp;Print Card...</source>
+        <translation>&amp;Imprimir tarjeta...</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation>Ce&amp;rrar</translation>
+    </message>
+    <message>
+        <source>&amp;Any Line</source>
+        <translation>C&amp;ualquier línea</translation>
+    </message>
+    <message>
+        <source>&amp;Four Corners</source>
+        <translation>Cuatro &amp;esquinas</translation>
+    </message>
+    <message>
+        <source>F&amp;ull Card</source>
+        <translation>&amp;Tarjeta completa</translation>
+    </message>
+    <message>
+        <source>&amp;Speak Calls</source>
+        <translation>&amp;Anunciar las llamadas</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Pantalla completa</translation>
     </message>
 </context>
 <context>

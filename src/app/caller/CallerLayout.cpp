@@ -110,27 +110,30 @@ void TFrmCaller::buildMenus()
     };
 
     MnuGame = named(CallerMenu->addMenu(QCoreApplication::translate("TFrmCaller", "&Game")), "MnuGame");
-    MnuCallNext = item(MnuGame, QCoreApplication::translate("TFrmCaller", "Call Next"), "MnuCallNext",
+    MnuCallNext = item(MnuGame, QCoreApplication::translate("TFrmCaller", "&Call Next"), "MnuCallNext",
                        {QKeySequence(Qt::Key_Space), QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
-    MnuUndoCall = item(MnuGame, QCoreApplication::translate("TFrmCaller", "Undo Last Call"), "MnuUndoCall",
+    MnuUndoCall = item(MnuGame, QCoreApplication::translate("TFrmCaller", "&Undo Last Call"), "MnuUndoCall",
                        {QKeySequence(Qt::CTRL | Qt::Key_Z)});
-    MnuNewGame = item(MnuGame, QCoreApplication::translate("TFrmCaller", "New Game"), "MnuNewGame",
+    MnuNewGame = item(MnuGame, QCoreApplication::translate("TFrmCaller", "&New Game"), "MnuNewGame",
                       {QKeySequence(Qt::CTRL | Qt::Key_N)});
     MnuGame->addSeparator();
-    MnuCheckCard = item(MnuGame, QCoreApplication::translate("TFrmCaller", "Check Card..."), "MnuCheckCard",
+    MnuCheckCard = item(MnuGame, QCoreApplication::translate("TFrmCaller", "C&heck Card..."), "MnuCheckCard",
                         {QKeySequence(Qt::CTRL | Qt::Key_K)});
-    MnuPrintCard = item(MnuGame, QCoreApplication::translate("TFrmCaller", "Print Card..."), "MnuPrintCard",
+    MnuPrintCard = item(MnuGame, QCoreApplication::translate("TFrmCaller", "&Print Card..."), "MnuPrintCard",
                         {QKeySequence(Qt::CTRL | Qt::Key_P)});
     MnuGame->addSeparator();
-    MnuClose = item(MnuGame, QCoreApplication::translate("TFrmCaller", "Close"), "MnuClose",
+    MnuClose = item(MnuGame, QCoreApplication::translate("TFrmCaller", "Cl&ose"), "MnuClose",
                     {QKeySequence(Qt::CTRL | Qt::Key_W)});
 
     MnuPattern = named(CallerMenu->addMenu(QCoreApplication::translate("TFrmCaller", "&Pattern")), "MnuPattern");
     auto *patterns = new QActionGroup(this);
     const char *names[] = {"MnuPatternAnyLine", "MnuPatternFourCorners", "MnuPatternFullCard"};
+    // The pattern box shows the plain names; the menu's carry access keys.
+    const QStringList menuNames{QCoreApplication::translate("TFrmCaller", "&Any Line"),
+                                QCoreApplication::translate("TFrmCaller", "&Four Corners"),
+                                QCoreApplication::translate("TFrmCaller", "F&ull Card")};
     for (int i = 0; i < int(AllWinPatterns.size()); ++i) {
-        QAction *a =
-            item(MnuPattern, patternNames().at(i), names[i], {QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + i))});
+        QAction *a = item(MnuPattern, menuNames.at(i), names[i], {QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + i))});
         a->setCheckable(true);
         a->setChecked(i == 0);
         patterns->addAction(a);
@@ -138,7 +141,7 @@ void TFrmCaller::buildMenus()
     }
 
     MnuView = named(CallerMenu->addMenu(QCoreApplication::translate("TFrmCaller", "&View")), "MnuView");
-    MnuSpeakCalls = item(MnuView, QCoreApplication::translate("TFrmCaller", "Speak Calls"), "MnuSpeakCalls");
+    MnuSpeakCalls = item(MnuView, QCoreApplication::translate("TFrmCaller", "&Speak Calls"), "MnuSpeakCalls");
     MnuSpeakCalls->setCheckable(true);
     MnuSpeakCalls->setChecked(false);
     // Where the desktop cannot speak, the item stays greyed with the reason
@@ -151,7 +154,7 @@ void TFrmCaller::buildMenus()
     if (!speech)
         MnuSpeakCalls->setToolTip(CallAnnouncer::unavailableNote());
     MnuView->addSeparator();
-    MnuFullScreen = item(MnuView, QCoreApplication::translate("TFrmCaller", "Full Screen"), "MnuFullScreen",
+    MnuFullScreen = item(MnuView, QCoreApplication::translate("TFrmCaller", "&Full Screen"), "MnuFullScreen",
                          {QKeySequence(Qt::Key_F11)});
     MnuFullScreen->setCheckable(true);
 }
