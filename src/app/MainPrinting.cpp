@@ -18,21 +18,17 @@
 #include <QPointer>
 #include <QSpinBox>
 
-namespace {
-
-PrintRequest requestFrom(const TFrmMain &window)
+PrintRequest TFrmMain::printRequest() const
 {
     PrintRequest r;
-    r.words = window.words().items();
-    r.settings = window.cardSettings();
-    r.printerPosition = window.CboPrinters->currentIndex();
+    r.words = words().items();
+    r.settings = cardSettings();
+    r.printerPosition = CboPrinters->currentIndex();
     // The spin box's text, not its value: an emptied box must fail as typed.
-    r.cardCountText = window.EdtCardNum->text();
-    r.cardsPerPageText = window.CboCardsPerPage->currentText();
+    r.cardCountText = EdtCardNum->text();
+    r.cardsPerPageText = CboCardsPerPage->currentText();
     return r;
 }
-
-} // namespace
 
 void TFrmMain::printCardsOn(IPrintService &service, const PrintRequest &request, JobKind kind)
 {
@@ -54,7 +50,7 @@ void TFrmMain::printCardsOn(IPrintService &service, const PrintRequest &request,
 
 void TFrmMain::MnuFilePrintClick()
 {
-    guarded([this] { printCardsOn(*m_services.printService, requestFrom(*this), JobKind::Print); });
+    guarded([this] { printCardsOn(*m_services.printService, printRequest(), JobKind::Print); });
     // The last card printed is the sample card now: show it at once.
     repaintCard();
 }
@@ -69,14 +65,14 @@ void TFrmMain::MnuFilePrintListClick()
     guarded([this] {
         const PrintContext context{*m_services.printService, *m_services.prompts, *m_services.random,
                                    m_services.progress};
-        printCallList(requestFrom(*this), context);
+        printCallList(printRequest(), context);
     });
 }
 
 void TFrmMain::MnuFileExportPdfClick()
 {
     guarded([this] {
-        const PrintRequest request = requestFrom(*this);
+        const PrintRequest request = printRequest();
         if (!checkEntryCount(request.words.size(), request.settings, *m_services.prompts))
             return;
         // A count that is not a number fails before a file is asked for.

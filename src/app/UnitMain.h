@@ -119,9 +119,10 @@ private:
     // Large Print and the export's paper.
     void readPrintOptions(const IniFile &ini);
     void writePrintOptions(IniFile &ini);
-    bool numberCardsOn() const;
     void buildSamplesMenu();
 
+    // What the print commands read from the window.
+    PrintRequest printRequest() const;
     // The card print job on a service: a numbered game when Number Cards is on.
     void printCardsOn(IPrintService &service, const PrintRequest &request, JobKind kind);
     // The recorded game chosen in the games list; nothing when there is none

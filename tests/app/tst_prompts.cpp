@@ -204,7 +204,7 @@ private Q_SLOTS:
         const QString chosen = dir->filePath(QStringLiteral("chosen"));
         const QString document = dir->filePath(QStringLiteral("document"));
         QVERIFY(QDir().mkpath(chosen) && QDir().mkpath(document));
-        const FileDialogSpec spec{QStringLiteral("Select Bingo Card"), QStringLiteral("All Files (*)"), QString(),
+        const FileDialogSpec open{QStringLiteral("Select Bingo Card"), QStringLiteral("All Files (*)"), QString(),
                                   withDocumentFolder ? document : QString()};
         if (afterAChoice) {
             ModalDriver<QFileDialog> choose([&](QFileDialog &d) {
@@ -221,7 +221,7 @@ private Q_SLOTS:
             startedIn = d.directory().absolutePath();
             d.reject();
         });
-        QVERIFY(!prompts->openFileName(spec));
+        QVERIFY(!prompts->openFileName(open));
         QVERIFY(look.found());
         const QString want = expected == QLatin1String("documents") ? documents
                              : expected == QLatin1String("chosen")  ? chosen

@@ -25,29 +25,12 @@ namespace {
 const QString Section = QStringLiteral("Options");
 const QString LargePrintKey = QStringLiteral("LargePrint");
 
-// What the print command reads from the window.
-PrintRequest previewRequest(const TFrmMain &window)
-{
-    PrintRequest r;
-    r.words = window.words().items();
-    r.settings = window.cardSettings();
-    r.printerPosition = window.CboPrinters->currentIndex();
-    r.cardCountText = window.EdtCardNum->text();
-    r.cardsPerPageText = window.CboCardsPerPage->currentText();
-    return r;
-}
-
 } // namespace
-
-bool TFrmMain::numberCardsOn() const
-{
-    return MnuNumberCards->isChecked();
-}
 
 void TFrmMain::MnuFilePrintPreviewClick()
 {
     guarded([this] {
-        const PrintRequest request = previewRequest(*this);
+        const PrintRequest request = printRequest();
         IPrompts &prompts = *m_services.prompts;
         // Asked here first: the seed below is not worth taking for a list
         // the preview refuses.
@@ -58,7 +41,7 @@ void TFrmMain::MnuFilePrintPreviewClick()
         // once printed, or one for these cards alone.
         std::unique_ptr<NumberedGame> game;
         std::uint64_t seed = 0;
-        if (numberCardsOn()) {
+        if (MnuNumberCards->isChecked()) {
             const QString folder = GamesPath();
             if (folder.isEmpty())
                 throw MorvaneError(
