@@ -7,6 +7,7 @@
 #include "app/adapters/QtPrompts.h"
 #include "app/adapters/QtShellOpener.h"
 #include "app/caller/UnitFrmCaller.h"
+#include "app/cli/CommandLine.h"
 #include "app/cli/CommandLineMain.h"
 #include "app/game/QtCallerWindows.h"
 #include "card/RandomSource.h"
@@ -60,6 +61,6 @@ int main(int argc, char *argv[])
         FrmMain.move(area.center() - QPoint(FrmMain.width() / 2, FrmMain.height() / 2));
     }
     FrmMain.show();
-    FrmMain.openStartupDocuments(QApplication::arguments().mid(1));
+    FrmMain.openStartupDocuments(documentArguments(QApplication::arguments().mid(1)));
     return app.exec();
 }

@@ -105,6 +105,7 @@ private Q_SLOTS:
         QTest::newRow("--help wins over an export") << QStringList{"--export", "x.pdf", "--help"} << "^Usage: ";
         QTest::newRow("--version") << QStringList{"--version"} << "^Morvane \\d+\\.\\d+\n$";
         QTest::newRow("-v") << QStringList{"-v"} << "^Morvane \\d+\\.\\d+\n$";
+        QTest::newRow("after Qt's own option") << QStringList{"-platform", "offscreen", "-v"} << "^Morvane \\d";
     }
     void helpAndVersionPrintAndExit()
     {
@@ -135,7 +136,12 @@ private Q_SLOTS:
         QTest::newRow("unknown paper") << QStringList{"--export", "x.pdf", "--paper=B5", "list.mrv"}
                                        << "'B5' is not a paper Morvane knows: use A4, Letter, Legal, A5 or A3.";
         QTest::newRow("unknown option") << QStringList{"--export", "x.pdf", "--copies", "2", "list.mrv"}
-                                        << "Unknown option 'copies'.";
+                                        << "Unknown option --copies";
+        QTest::newRow("unknown option alone") << QStringList{"--frobnicate"} << "Unknown option --frobnicate";
+        QTest::newRow("unknown option with a value")
+            << QStringList{"list.mrv", "--frobnicate=3"} << "Unknown option --frobnicate";
+        QTest::newRow("a list named like an option") << QStringList{"-x.mrv"} << "Unknown option -x.mrv";
+        QTest::newRow("after Qt's own option") << QStringList{"-style", "fusion", "-q"} << "Unknown option -q";
     }
     void commandLinesNotUnderstood()
     {
@@ -175,7 +181,8 @@ private Q_SLOTS:
                                         << "The number of cards must be from 1 to 99999.";
         QTest::newRow("missing folder") << numbers << QByteArray() << QStringList{"no/such/folder/x.pdf"}
                                         << "Invalid filename.";
-        QTest::newRow("unreadable list") << QStringList() << QByteArray() << QStringList{"x.pdf"} << "File not found.";
+        QTest::newRow("unreadable list") << QStringList() << QByteArray() << QStringList{"x.pdf"}
+                                         << "Cannot read the list \"%1\": File not found.";
         QTest::newRow("repeated cards") << eight << threeByThree << QStringList{"x.pdf", "--cards", "40321"}
                                         << onlyFaces + " No: --force answers Yes.";
     }
@@ -189,7 +196,7 @@ private Q_SLOTS:
         if (!options.isEmpty())
             writeBytes(OptionsFilePath(), options);
         const Run run = morvane(QStringList{"--number", "--export"} + arguments + QStringList{list});
-        QCOMPARE(run.err, QStringLiteral("morvane: %1\n").arg(messages));
+        QCOMPARE(run.err, QStringLiteral("morvane: %1\n").arg(messages.replace(QStringLiteral("%1"), list)));
         QCOMPARE(run.out, QString());
         QCOMPARE(run.exitCode, 1);
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files), entries.isEmpty() ? QStringList() : QStringList{"list.mrv"});

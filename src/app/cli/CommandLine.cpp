@@ -61,6 +61,72 @@ std::optional<QPageSize::PageSizeId> paperNamed(const QString &name)
     return std::nullopt;
 }
 
+// Qt's own options, which QApplication takes off the command line before the
+// window sees it; the valued ones take the next argument unless written with '='.
+const QStringList QtFlags{QStringLiteral("-reverse"), QStringLiteral("-widgetcount"), QStringLiteral("-nograb"),
+                          QStringLiteral("-dograb"), QStringLiteral("-sync")};
+const QStringList QtValued{QStringLiteral("-platform"),
+                           QStringLiteral("-platformpluginpath"),
+                           QStringLiteral("-platformtheme"),
+                           QStringLiteral("-plugin"),
+                           QStringLiteral("-qmljsdebugger"),
+                           QStringLiteral("-qwindowgeometry"),
+                           QStringLiteral("-qwindowicon"),
+                           QStringLiteral("-qwindowtitle"),
+                           QStringLiteral("-session"),
+                           QStringLiteral("-style"),
+                           QStringLiteral("-stylesheet"),
+                           QStringLiteral("-display"),
+                           QStringLiteral("-geometry"),
+                           QStringLiteral("-title"),
+                           QStringLiteral("-name"),
+                           QStringLiteral("-visual"),
+                           QStringLiteral("-ncols"),
+                           QStringLiteral("-cmap"),
+                           QStringLiteral("-im"),
+                           QStringLiteral("-inputstyle")};
+
+struct SortedArguments
+{
+    QStringList ours; // Qt's own options and their values taken out
+    QString unknown;  // the first option before "--" that is neither ours nor Qt's
+};
+
+SortedArguments sorted(const QStringList &arguments)
+{
+    QStringList flags;
+    QStringList valued;
+    for (const QCommandLineOption &option : allOptions())
+        for (const QString &name : option.names())
+            (option.valueName().isEmpty() ? flags : valued).append(dashed(name));
+    SortedArguments result;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (argument == QLatin1String("--")) {
+            result.ours += arguments.mid(i);
+            break;
+        }
+        const QString name = argument.section(QLatin1Char('='), 0, 0);
+        if (QtFlags.contains(name) || QtValued.contains(name)) {
+            if (QtValued.contains(name) && name == argument)
+                ++i;
+            continue;
+        }
+        result.ours.append(argument);
+        if (argument.size() < 2 || !argument.startsWith(QLatin1Char('-')))
+            continue;
+        if (valued.contains(name)) {
+            // The value may start with a dash, as a file name can.
+            if (name == argument && i + 1 < arguments.size())
+                result.ours.append(arguments.at(++i));
+            continue;
+        }
+        if (!flags.contains(name) && result.unknown.isEmpty())
+            result.unknown = name;
+    }
+    return result;
+}
+
 CommandLine refused(const QString &problem)
 {
     CommandLine line;
@@ -108,8 +174,14 @@ bool isCommandLineMode(const QStringList &arguments)
     return false;
 }
 
-CommandLine parseCommandLine(const QStringList &arguments)
+CommandLine parseCommandLine(const QStringList &allArguments)
 {
+    // Refused before any window: a mistyped option is never a list to open,
+    // and a list whose name starts with '-' comes after "--".
+    const SortedArguments sortedArguments = sorted(allArguments);
+    if (!sortedArguments.unknown.isEmpty())
+        return refused(CommandLineText::tr("Unknown option %1").arg(sortedArguments.unknown));
+    const QStringList &arguments = sortedArguments.ours;
     if (!isCommandLineMode(arguments))
         return {};
     QCommandLineParser parser;
@@ -166,6 +238,13 @@ CommandLine parseCommandLine(const QStringList &arguments)
     return line;
 }
 
+QStringList documentArguments(const QStringList &arguments)
+{
+    QStringList documents = arguments;
+    documents.removeOne(QStringLiteral("--"));
+    return documents;
+}
+
 QString helpText(const QString &programName)
 {
     QString text = CommandLineText::tr("Usage: %1 [LIST.mrv]\n"
@@ -175,7 +254,7 @@ QString helpText(const QString &programName)
     text += QLatin1Char('\n')
             + paragraph(CommandLineText::tr(
                 "Without options, Morvane opens its window, and in it the card list LIST.mrv when one is "
-                "given."));
+                "given. Put -- before a list whose name starts with a dash."));
     text += QLatin1Char('\n')
             + paragraph(CommandLineText::tr(
                 "With --export, it makes the bingo cards of LIST.mrv into a PDF file without a window or "

@@ -41,5 +41,9 @@ bool isCommandLineMode(const QStringList &arguments);
 
 CommandLine parseCommandLine(const QStringList &arguments);
 
+// The lists the window is to open, from the arguments Qt left it: "--" only
+// marks where names that start with '-' may follow.
+QStringList documentArguments(const QStringList &arguments);
+
 QString helpText(const QString &programName);
 QString versionText();

@@ -17,6 +17,7 @@
 #include "print/CardPrintJob.h"
 #include "print/EntryCheck.h"
 
+#include <QFileInfo>
 #include <QTextStream>
 
 #include <optional>
@@ -32,7 +33,13 @@ PrintRequest requestFor(const CommandLine &line)
     PrintRequest request;
     request.settings = readStoredCardSettings(OptionsFilePath());
     QStringList entries;
-    ReadCardList(line.list, entries);
+    try {
+        ReadCardList(line.list, entries);
+    } catch (const MorvaneError &e) {
+        // A terminal has no title bar to say which file a message is about.
+        throw MorvaneError(CommandLineText::tr("Cannot read the list \"%1\": %2")
+                               .arg(QFileInfo(line.list).absoluteFilePath(), e.message()));
+    }
     // In the order the window's list keeps them, which a numbered game records.
     WordList words;
     words.insertMany(entries);
