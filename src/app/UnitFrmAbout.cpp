@@ -36,19 +36,27 @@ TFrmAbout::TFrmAbout(IShellOpener &shell, QWidget *parent)
     LblWebsite->setObjectName(QStringLiteral("LblWebsite"));
     LblWebsite->setAlignment(Qt::AlignCenter);
     LblWebsite->setWordWrap(true);
-    LblWebsite->setGeometry(4, 80, 282, 40);
+    LblWebsite->setGeometry(4, 68, 282, 34);
 
     LblEmail = new LinkLabel(QCoreApplication::translate("TFrmAbout", "Support Email: ") + supportEmailAddress(), this);
     LblEmail->setObjectName(QStringLiteral("LblEmail"));
     LblEmail->setAlignment(Qt::AlignCenter);
     // At 10 points the address line is wider than the box; it breaks after the caption.
     LblEmail->setWordWrap(true);
-    LblEmail->setGeometry(4, 124, 282, 40);
+    LblEmail->setGeometry(4, 104, 282, 36);
+
+    LblLicence = new QLabel(QCoreApplication::translate(
+                                "TFrmAbout", "Free software under the GNU General Public License, version 3 or later."),
+                            this);
+    LblLicence->setObjectName(QStringLiteral("LblLicence"));
+    LblLicence->setAlignment(Qt::AlignCenter);
+    LblLicence->setWordWrap(true);
+    LblLicence->setGeometry(4, 142, 282, 36);
 
     BtnOk = new QPushButton(QCoreApplication::translate("TFrmAbout", "OK"), this);
     BtnOk->setObjectName(QStringLiteral("BtnOk"));
     BtnOk->setDefault(true);
-    BtnOk->setGeometry(107, 180, 75, 27);
+    BtnOk->setGeometry(107, 188, 75, 27);
 
     // OK has the focus first, so Enter closes the box; Tab reaches the links.
     setTabOrder(BtnOk, LblWebsite);

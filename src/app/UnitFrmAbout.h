@@ -7,7 +7,7 @@ class LinkLabel;
 class QLabel;
 class QPushButton;
 
-// The About box: the emblem, the version and the two links.
+// The About box: the emblem, the version, the two links and the licence.
 class TFrmAbout : public QDialog
 {
     Q_OBJECT
@@ -23,6 +23,7 @@ public:
     QLabel *LblTitle = nullptr;
     LinkLabel *LblWebsite = nullptr;
     LinkLabel *LblEmail = nullptr;
+    QLabel *LblLicence = nullptr;
     QPushButton *BtnOk = nullptr;
 
 private:

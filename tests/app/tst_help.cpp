@@ -109,6 +109,16 @@ private Q_SLOTS:
             QCOMPARE(box.Image1->size(), QSize(48, 48));
             QCOMPARE(box.Image1->pos(), QPoint(16, 16));
             QCOMPARE(box.BtnOk->text(), QStringLiteral("OK"));
+            QCOMPARE(box.LblLicence->text(),
+                     QStringLiteral("Free software under the GNU General Public License, version 3 or later."));
+            // Every line of text shows whole, with no box over another.
+            QLabel *const texts[]{box.LblWebsite, box.LblEmail, box.LblLicence};
+            for (QLabel *label : texts) {
+                QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(label->text()));
+                QVERIFY(label->geometry().bottom() < box.BtnOk->geometry().top());
+            }
+            QVERIFY(box.LblWebsite->geometry().bottom() < box.LblEmail->geometry().top());
+            QVERIFY(box.LblEmail->geometry().bottom() < box.LblLicence->geometry().top());
             // Centred beside the picture, not over it.
             QVERIFY(box.LblTitle->geometry().left() >= box.Image1->geometry().right());
             QVERIFY(box.parentWidget() != nullptr);
