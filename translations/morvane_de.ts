@@ -205,10 +205,6 @@
 </translation>
     </message>
     <message>
-        <source>Without options, Morvane opens its window, and in it the card list LIST.mrv when one is given.</source>
-        <translation>Ohne Optionen öffnet Morvane sein Fenster und darin die Kartenliste LIST.mrv, wenn eine angegeben ist.</translation>
-    </message>
-    <message>
         <source>With --export, it makes the bingo cards of LIST.mrv into a PDF file without a window or a display, as File &gt; Export PDF... does, with the card options and the font the window keeps in Options.ini. Progress shows on standard error when the export runs long.</source>
         <translation>Mit --export schreibt es die Bingokarten von LIST.mrv ohne Fenster und ohne Bildschirm in eine PDF-Datei, wie Datei &gt; PDF exportieren..., mit den Kartenoptionen und der Schrift, die das Fenster in Options.ini speichert. Dauert der Export länger, erscheint der Fortschritt auf der Standardfehlerausgabe.</translation>
     </message>
@@ -243,6 +239,18 @@
     <message>
         <source>Interrupted: nothing was written.</source>
         <translation>Abgebrochen: Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Unknown option %1</source>
+        <translation>Unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>Without options, Morvane opens its window, and in it the card list LIST.mrv when one is given. Put -- before a list whose name starts with a dash.</source>
+        <translation>Ohne Optionen öffnet Morvane sein Fenster und darin die Kartenliste LIST.mrv, wenn eine angegeben ist. Vor eine Liste, deren Name mit einem Bindestrich beginnt, gehört --.</translation>
+    </message>
+    <message>
+        <source>Cannot read the list &quot;%1&quot;: %2</source>
+        <translation>Die Liste „%1“ kann nicht gelesen werden: %2</translation>
     </message>
 </context>
 <context>
@@ -479,6 +487,10 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later.</source>
+        <translation>Freie Software unter der GNU General Public License, Version 3 oder später.</translation>
     </message>
 </context>
 <context>

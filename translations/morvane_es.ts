@@ -205,10 +205,6 @@
 </translation>
     </message>
     <message>
-        <source>Without options, Morvane opens its window, and in it the card list LIST.mrv when one is given.</source>
-        <translation>Sin opciones, Morvane abre su ventana y, en ella, la lista de tarjetas LIST.mrv si se indica una.</translation>
-    </message>
-    <message>
         <source>With --export, it makes the bingo cards of LIST.mrv into a PDF file without a window or a display, as File &gt; Export PDF... does, with the card options and the font the window keeps in Options.ini. Progress shows on standard error when the export runs long.</source>
         <translation>Con --export, convierte las tarjetas de bingo de LIST.mrv en un archivo PDF sin ventana ni pantalla, como Archivo &gt; Exportar PDF..., con las opciones de tarjeta y la fuente que la ventana guarda en Options.ini. Si la exportación tarda, el progreso se muestra en la salida de error estándar.</translation>
     </message>
@@ -243,6 +239,18 @@
     <message>
         <source>Interrupted: nothing was written.</source>
         <translation>Interrumpido: no se escribió nada.</translation>
+    </message>
+    <message>
+        <source>Unknown option %1</source>
+        <translation>Opción desconocida %1</translation>
+    </message>
+    <message>
+        <source>Without options, Morvane opens its window, and in it the card list LIST.mrv when one is given. Put -- before a list whose name starts with a dash.</source>
+        <translation>Sin opciones, Morvane abre su ventana y, en ella, la lista de tarjetas LIST.mrv si se indica una. Ponga -- delante de una lista cuyo nombre empiece por un guion.</translation>
+    </message>
+    <message>
+        <source>Cannot read the list &quot;%1&quot;: %2</source>
+        <translation>No se puede leer la lista «%1»: %2</translation>
     </message>
 </context>
 <context>
@@ -479,6 +487,10 @@
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later.</source>
+        <translation>Software libre bajo la Licencia Pública General de GNU, versión 3 o posterior.</translation>
     </message>
 </context>
 <context>
