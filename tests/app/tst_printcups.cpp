@@ -152,6 +152,8 @@ class TestPrintCups : public QObject
         QString path;
         if (queue == QLatin1String("PDF"))
             path = TestPrinter::cupsPdfFile(job, m_submitted);
+        else if (queue == QLatin1String("Letter"))
+            path = TestPrinter::letterOutput();
         else
             path = TestPrinter::marginsOutput();
         m_outputs.append(path);
@@ -181,8 +183,9 @@ private Q_SLOTS:
         SKIP_WITHOUT_SERVER();
         CupsPrintService service;
         const PrinterChoice choice = FillPrinterList(service);
-        QCOMPARE(choice.names, (QStringList{QStringLiteral("Margins"), QStringLiteral("PDF")}));
-        QCOMPARE(choice.selected, 1);
+        QCOMPARE(choice.names,
+                 (QStringList{QStringLiteral("Letter"), QStringLiteral("Margins"), QStringLiteral("PDF")}));
+        QCOMPARE(choice.selected, 2);
     }
 
     void marginsQueueReportsItsHardwareMarginsAndResolution()
@@ -407,7 +410,7 @@ private Q_SLOTS:
         MainServices services = fakes.services();
         services.printService = &service;
         TFrmMain window(services);
-        QTRY_COMPARE(window.CboPrinters->count(), 2);
+        QTRY_COMPARE(window.CboPrinters->count(), 3);
         QCOMPARE(window.CboPrinters->currentText(), QStringLiteral("PDF"));
         QVERIFY(fakes.prompts.shown.isEmpty());
     }
