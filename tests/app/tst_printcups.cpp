@@ -3,6 +3,7 @@
 #include "FakeProgress.h"
 #include "FakePrompts.h"
 #include "Fixtures.h"
+#include "ModalDriver.h"
 #include "PdfReading.h"
 #include "PrintFixtures.h"
 #include "SequenceRandom.h"
@@ -11,6 +12,7 @@
 
 #include "app/UnitMain.h"
 #include "app/adapters/CupsPrintService.h"
+#include "app/preview/UnitFrmPrintPreview.h"
 #include "card/CommandGuard.h"
 #include "print/CallList.h"
 #include "print/CardPrintJob.h"
@@ -19,6 +21,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -152,6 +155,8 @@ class TestPrintCups : public QObject
         QString path;
         if (queue == QLatin1String("PDF"))
             path = TestPrinter::cupsPdfFile(job, m_submitted);
+        else if (queue == QLatin1String("Letter"))
+            path = TestPrinter::letterOutput();
         else
             path = TestPrinter::marginsOutput();
         m_outputs.append(path);
@@ -181,23 +186,163 @@ private Q_SLOTS:
         SKIP_WITHOUT_SERVER();
         CupsPrintService service;
         const PrinterChoice choice = FillPrinterList(service);
-        QCOMPARE(choice.names, (QStringList{QStringLiteral("Margins"), QStringLiteral("PDF")}));
-        QCOMPARE(choice.selected, 1);
+        QCOMPARE(choice.names,
+                 (QStringList{QStringLiteral("Letter"), QStringLiteral("Margins"), QStringLiteral("PDF")}));
+        QCOMPARE(choice.selected, 2);
     }
 
-    void marginsQueueReportsItsHardwareMarginsAndResolution()
+    // Each queue's own default paper, and the imageable area its PPD states
+    // for it, at the queue's resolution; Qt's printer would start on A4.
+    void queueReportsItsPaperMarginsAndResolution_data()
+    {
+        QTest::addColumn<QString>("queue");
+        QTest::addColumn<QSizeF>("paper");      // points
+        QTest::addColumn<QMarginsF>("margins"); // points
+        QTest::addColumn<int>("dpi");
+        QTest::newRow("A4, 18 and 36 points") << "Margins" << QSizeF(595, 842) << QMarginsF(18, 36, 18, 36) << 600;
+        QTest::newRow("Letter only, a quarter inch")
+            << "Letter" << QSizeF(612, 792) << QMarginsF(18, 18, 18, 18) << 600;
+        QTest::newRow("cups-pdf, A4 to the edges") << "PDF" << QSizeF(595, 842) << QMarginsF() << 300;
+    }
+    void queueReportsItsPaperMarginsAndResolution()
     {
         SKIP_WITHOUT_SERVER();
+        QFETCH(QString, queue);
+        QFETCH(QSizeF, paper);
+        QFETCH(QMarginsF, margins);
+        QFETCH(int, dpi);
         CupsPrintService service;
-        service.selectPrinter(positionOf(service, QStringLiteral("Margins")));
+        service.selectPrinter(positionOf(service, queue));
         const PrintableArea area = service.printableArea();
-        // 18 and 36 points at the queue's 600 dpi, on A4.
-        QCOMPARE(area.offsetX, 150);
-        QCOMPARE(area.offsetY, 300);
-        // Qt holds A4 as 595 x 842 points.
-        QCOMPARE(area.width, qRound((595 - 36) * 600 / 72.0));
-        QCOMPARE(area.height, qRound((842 - 72) * 600 / 72.0));
+        const auto px = [dpi](double points) { return qRound(points * dpi / 72); };
+        QCOMPARE(area.offsetX, px(margins.left()));
+        QCOMPARE(area.offsetY, px(margins.top()));
+        QCOMPARE(area.width, px(paper.width() - margins.left() - margins.right()));
+        QCOMPARE(area.height, px(paper.height() - margins.top() - margins.bottom()));
+        const PaperSheet sheet = service.paperSheet();
+        QCOMPARE(sheet.width, px(paper.width()));
+        QCOMPARE(sheet.height, px(paper.height()));
+        QCOMPARE(sheet.dpi, dpi);
         service.abortDoc();
+    }
+
+    // What a Letter printer that cannot print the outer quarter inch gets:
+    // Letter pages, with every word and every line inside what it prints.
+    void letterQueueGetsLetterPagesInsideItsArea_data()
+    {
+        QTest::addColumn<QString>("job");
+        QTest::addColumn<QString>("cards");
+        QTest::addColumn<QString>("perPage");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("four cards a page") << "cards"
+                                           << "8"
+                                           << "4" << 2;
+        QTest::newRow("one card a page") << "cards"
+                                         << "2"
+                                         << "1" << 2;
+        QTest::newRow("two cards a page") << "cards"
+                                          << "2"
+                                          << "2" << 1;
+        QTest::newRow("call list") << "calls"
+                                   << "1"
+                                   << "1" << 1;
+    }
+    void letterQueueGetsLetterPagesInsideItsArea()
+    {
+        SKIP_WITHOUT_SERVER();
+        QFETCH(QString, job);
+        QFETCH(QString, cards);
+        QFETCH(QString, perPage);
+        QFETCH(int, pages);
+        CupsPrintService service;
+        QStringList cells;
+        PrintRequest r = numbersRequest(cards, perPage);
+        r.printerPosition = positionOf(service, QStringLiteral("Letter"));
+        QFile::remove(TestPrinter::letterOutput());
+        QVERIFY(runCommand(prompts, [&] {
+            if (job == QLatin1String("calls"))
+                printCallList(r, {service, prompts, random, nullptr});
+            else
+                printCards(r, cells, {service, prompts, random, nullptr});
+        }));
+        const QString pdf = printedPdf(service, QStringLiteral("Letter"));
+        QVERIFY(!pdf.isEmpty());
+        const QList<PdfPage> read = pdfPages(pdf);
+        QCOMPARE(read.size(), pages);
+
+        // A quarter inch in from every edge of 8.5 x 11 inches, in points.
+        const QRectF printable(18, 18, 612 - 36, 792 - 36);
+        int words = 0;
+        for (int p = 0; p < read.size(); ++p) {
+            QCOMPARE(read[p].size.width(), 612.0);
+            QCOMPARE(read[p].size.height(), 792.0);
+            for (const PdfWord &w : read[p].words)
+                QVERIFY2(printable.contains(w.box), qPrintable(QStringLiteral("page %1: \"%2\" at %3,%4 - %5,%6")
+                                                                   .arg(p + 1)
+                                                                   .arg(w.text)
+                                                                   .arg(w.box.left())
+                                                                   .arg(w.box.top())
+                                                                   .arg(w.box.right())
+                                                                   .arg(w.box.bottom())));
+            words += int(read[p].words.size());
+            // At 72 dpi a pixel is a point; a pixel's slack for rounding.
+            const QImage image = pdfPageImage(pdf, p + 1, 72);
+            QCOMPARE(image.size(), QSize(612, 792));
+            const QRect ink = inkBounds(image);
+            QVERIFY(!ink.isEmpty());
+            QVERIFY2(printable.adjusted(-1, -1, 1, 1).contains(QRectF(ink)),
+                     qPrintable(QStringLiteral("page %1: ink at %2,%3 - %4,%5")
+                                    .arg(p + 1)
+                                    .arg(ink.left())
+                                    .arg(ink.top())
+                                    .arg(ink.right() + 1)
+                                    .arg(ink.bottom() + 1)));
+        }
+        // Nothing left off the pages: every card's five letters, 24 numbers
+        // and "Free Space", or every number called.
+        const int expected = job == QLatin1String("calls") ? 75 : cards.toInt() * (5 + 24 + 2);
+        QCOMPARE(words, expected);
+        // The server logs the paper the job asked for.
+        QCOMPARE(TestPrinter::pageLogMedia(QStringLiteral("Letter"), service.lastJobId()), QStringLiteral("Letter"));
+    }
+
+    // The preview shows the paper the job is printed on.
+    void previewShowsTheQueuesPaper_data()
+    {
+        QTest::addColumn<QString>("queue");
+        QTest::addColumn<QString>("paper");
+        QTest::newRow("Letter") << "Letter"
+                                << "216 x 279 mm, printable 203 x 267 mm, 600 dpi";
+        QTest::newRow("A4 with margins") << "Margins"
+                                         << "210 x 297 mm, printable 197 x 272 mm, 600 dpi";
+        QTest::newRow("A4 to the edges") << "PDF"
+                                         << "210 x 297 mm, printable 210 x 297 mm, 300 dpi";
+    }
+    void previewShowsTheQueuesPaper()
+    {
+        SKIP_WITHOUT_SERVER();
+        QFETCH(QString, queue);
+        QFETCH(QString, paper);
+        TestServices fakes;
+        CupsPrintService service;
+        MainServices services = fakes.services();
+        services.printService = &service;
+        TFrmMain window(services);
+        QTRY_VERIFY(window.CboPrinters->findText(queue) >= 0);
+        window.CboPrinters->setCurrentIndex(window.CboPrinters->findText(queue));
+        for (const QString &n : numberEntries(1, 75)) {
+            window.CboCardStr->setEditText(n);
+            window.BtnAddClick();
+        }
+        fakes.prompts.clear();
+        QString shown;
+        ModalDriver<TFrmPrintPreview> driver([&shown](TFrmPrintPreview &preview) {
+            shown = preview.LblPaper->text();
+            preview.reject();
+        });
+        window.MnuFilePrintPreview->trigger();
+        QVERIFY2(driver.found(), qPrintable(fakes.prompts.texts().join(QLatin1Char('\n'))));
+        QCOMPARE(shown, paper);
     }
 
     void eightCardsFourPerPage()
@@ -407,7 +552,7 @@ private Q_SLOTS:
         MainServices services = fakes.services();
         services.printService = &service;
         TFrmMain window(services);
-        QTRY_COMPARE(window.CboPrinters->count(), 2);
+        QTRY_COMPARE(window.CboPrinters->count(), 3);
         QCOMPARE(window.CboPrinters->currentText(), QStringLiteral("PDF"));
         QVERIFY(fakes.prompts.shown.isEmpty());
     }

@@ -1,18 +1,24 @@
 #include "PdfReading.h"
 
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace {
 
-QString run(const QString &program, const QStringList &args)
+QByteArray runForBytes(const QString &program, const QStringList &args)
 {
     QProcess p;
     p.start(program, args);
     if (!p.waitForFinished(60000) || p.exitCode() != 0)
         return {};
-    return QString::fromUtf8(p.readAllStandardOutput());
+    return p.readAllStandardOutput();
+}
+
+QString run(const QString &program, const QStringList &args)
+{
+    return QString::fromUtf8(runForBytes(program, args));
 }
 
 QString unescape(QString s)
@@ -29,7 +35,7 @@ QString unescape(QString s)
 
 QString popplerMissing()
 {
-    for (const char *tool : {"pdftotext", "pdfinfo"})
+    for (const char *tool : {"pdftotext", "pdfinfo", "pdftoppm"})
         if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
             return QStringLiteral("%1 is not installed (package poppler-utils)").arg(QLatin1String(tool));
     return {};
@@ -70,4 +76,27 @@ QString pdfTitle(const QString &path)
     static const QRegularExpression titleRe(QStringLiteral(R"(^Title:\s*(.*)$)"), QRegularExpression::MultilineOption);
     const auto m = titleRe.match(info);
     return m.hasMatch() ? m.captured(1).trimmed() : QString();
+}
+
+QImage pdfPageImage(const QString &path, int page, int dpi)
+{
+    const QString n = QString::number(page);
+    const QByteArray pgm =
+        runForBytes(QStringLiteral("pdftoppm"), {QStringLiteral("-gray"), QStringLiteral("-r"), QString::number(dpi),
+                                                 QStringLiteral("-f"), n, QStringLiteral("-l"), n, path});
+    return QImage::fromData(pgm, "PGM").convertToFormat(QImage::Format_Grayscale8);
+}
+
+QRect inkBounds(const QImage &image)
+{
+    // Anti-aliasing greys the paper beside a line a little; ink is darker.
+    constexpr int Paper = 224;
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y) {
+        const uchar *row = image.constScanLine(y);
+        for (int x = 0; x < image.width(); ++x)
+            if (row[x] < Paper)
+                bounds |= QRect(x, y, 1, 1);
+    }
+    return bounds;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QList>
 #include <QRectF>
 #include <QString>
@@ -26,3 +27,10 @@ QList<PdfPage> pdfPages(const QString &path);
 
 // The document title from pdfinfo.
 QString pdfTitle(const QString &path);
+
+// Page `page` (from 1) drawn in grey at `dpi`; null when it does not draw.
+QImage pdfPageImage(const QString &path, int page, int dpi);
+
+// The smallest rectangle holding every pixel of ink on the grey image; empty
+// on a blank page.
+QRect inkBounds(const QImage &image);

@@ -4,6 +4,7 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QThread>
@@ -23,6 +24,20 @@ QString marginsOutput()
     return serverDir() + QStringLiteral("/out/margins.pdf");
 }
 
+QString letterOutput()
+{
+    return serverDir() + QStringLiteral("/out/letter.pdf");
+}
+
+QString serverAddress()
+{
+    QFile port(serverDir() + QStringLiteral("/port"));
+    if (!port.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray number = port.readAll().trimmed();
+    return number.isEmpty() ? QString() : QStringLiteral("127.0.0.1:") + QString::fromLatin1(number);
+}
+
 QString unavailable()
 {
     if (qEnvironmentVariableIsSet("MORVANE_TEST_CUPS_SKIP"))
@@ -31,7 +46,8 @@ QString unavailable()
     if (dir.isEmpty())
         return QStringLiteral("no test print server: run the tests through scripts/with-test-printer (make test)");
     // Never the machine's own server.
-    if (qEnvironmentVariable("CUPS_SERVER") != dir + QStringLiteral("/cups.sock"))
+    const QString address = serverAddress();
+    if (address.isEmpty() || qEnvironmentVariable("CUPS_SERVER") != address)
         return QStringLiteral("CUPS_SERVER does not point at the test print server in ") + dir;
     if (!QFileInfo::exists(dir + QStringLiteral("/cups.sock")))
         return QStringLiteral("the test print server in %1 is not running").arg(dir);
@@ -61,6 +77,21 @@ bool waitForJob(const QString &queue, int jobId)
         QThread::msleep(100);
     }
     return false;
+}
+
+QString pageLogMedia(const QString &queue, int jobId)
+{
+    QFile log(serverDir() + QStringLiteral("/log/page_log"));
+    if (!log.open(QIODevice::ReadOnly))
+        return {};
+    // "queue user job [time] total pages billing host title media sides":
+    // the title may hold spaces, the last two fields not.
+    while (!log.atEnd()) {
+        const QStringList fields = QString::fromUtf8(log.readLine()).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (fields.size() >= 4 && fields[0] == queue && fields[2] == QString::number(jobId))
+            return fields.at(fields.size() - 2);
+    }
+    return {};
 }
 
 QString cupsPdfFile(int jobId, const QDateTime &submitted)

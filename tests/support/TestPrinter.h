@@ -11,9 +11,12 @@ namespace TestPrinter {
 // Empty when the server is there to print to, else why not.
 QString unavailable();
 
-// The queue's own folder of the server, and the output of its file: queue.
+// The server's own folder, and the outputs of its file: queues.
 QString serverDir();
 QString marginsOutput();
+QString letterOutput();
+// Where clients reach it ("127.0.0.1:port"); empty when it has no port.
+QString serverAddress();
 
 // Waits until CUPS reports the job completed; false on timeout.
 bool waitForJob(const QString &queue, int jobId);
@@ -23,6 +26,10 @@ bool waitForJob(const QString &queue, int jobId);
 // Job ids start again with every new server, so a file older than the job
 // is not it.
 QString cupsPdfFile(int jobId, const QDateTime &submitted);
+
+// The media the server's page log names for the finished job ("-" when the
+// job named none), empty when the log has no line for it.
+QString pageLogMedia(const QString &queue, int jobId);
 
 // Runs lpadmin (or another CUPS tool) against the private server.
 bool cupsTool(const QString &program, const QStringList &args);

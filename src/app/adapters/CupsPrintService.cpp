@@ -136,7 +136,14 @@ PrintableArea CupsPrintService::printableArea()
     if (info.isNull())
         throw MorvaneError(PrintMessages::printerNotValid());
 
-    const QPrinter printer(info, QPrinter::HighResolution);
+    QPrinter printer(info, QPrinter::HighResolution);
+    // Qt's printer starts on A4 whatever paper the queue takes, with the
+    // minimum margins of A4 on that queue: none at all when it has no A4.
+    // Set to the queue's own default paper, it brings the imageable area
+    // the queue's driver states for that paper.
+    const QPageSize paper = info.defaultPageSize();
+    if (paper.isValid())
+        printer.setPageSize(paper);
     QPageLayout layout = printer.pageLayout();
     layout.setMargins(layout.minimumMargins());
 
