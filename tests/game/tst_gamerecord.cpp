@@ -15,6 +15,7 @@
 #include "game/NumberedGame.h"
 #include "print/CardPrintJob.h"
 
+#include <QCryptographicHash>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -68,9 +69,11 @@ class TestGameRecord : public QObject
 private Q_SLOTS:
     void init() { dir = std::make_unique<QTemporaryDir>(); }
 
+    // As the first format wrote it, which is still read.
     void fileIsPlainText()
     {
         GameRecord r = gameRecord(letters("abcdefghi"), 0, false, 99, 12);
+        r.format = 1;
         r.calls = QStringList{QStringLiteral("e")};
         QCOMPARE(formatGameRecord(r), QByteArray("[Game]\n"
                                                  "Format=1\n"
@@ -95,6 +98,30 @@ private Q_SLOTS:
                                                  "\n"
                                                  "[Calls]\n"
                                                  "e\n"));
+    }
+
+    // Each call line: its number, the first 8 hex digits of SHA-256 over the
+    // check before it, a line feed and the line without its check, then the
+    // call. The head's Check now covers Format and Created too.
+    void callsAreAChainedJournal()
+    {
+        GameRecord r = gameRecord(letters("abcdefghi"), 0, false, 99, 12);
+        r.calls = QStringList{QStringLiteral("e"), QStringLiteral("a\\b")};
+        r.entries[0] = QStringLiteral("a\\b");
+        const QByteArray bytes = formatGameRecord(r);
+        const qsizetype calls = bytes.indexOf("[Calls]\n") + 8;
+        const QByteArray head = bytes.left(calls);
+        QVERIFY(head.startsWith("[Game]\nFormat=2\nCreated=2025-03-14T20:15:03+01:00\nCode=Y5HTCD\n"));
+        const qsizetype at = head.indexOf("Check=") + 6;
+        const QByteArray gameCheck = head.mid(at, 16);
+        const QByteArray covered = head.mid(7, head.indexOf("Check=") - 7) + "[Entries]\na\\\\b\nb\nc\nd\ne\nf\ng\nh\ni\n";
+        QCOMPARE(gameCheck, QCryptographicHash::hash(covered, QCryptographicHash::Sha256).toHex().left(16));
+        const auto check = [](const QByteArray &before, const QByteArray &line) {
+            return QCryptographicHash::hash(before + '\n' + line, QCryptographicHash::Sha256).toHex().left(8);
+        };
+        const QByteArray first = check(gameCheck, "1 +e");
+        const QByteArray second = check(first, "2 +a\\\\b");
+        QCOMPARE(bytes.mid(calls), "1 " + first + " +e\n2 " + second + " +a\\\\b\n");
     }
 
     void readsBackWhatWasWritten_data()
@@ -137,6 +164,7 @@ private Q_SLOTS:
     // Each gives its message, and reading changes nothing.
     void hostileFilesAreRefused_data()
     {
+        QTest::addColumn<int>("format");
         QTest::addColumn<Edit>("edit");
         QTest::addColumn<QString>("message");
         const QString name = QStringLiteral("\"%1.mrvgame\" ").arg(gameCode(1234567));
@@ -149,49 +177,54 @@ private Q_SLOTS:
         const auto cutAt = [](const char *before) {
             return Edit([before](QByteArray b) { return b.left(b.indexOf(before)); });
         };
-        QTest::newRow("empty") << Edit([](QByteArray) { return QByteArray(); }) << notAGame;
-        QTest::newRow("binary") << Edit([](QByteArray) { return QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16); })
-                                << notAGame;
-        QTest::newRow("a NUL inside") << Edit([](QByteArray b) { return b.insert(40, '\0'); }) << notAGame;
-        QTest::newRow("not UTF-8") << Edit([](QByteArray b) { return replaced(b, "BINGO", "B\xC9NGO"); }) << notAGame;
-        QTest::newRow("a card list") << Edit([](QByteArray) { return QByteArray("1\r\n2\r\n3\r\n"); }) << notAGame;
-        QTest::newRow("no format") << Edit([](QByteArray b) { return replaced(b, "Format=1\n", ""); }) << cut;
-        QTest::newRow("format 0") << Edit([](QByteArray b) { return replaced(b, "Format=1", "Format=0"); }) << notAGame;
-        QTest::newRow("newer format") << Edit([](QByteArray b) { return replaced(b, "Format=1", "Format=2"); })
-                                      << newer;
-        QTest::newRow("cut in the game section") << cutAt("CardsPerPage") << cut;
-        QTest::newRow("cut in a key") << cutAt("=4\nCards=") << cut;
-        QTest::newRow("cut in the entries") << cutAt("\n40\n") << cut;
-        QTest::newRow("cut before the calls") << cutAt("[Calls]") << cut;
-        QTest::newRow("entry changed") << Edit([](QByteArray b) { return replaced(b, "\n40\n", "\n400\n"); })
-                                       << changed;
-        QTest::newRow("entry added") << Edit([](QByteArray b) { return replaced(b, "\n40\n", "\n40\n41\n"); })
-                                     << changed;
-        QTest::newRow("entry removed, count kept")
-            << Edit([](QByteArray b) { return replaced(b, "\n40\n", "\n"); }) << cut;
-        QTest::newRow("entry removed, count mended")
-            << Edit([](QByteArray b) { return replaced(replaced(b, "\n40\n", "\n"), "Entries=75", "Entries=74"); })
-            << changed;
-        QTest::newRow("seed changed") << Edit([](QByteArray b) { return replaced(b, "Seed=1234567", "Seed=1234568"); })
+        for (int format : {1, 2}) {
+            const QByteArray line = "Format=" + QByteArray::number(format);
+            const auto row = [format](const char *what) {
+                return &(QTest::addRow("%s, format %d", what, format) << format);
+            };
+            *row("empty") << Edit([](QByteArray) { return QByteArray(); }) << notAGame;
+            *row("binary") << Edit([](QByteArray) { return QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16); })
+                           << notAGame;
+            *row("a NUL inside") << Edit([](QByteArray b) { return b.insert(40, '\0'); }) << notAGame;
+            *row("not UTF-8") << Edit([](QByteArray b) { return replaced(b, "BINGO", "B\xC9NGO"); }) << notAGame;
+            *row("a card list") << Edit([](QByteArray) { return QByteArray("1\r\n2\r\n3\r\n"); }) << notAGame;
+            *row("no format") << Edit([line](QByteArray b) { return b.replace(line + '\n', ""); }) << cut;
+            *row("format 0") << Edit([line](QByteArray b) { return b.replace(line, "Format=0"); }) << notAGame;
+            *row("newer format") << Edit([line](QByteArray b) { return b.replace(line, "Format=3"); }) << newer;
+            *row("cut in the game section") << cutAt("CardsPerPage") << cut;
+            *row("cut in a key") << cutAt("=4\nCards=") << cut;
+            *row("cut in the entries") << cutAt("\n40\n") << cut;
+            *row("cut before the calls") << cutAt("[Calls]") << cut;
+            *row("entry changed") << Edit([](QByteArray b) { return replaced(b, "\n40\n", "\n400\n"); }) << changed;
+            *row("entry added") << Edit([](QByteArray b) { return replaced(b, "\n40\n", "\n40\n41\n"); }) << changed;
+            *row("entry removed, count kept") << Edit([](QByteArray b) { return replaced(b, "\n40\n", "\n"); }) << cut;
+            *row("entry removed, count mended") << Edit([](QByteArray b) {
+                return replaced(replaced(b, "\n40\n", "\n"), "Entries=75", "Entries=74");
+            }) << changed;
+            *row("seed changed") << Edit([](QByteArray b) { return replaced(b, "Seed=1234567", "Seed=1234568"); })
+                                 << changed;
+            *row("seed not a number") << Edit([](QByteArray b) { return replaced(b, "Seed=1234567", "Seed=-1"); })
                                       << changed;
-        QTest::newRow("seed not a number")
-            << Edit([](QByteArray b) { return replaced(b, "Seed=1234567", "Seed=-1"); }) << changed;
-        QTest::newRow("size out of range")
-            << Edit([](QByteArray b) { return replaced(b, "CardSize=1", "CardSize=3"); }) << changed;
-        QTest::newRow("free space switched off")
-            << Edit([](QByteArray b) { return replaced(b, "ChkFreeSpace=1", "ChkFreeSpace=0"); }) << changed;
-        QTest::newRow("more cards") << Edit([](QByteArray b) { return replaced(b, "Cards=200", "Cards=201"); })
+            *row("size out of range") << Edit([](QByteArray b) { return replaced(b, "CardSize=1", "CardSize=3"); })
+                                      << changed;
+            *row("free space switched off")
+                << Edit([](QByteArray b) { return replaced(b, "ChkFreeSpace=1", "ChkFreeSpace=0"); }) << changed;
+            *row("more cards") << Edit([](QByteArray b) { return replaced(b, "Cards=200", "Cards=201"); }) << changed;
+            *row("a broken escape") << Edit([](QByteArray b) { return replaced(b, "\n40\n", "\n4\\0\n"); })
                                     << changed;
-        QTest::newRow("a call that is no entry")
-            << Edit([](QByteArray b) { return replaced(b, "[Calls]\n7\n", "[Calls]\n7\n76\n"); }) << changed;
-        QTest::newRow("a broken escape") << Edit([](QByteArray b) { return replaced(b, "\n40\n", "\n4\\0\n"); })
-                                         << changed;
+        }
+        QTest::newRow("a call that is no entry, format 1")
+            << 1 << Edit([](QByteArray b) { return replaced(b, "[Calls]\n7\n", "[Calls]\n7\n76\n"); }) << changed;
+        QTest::newRow("created changed, format 2")
+            << 2 << Edit([](QByteArray b) { return replaced(b, "T20:15:03", "T20:15:04"); }) << changed;
     }
     void hostileFilesAreRefused()
     {
+        QFETCH(int, format);
         QFETCH(Edit, edit);
         QFETCH(QString, message);
-        const GameRecord r = sampleGame();
+        GameRecord r = sampleGame();
+        r.format = format;
         const QString path = gameFilePath(dir->path(), r.code);
         const QByteArray bytes = edit(formatGameRecord(r));
         writeBytes(path, bytes);
@@ -229,25 +262,35 @@ private Q_SLOTS:
     // What a person may do to the file without changing its cards.
     void harmlessEditsStillRead_data()
     {
+        QTest::addColumn<int>("format");
         QTest::addColumn<Edit>("edit");
-        QTest::newRow("CR LF") << Edit([](QByteArray b) { return replaced(b, "\n", "\r\n"); });
-        QTest::newRow("byte order mark") << Edit([](QByteArray b) { return b.prepend("\xEF\xBB\xBF"); });
-        QTest::newRow("blank lines") << Edit([](QByteArray b) { return replaced(b, "\n", "\n\n"); });
-        QTest::newRow("keys reordered") << Edit(
-            [](QByteArray b) { return replaced(replaced(b, "Format=1\n", ""), "Check=", "Format=1\nCheck="); });
-        QTest::newRow("a note section") << Edit([](QByteArray b) { return b.append("[Notes]\nRoom 2\n"); });
-        QTest::newRow("calls added") << Edit([](QByteArray b) { return b.append("75\n"); });
+        for (int format : {1, 2}) {
+            const QByteArray line = "Format=" + QByteArray::number(format);
+            const auto row = [format](const char *what) {
+                return &(QTest::addRow("%s, format %d", what, format) << format);
+            };
+            *row("CR LF") << Edit([](QByteArray b) { return replaced(b, "\n", "\r\n"); });
+            *row("byte order mark") << Edit([](QByteArray b) { return b.prepend("\xEF\xBB\xBF"); });
+            *row("blank lines") << Edit([](QByteArray b) { return replaced(b, "\n", "\n\n"); });
+            *row("keys reordered") << Edit(
+                [line](QByteArray b) { return b.replace(line + '\n', "").replace("Check=", line + "\nCheck="); });
+            *row("a note section") << Edit([](QByteArray b) { return b.append("[Notes]\nRoom 2\n"); });
+        }
+        QTest::newRow("calls added, format 1") << 1 << Edit([](QByteArray b) { return b.append("75\n"); });
     }
     void harmlessEditsStillRead()
     {
+        QFETCH(int, format);
         QFETCH(Edit, edit);
-        const GameRecord r = sampleGame();
+        GameRecord r = sampleGame();
+        r.format = format;
         const QString path = gameFilePath(dir->path(), r.code);
         writeBytes(path, edit(formatGameRecord(r)));
         const GameRecord read = readGameRecord(path);
         QCOMPARE(read.entries, r.entries);
         QCOMPARE(read.seed, r.seed);
         QCOMPARE(read.calls.mid(0, r.calls.size()), r.calls);
+        QCOMPARE(read.callsNotice, QString());
     }
 
     void gameCodes_data()
