@@ -162,8 +162,7 @@ JournalRead readJournal(QByteArrayView bytes, qsizetype start, const QByteArray 
     return out;
 }
 
-void appendJournalLines(QByteArray &out, JournalState &state, const QStringList &calls,
-                        const QSet<QString> &entries)
+void appendJournalLines(QByteArray &out, JournalState &state, const QStringList &calls, const QSet<QString> &entries)
 {
     QStringList wanted;
     QSet<QString> seen;

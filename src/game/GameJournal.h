@@ -59,5 +59,4 @@ JournalRead readJournal(QByteArrayView bytes, qsizetype start, const QByteArray 
 // Appends to out the lines that turn state.calls into calls: the calls that
 // differ are taken back, the rest called. Calls that name no entry, or
 // repeat an earlier one, are left out. state follows the lines.
-void appendJournalLines(QByteArray &out, JournalState &state, const QStringList &calls,
-                        const QSet<QString> &entries);
+void appendJournalLines(QByteArray &out, JournalState &state, const QStringList &calls, const QSet<QString> &entries);

@@ -4,8 +4,8 @@
 #include "docs/FileErrors.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QCoreApplication>
+#include <QFile>
 #include <QLocale>
 #include <QRect>
 #include <QSaveFile>
