@@ -117,7 +117,7 @@ void benchOpen(int cards, const QString &folder)
     // The record a finished 99,999-card job, one to a page, leaves behind.
     const PrintRequest request = numbersRequest(cards, QStringLiteral("1"));
     NumberedGame game(request, QDir(folder).filePath(QStringLiteral("Games")), 0xB16B00B5ULL);
-    game.numbering().documentEnded(std::uint64_t(cards));
+    game.numbering().documentEnding(std::uint64_t(cards));
     QStringList last;
     const qint64 cpu0 = cpuMs();
     constexpr int Runs = 5;

@@ -15,8 +15,14 @@
 #include <QApplication>
 #include <QScreen>
 
+#include <csignal>
+
 int main(int argc, char *argv[])
 {
+    // A write past the file-size limit then fails with EFBIG, which every
+    // writer reports as "Disk full" and cleans up after, instead of ending
+    // the program with the unsaved list and a half-written file.
+    std::signal(SIGXFSZ, SIG_IGN);
     if (const std::optional<int> status = runCommandLine(argc, argv))
         return *status;
     QApplication app(argc, argv);

@@ -15,6 +15,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -215,22 +216,34 @@ QByteArray linkIn(int fd, const Place &place, const QByteArray &prefix)
     throwFileError(EEXIST, true);
 }
 
-// The last resort, when the folder takes no new file: not atomic, but the
-// room is claimed first, so a full disk still leaves the old content alone.
+// The last resort, when the folder takes no new file: not atomic. The room is
+// claimed without changing the size, so a full disk (or the file-size limit)
+// still leaves the old content alone, and the file only grows as the new
+// bytes land: no moment shows a tail of zeros where they were to go.
 void writeInPlace(int fd, off_t oldSize, const QByteArray &bytes)
 {
     const off_t newSize = bytes.size();
-    if (newSize > oldSize) {
-        const int rc = ::posix_fallocate(fd, oldSize, newSize - oldSize);
-        if (rc != 0) {
-            [[maybe_unused]] const int ignored = ::ftruncate(fd, oldSize);
-            throwFileError(rc);
-        }
-    }
-    if (::lseek(fd, 0, SEEK_SET) != 0)
+    struct rlimit limit
+    {
+    };
+    if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY && rlim_t(newSize) > limit.rlim_cur)
+        throwFileError(EFBIG);
+    if (newSize > oldSize && ::fallocate(fd, FALLOC_FL_KEEP_SIZE, oldSize, newSize - oldSize) != 0
+        && errno != EOPNOTSUPP && errno != ENOSYS)
         throwFileError(errno);
-    writeAll(fd, bytes.constData(), bytes.size());
-    if (::ftruncate(fd, newSize) != 0)
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::pwrite(fd, bytes.constData() + done, size_t(bytes.size() - done), off_t(done));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            throwFileError(errno);
+        }
+        done += n;
+    }
+    if (::fsync(fd) != 0 && errno != EINVAL)
+        throwFileError(errno);
+    if (newSize < oldSize && ::ftruncate(fd, newSize) != 0)
         throwFileError(errno);
     if (::fsync(fd) != 0 && errno != EINVAL)
         throwFileError(errno);

@@ -38,7 +38,7 @@ PrintOutcome reprintCards(GameCards &cards, const std::vector<std::uint64_t> &nu
 
     // The number lines are laid out for the whole game, as its job did, so
     // each stands where it stood.
-    const CardNumbering game{record.seed, record.code, {}};
+    const CardNumbering game{record.seed, record.code, {}, {}};
     service.beginDoc();
     ICanvas &canvas = service.canvas();
     JobNumbering numbering(&game, context.random);

@@ -7,6 +7,8 @@
 #include <QHash>
 #include <QStringList>
 
+#include <array>
+
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -46,6 +48,8 @@ public:
 
 private:
     void makeUpTo(std::uint64_t k);
+    // The next card of the 75 numbers, drawn as positions.
+    void makeStandardCard();
 
     GameRecord m_record;
     int m_shown;
@@ -55,4 +59,10 @@ private:
     QStringList m_cardCells;
     std::uint64_t m_made = 0;
     std::vector<std::uint32_t> m_cells;
+    // The 75 numbers, fifteen to a column, fill every slot of the column
+    // rule: their cards are drawn as positions, never as texts.
+    bool m_standard = false;
+    std::array<std::array<std::uint32_t, 15>, 5> m_columns{};
+    // Each entry's position in record().entries, the first of equal ones.
+    std::vector<std::uint32_t> m_firstOf;
 };

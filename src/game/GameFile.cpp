@@ -1,18 +1,25 @@
 #include "game/GameFile.h"
 
 #include "card/Error.h"
+#include "docs/FileErrors.h"
 #include "docs/RawFile.h"
 #include "game/GameCode.h"
+#include "game/GameEscapes.h"
+#include "game/GameJournal.h"
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
-#include <QStringDecoder>
 
 #include <QCoreApplication>
+#include <cerrno>
+#include <fcntl.h>
 #include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -43,59 +50,23 @@ QString changedByHand(const QString &name)
                                        "%1 was changed outside Morvane: its cards can no longer be made again.")
         .arg(quoted(name));
 }
+QString callsChanged(const QString &name)
+{
+    return QCoreApplication::translate("GameFile",
+                                       "%1 was changed outside Morvane: its calls are no longer the calls made.")
+        .arg(quoted(name));
+}
+QString callsCut(const QString &name, qsizetype kept)
+{
+    return QCoreApplication::translate("GameFile",
+                                       "The end of %1 was damaged, most likely by a save that was cut short: the "
+                                       "damaged end was left out, and the first %2 calls were kept.")
+        .arg(quoted(name))
+        .arg(kept);
+}
 QString tooLarge(const QString &name)
 {
     return QCoreApplication::translate("GameFile", "%1 is too large to be a Morvane game.").arg(quoted(name));
-}
-
-QString escaped(const QString &text, bool wholeLine)
-{
-    if (wholeLine && text.isEmpty())
-        return QStringLiteral("\\e");
-    QString out;
-    out.reserve(text.size());
-    if (wholeLine && text.startsWith(QLatin1Char('[')))
-        out += QLatin1Char('\\');
-    for (QChar c : text) {
-        if (c == QLatin1Char('\\'))
-            out += QLatin1String("\\\\");
-        else if (c == QLatin1Char('\n'))
-            out += QLatin1String("\\n");
-        else if (c == QLatin1Char('\r'))
-            out += QLatin1String("\\r");
-        else
-            out += c;
-    }
-    return out;
-}
-
-std::optional<QString> unescaped(QStringView text)
-{
-    if (text == QLatin1String("\\e"))
-        return QString();
-    QString out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c != QLatin1Char('\\')) {
-            out += c;
-            continue;
-        }
-        if (++i == text.size())
-            return std::nullopt;
-        const QChar e = text[i];
-        if (e == QLatin1Char('\\'))
-            out += QLatin1Char('\\');
-        else if (e == QLatin1Char('n'))
-            out += QLatin1Char('\n');
-        else if (e == QLatin1Char('r'))
-            out += QLatin1Char('\r');
-        else if (e == QLatin1Char('[') && i == 1)
-            out += QLatin1Char('[');
-        else
-            return std::nullopt;
-    }
-    return out;
 }
 
 QString flag(bool on)
@@ -136,22 +107,14 @@ void appendLine(QString &out, const QString &line)
 void appendKeys(QString &out, const Keys &keys)
 {
     for (const auto &[key, value] : keys)
-        appendLine(out, key + QLatin1Char('=') + escaped(value, false));
+        appendLine(out, key + QLatin1Char('=') + escapedGameText(value, false));
 }
 
 void appendSection(QString &out, const char *name, const QStringList &lines)
 {
     appendLine(out, QLatin1String(name));
     for (const QString &line : lines)
-        appendLine(out, escaped(line, true));
-}
-
-QString checkOf(const GameRecord &r)
-{
-    QString covered;
-    appendKeys(covered, cardKeys(r));
-    appendSection(covered, "[Entries]", r.entries);
-    return QString::fromLatin1(QCryptographicHash::hash(covered.toUtf8(), QCryptographicHash::Sha256).toHex().left(16));
+        appendLine(out, escapedGameText(line, true));
 }
 
 QString createdText(const QDateTime &created)
@@ -159,67 +122,123 @@ QString createdText(const QDateTime &created)
     return created.toOffsetFromUtc(created.offsetFromUtc()).toString(Qt::ISODate);
 }
 
+// The first files covered what decides the cards; since the calls are
+// checked too, the check covers the whole head, so that no call can be
+// carried over from another game.
+QByteArray checkOf(const GameRecord &r)
+{
+    QString covered;
+    if (r.format >= 2) {
+        appendLine(covered, QStringLiteral("Format=%1").arg(r.format));
+        appendLine(covered, QStringLiteral("Created=") + createdText(r.created));
+    }
+    appendKeys(covered, cardKeys(r));
+    appendSection(covered, "[Entries]", r.entries);
+    return QCryptographicHash::hash(covered.toUtf8(), QCryptographicHash::Sha256).toHex().left(16);
+}
+
+// Everything before the calls, "[Calls]" included.
+QByteArray formatHead(const GameRecord &record, const QByteArray &check)
+{
+    QString out;
+    appendLine(out, QStringLiteral("[Game]"));
+    appendLine(out, QStringLiteral("Format=%1").arg(record.format));
+    appendLine(out, QStringLiteral("Created=") + createdText(record.created));
+    appendKeys(out, cardKeys(record));
+    appendLine(out, QStringLiteral("Check=") + QString::fromLatin1(check));
+    appendLine(out, QString());
+    appendSection(out, "[Entries]", record.entries);
+    appendLine(out, QString());
+    appendLine(out, QStringLiteral("[Calls]"));
+    return out.toUtf8();
+}
+
+QSet<QString> entrySet(const QStringList &entries)
+{
+    return QSet<QString>(entries.cbegin(), entries.cend());
+}
+
+QByteArray formatCalls(const GameRecord &record, const QByteArray &check, const QSet<QString> &entries)
+{
+    QByteArray out;
+    if (record.format >= 2) {
+        JournalState state;
+        state.lastCheck = check;
+        appendJournalLines(out, state, record.calls, entries);
+        return out;
+    }
+    for (const QString &call : record.calls)
+        out += escapedGameText(call, true).toUtf8() + '\n';
+    return out;
+}
+
 struct Sections
 {
     QHash<QString, QString> game; // raw, still escaped
     std::optional<QStringList> entries;
-    std::optional<QStringList> calls;
+    // The lines of the calls, line ends taken off, and where they begin.
+    std::optional<std::vector<QByteArrayView>> calls;
+    qsizetype callsStart = 0;
 };
 
-// Splits the text into its sections; lines of sections it does not know are
-// passed over.
-Sections splitSections(const QString &text, const QString &name)
+bool isText(QByteArrayView line)
+{
+    return !line.contains('\0') && line.isValidUtf8();
+}
+
+// Splits the bytes into their sections; lines of sections it does not know
+// are passed over. Everything but the calls must be text; the calls are
+// judged once the format is known.
+Sections splitSections(QByteArrayView bytes, const QString &name)
 {
     Sections out;
     enum class In { Start, Game, Entries, Calls, Other } in = In::Start;
-    qsizetype start = 0;
-    while (start < text.size()) {
-        qsizetype end = text.indexOf(QLatin1Char('\n'), start);
+    qsizetype start = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    while (start < bytes.size()) {
+        qsizetype end = bytes.indexOf('\n', start);
         if (end < 0)
-            end = text.size();
-        QStringView line = QStringView(text).mid(start, end - start);
+            end = bytes.size();
+        QByteArrayView line = bytes.sliced(start, end - start);
         start = end + 1;
-        if (line.endsWith(QLatin1Char('\r')))
+        if (line.endsWith('\r'))
             line.chop(1);
         if (line.isEmpty())
             continue;
-        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
-            const QStringView section = line.mid(1, line.size() - 2).trimmed();
-            if (in == In::Start && section != QLatin1String("Game"))
+        if (line.startsWith('[') && line.endsWith(']')) {
+            const QByteArrayView section = line.sliced(1, line.size() - 2).trimmed();
+            if (in == In::Start && section != "Game")
                 throw MorvaneError(notAGame(name));
-            if (section == QLatin1String("Game")) {
+            if (section == "Game") {
                 in = In::Game;
-            } else if (section == QLatin1String("Entries")) {
+            } else if (section == "Entries") {
                 in = In::Entries;
                 out.entries.emplace();
-            } else if (section == QLatin1String("Calls")) {
+            } else if (section == "Calls") {
                 in = In::Calls;
                 out.calls.emplace();
+                out.callsStart = std::min(start, bytes.size());
             } else {
                 in = In::Other;
             }
             continue;
         }
-        switch (in) {
-        case In::Start:
-            throw MorvaneError(notAGame(name));
-        case In::Game: {
-            // A line without "=" is a key cut short: its key stays missing.
-            const qsizetype eq = line.indexOf(QLatin1Char('='));
-            if (eq > 0)
-                out.game.insert(line.left(eq).trimmed().toString(), line.mid(eq + 1).toString());
-            break;
+        if (in == In::Calls) {
+            out.calls->push_back(line);
+            continue;
         }
-        case In::Entries:
-        case In::Calls: {
-            const auto value = unescaped(line);
+        if (in == In::Start || !isText(line))
+            throw MorvaneError(notAGame(name));
+        const QString text = QString::fromUtf8(line);
+        if (in == In::Game) {
+            // A line without "=" is a key cut short: its key stays missing.
+            const qsizetype eq = text.indexOf(QLatin1Char('='));
+            if (eq > 0)
+                out.game.insert(text.left(eq).trimmed(), text.mid(eq + 1));
+        } else if (in == In::Entries) {
+            const auto value = unescapedGameText(text);
             if (!value)
                 throw MorvaneError(changedByHand(name));
-            (in == In::Entries ? *out.entries : *out.calls).append(*value);
-            break;
-        }
-        case In::Other:
-            break;
+            out.entries->append(*value);
         }
     }
     if (in == In::Start)
@@ -238,7 +257,7 @@ public:
         const auto it = m_raw.constFind(QLatin1String(key));
         if (it == m_raw.cend())
             throw MorvaneError(incomplete(m_name));
-        const auto value = unescaped(*it);
+        const auto value = unescapedGameText(*it);
         if (!value)
             throw MorvaneError(changedByHand(m_name));
         return *value;
@@ -259,7 +278,24 @@ private:
     const QString &m_name;
 };
 
-GameRecord recordOf(const Sections &sections, const QString &name)
+// The calls of a first-format file: plain lines, unchecked.
+QStringList plainCalls(const std::vector<QByteArrayView> &lines, const QSet<QString> &known, const QString &name)
+{
+    QStringList calls;
+    for (QByteArrayView line : lines) {
+        if (!isText(line))
+            throw MorvaneError(notAGame(name));
+        const auto call = unescapedGameText(QString::fromUtf8(line));
+        if (!call)
+            throw MorvaneError(changedByHand(name));
+        if (!known.contains(*call))
+            throw MorvaneError(changedByHand(name));
+        calls.append(*call);
+    }
+    return calls;
+}
+
+GameRecord recordOf(const Sections &sections, QByteArrayView bytes, const QString &name)
 {
     const GameValues values(sections.game, name);
     GameRecord r;
@@ -295,46 +331,135 @@ GameRecord recordOf(const Sections &sections, const QString &name)
     if (!sections.entries || !sections.calls || std::uint64_t(sections.entries->size()) < entries)
         throw MorvaneError(incomplete(name));
     r.entries = *sections.entries;
-    r.calls = *sections.calls;
 
+    const QByteArray expected = checkOf(r);
     if (std::uint64_t(r.entries.size()) != entries || r.cardsPerPage == 3 || !r.created.isValid()
-        || r.code != gameCode(r.seed) || r.entries.size() < shownCells(s) || check != checkOf(r))
+        || r.code != gameCode(r.seed) || r.entries.size() < shownCells(s) || check != QLatin1String(expected))
         throw MorvaneError(changedByHand(name));
-    const QSet<QString> known(r.entries.cbegin(), r.entries.cend());
-    for (const QString &call : std::as_const(r.calls))
-        if (!known.contains(call))
-            throw MorvaneError(changedByHand(name));
+    const QSet<QString> known = entrySet(r.entries);
+    if (r.format < 2) {
+        r.calls = plainCalls(*sections.calls, known, name);
+        return r;
+    }
+    const JournalRead journal = readJournal(bytes, sections.callsStart, expected, known);
+    if (journal.damage == JournalRead::Damage::Middle)
+        throw MorvaneError(callsChanged(name));
+    r.calls = journal.state.calls;
+    if (journal.damage == JournalRead::Damage::Tail)
+        r.callsNotice = callsCut(name, r.calls.size());
     return r;
+}
+
+class Descriptor
+{
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+    int get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+bool readAt(int fd, QByteArray &bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::pread(fd, bytes.data() + done, size_t(bytes.size() - done), off_t(done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+void writeAt(int fd, const QByteArray &bytes, off_t at)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::pwrite(fd, bytes.constData() + done, size_t(bytes.size() - done), at + off_t(done));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            const int error = errno;
+            // A torn line would read as a damaged end: the file goes back to
+            // what it held.
+            [[maybe_unused]] const int ignored = ::ftruncate(fd, at);
+            throwFileError(error);
+        }
+        done += n;
+    }
+}
+
+// Adds the calls that changed to the journal of the file at path, when the
+// file holds this very game in this form: the bytes already there never
+// change, so no moment of the save leaves the file unreadable; a damaged end
+// is cut off first. False when the file is to be written whole instead.
+bool appendCalls(const QString &path, const GameRecord &record, const QByteArray &head, const QByteArray &check,
+                 const QSet<QString> &entries)
+{
+    const Descriptor fd(::open(QFile::encodeName(path).constData(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    struct stat st
+    {
+    };
+    if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > MaxGameFileSize
+        || st.st_size < head.size())
+        return false;
+    QByteArray bytes(qsizetype(st.st_size), Qt::Uninitialized);
+    if (!readAt(fd.get(), bytes) || !bytes.startsWith(head))
+        return false;
+    JournalRead journal = readJournal(bytes, head.size(), check, entries);
+    if (journal.damage == JournalRead::Damage::Middle || journal.sectionFollows)
+        return false;
+    const std::uint64_t linesBefore = journal.state.lines;
+    QByteArray lines = journal.soundEndsLine ? QByteArray() : QByteArray("\n");
+    appendJournalLines(lines, journal.state, record.calls, entries);
+    if (journal.state.lines == linesBefore && journal.damage == JournalRead::Damage::None)
+        return true;
+    if (journal.soundEnd + lines.size() > MaxGameFileSize)
+        return false;
+    if (journal.soundEnd < bytes.size() && ::ftruncate(fd.get(), off_t(journal.soundEnd)) != 0)
+        throwFileError(errno);
+    writeAt(fd.get(), lines, off_t(journal.soundEnd));
+    if (::fsync(fd.get()) != 0 && errno != EINVAL)
+        throwFileError(errno);
+    return true;
 }
 
 } // namespace
 
 QByteArray formatGameRecord(const GameRecord &record)
 {
-    QString out;
-    appendLine(out, QStringLiteral("[Game]"));
-    appendLine(out, QStringLiteral("Format=%1").arg(record.format));
-    appendLine(out, QStringLiteral("Created=") + createdText(record.created));
-    appendKeys(out, cardKeys(record));
-    appendLine(out, QStringLiteral("Check=") + checkOf(record));
-    appendLine(out, QString());
-    appendSection(out, "[Entries]", record.entries);
-    appendLine(out, QString());
-    appendSection(out, "[Calls]", record.calls);
-    return out.toUtf8();
+    const QByteArray check = checkOf(record);
+    return formatHead(record, check) + formatCalls(record, check, entrySet(record.entries));
+}
+
+qsizetype calledGameFileSize(const GameRecord &record)
+{
+    GameRecord r = record;
+    r.format = GameRecord::CurrentFormat;
+    r.calls.clear();
+    qsizetype size = formatHead(r, checkOf(r)).size();
+    // "<number> <check> +<text>" and its line feed, for every entry.
+    qsizetype number = 0;
+    for (const QString &entry : std::as_const(r.entries))
+        size += QByteArray::number(++number).size() + 12 + escapedGameText(entry, false).toUtf8().size();
+    return size;
 }
 
 GameRecord parseGameRecord(QByteArrayView bytes, const QString &name)
 {
     if (bytes.size() > MaxGameFileSize)
         throw MorvaneError(tooLarge(name));
-    if (bytes.contains('\0'))
-        throw MorvaneError(notAGame(name));
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString text = decoder(bytes);
-    if (decoder.hasError())
-        throw MorvaneError(notAGame(name));
-    return recordOf(splitSections(text, name), name);
+    return recordOf(splitSections(bytes, name), bytes, name);
 }
 
 GameRecord readGameRecord(const QString &path)
@@ -355,9 +480,22 @@ GameRecord readGameRecord(const QString &path)
 
 void writeGameRecord(const QString &path, const GameRecord &record)
 {
+    const QString name = QFileInfo(path).fileName();
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
         throw MorvaneError(
             QCoreApplication::translate("GameFile", "The folder %1 cannot be made.").arg(quoted(folder)));
-    writeFileAtomically(path, formatGameRecord(record));
+    // Whatever form the game was read in, it is kept in the current one.
+    GameRecord current = record;
+    current.format = GameRecord::CurrentFormat;
+    const QByteArray check = checkOf(current);
+    const QByteArray head = formatHead(current, check);
+    const QSet<QString> entries = entrySet(current.entries);
+    try {
+        if (!appendCalls(path, current, head, check, entries))
+            writeFileAtomically(path, head + formatCalls(current, check, entries));
+    } catch (const MorvaneError &e) {
+        throw MorvaneError(
+            QCoreApplication::translate("GameFile", "The game %1 cannot be saved: %2.").arg(quoted(name), e.message()));
+    }
 }

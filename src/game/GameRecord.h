@@ -12,7 +12,8 @@
 // and the calls made so far.
 struct GameRecord
 {
-    static constexpr int CurrentFormat = 1;
+    // 1 kept the calls as plain lines; 2 keeps them as a checked journal.
+    static constexpr int CurrentFormat = 2;
     // A job of 99,999 cards four to a page prints 100,000.
     static constexpr std::uint64_t MaxCards = 100000;
 
@@ -29,6 +30,9 @@ struct GameRecord
     std::uint64_t seed = 0;
     // The entries called so far, in call order.
     QStringList calls;
+    // Read from a file whose last calls were damaged and left out: why, and
+    // how many calls were kept. Empty otherwise.
+    QString callsNotice;
 };
 
 // The cells a card of these settings shows, the free centre aside: the

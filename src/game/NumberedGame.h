@@ -9,8 +9,11 @@
 #include <cstdint>
 
 // A numbered game about to be printed or exported: the numbering to hand to
-// the card print job, which records the game in the games folder once the
-// job's document has ended, and not otherwise.
+// the card print job, which records the game in the games folder once every
+// page is drawn and before the document is handed over; when the record
+// cannot be kept, or handing over fails, nothing is kept and nothing is
+// handed over. Entries too many or too long for a record that reads back
+// are refused when the game is made (MorvaneError).
 //
 //   NumberedGame game(request, GamesPath(), newGameSeed(GamesPath()));
 //   PrintContext context{service, prompts, random, progress, &game.numbering()};
@@ -30,10 +33,12 @@ public:
     const GameRecord &record() const { return m_record; }
 
 private:
-    void documentEnded(std::uint64_t cards);
+    void documentEnding(std::uint64_t cards);
+    void documentFailed();
 
     GameRecord m_record;
     QString m_folder;
     CardNumbering m_numbering;
     bool m_recorded = false;
+    bool m_madeFolder = false;
 };

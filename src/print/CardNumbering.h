@@ -13,7 +13,11 @@ struct CardNumbering
 {
     std::uint64_t seed = 0;
     QString code;
-    // Runs once the document has been handed over, with the number of cards
-    // it holds; never after a cancel or a failure.
-    std::function<void(std::uint64_t cards)> documentEnded;
+    // Runs once every page is drawn, just before the document is handed
+    // over, with the number of cards it holds; never after a cancel. A throw
+    // ends the job with nothing handed over, so no card carries a code that
+    // was not kept.
+    std::function<void(std::uint64_t cards)> documentEnding;
+    // Runs when handing the document over failed after documentEnding.
+    std::function<void()> documentFailed;
 };

@@ -44,7 +44,12 @@ PrintOutcome printCards(const PrintRequest &request, QStringList &cardCells, con
     }
     if (plan.cards > 0)
         cardCells = std::move(cards.cells());
-    document.endDoc();
-    numbering.documentEnded(plan.cards);
+    numbering.documentEnding(plan.cards);
+    try {
+        document.endDoc();
+    } catch (...) {
+        numbering.documentFailed();
+        throw;
+    }
     return PrintOutcome::Printed;
 }

@@ -87,13 +87,19 @@ void JobNumbering::endCard(ICanvas &canvas, std::uint64_t card)
     canvas.textOut(x, place.box.top, line);
 }
 
-void JobNumbering::documentEnded()
+void JobNumbering::documentEnding()
 {
-    documentEnded(m_card);
+    documentEnding(m_card);
 }
 
-void JobNumbering::documentEnded(std::uint64_t cards)
+void JobNumbering::documentEnding(std::uint64_t cards)
 {
-    if (m_numbering && m_numbering->documentEnded)
-        m_numbering->documentEnded(cards);
+    if (m_numbering && m_numbering->documentEnding)
+        m_numbering->documentEnding(cards);
+}
+
+void JobNumbering::documentFailed()
+{
+    if (m_numbering && m_numbering->documentFailed)
+        m_numbering->documentFailed();
 }

@@ -38,10 +38,12 @@ public:
     // The number line of card `card` (1, 2, ... in print order), whichever
     // card came before.
     void endCard(ICanvas &canvas, std::uint64_t card);
-    // After the document was handed over.
-    void documentEnded();
+    // Before the document is handed over (see CardNumbering).
+    void documentEnding();
     // The same for a document of that many cards.
-    void documentEnded(std::uint64_t cards);
+    void documentEnding(std::uint64_t cards);
+    // After handing it over failed.
+    void documentFailed();
 
 private:
     const CardNumbering *m_numbering;

@@ -29,6 +29,20 @@ UniqueCards::Key UniqueCards::faceOf(const QStringList &cardCells) const
     return {std::uint64_t(a), std::uint64_t(b) ^ std::uint64_t(shown)};
 }
 
+UniqueCards::Key UniqueCards::faceOfPositions(const std::uint32_t *positions, qsizetype cellCount) const
+{
+    // As faceOf(), word by word.
+    const qsizetype shown = std::min(m_shownCells, cellCount);
+    std::size_t a = 0x5EED0001;
+    std::size_t b = 0x5EED0002;
+    for (qsizetype i = 0; i < shown; ++i) {
+        const QString &word = m_words.at(positions[i]);
+        a = qHash(word, a);
+        b = qHash(word, b ^ std::size_t(i + 1) * 0x100000001B3ULL);
+    }
+    return {std::uint64_t(a), std::uint64_t(b) ^ std::uint64_t(shown)};
+}
+
 std::uint64_t UniqueCards::attemptsAllowed() const
 {
     if (m_exhausted)

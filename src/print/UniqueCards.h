@@ -49,6 +49,11 @@ public:
     template <typename TryFace>
     void settle(TryFace &&tryFace);
 
+    // The face of a card whose cardCells (cellCount of them) would hold the
+    // words at these positions, first slot first: what arrange() tells
+    // faces apart by, for a caller that keeps positions instead of texts.
+    Key faceOfPositions(const std::uint32_t *positions, qsizetype cellCount) const;
+
     // Makes room for the faces of that many cards at once.
     void reserve(std::uint64_t cards) { m_faces.reserve(std::size_t(std::min(cards, m_possible.count))); }
 

@@ -18,6 +18,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+
 namespace {
 
 struct Run
@@ -291,6 +294,90 @@ private Q_SLOTS:
         QCOMPARE(read.size(), 2);
         for (const PdfPage &page : read)
             QCOMPARE(page.words.count(), 3 + 2 + 8); // B I N, "Free Space", the entries
+    }
+
+    // The cards replace only a regular file, and never the list itself,
+    // whatever name or link leads to it; what stood there is left alone.
+    void exportTargetsThatAreRefused_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("a pipe") << "pipe"
+                                << "\"%1\" is not a regular file: the cards can only be written to a new "
+                                   "file or over an earlier file.";
+        QTest::newRow("a folder") << "folder"
+                                  << "\"%1\" is not a regular file: the cards can only be written to a new file or "
+                                     "over an earlier file.";
+        QTest::newRow("a link to a pipe") << "link to pipe"
+                                          << "\"%1\" is not a regular file: the cards can only be written to a new "
+                                             "file or over an earlier file.";
+        QTest::newRow("the list") << "list.mrv"
+                                  << "\"%1\" is the card list being exported: the cards cannot be written over it.";
+        QTest::newRow("a link to the list")
+            << "link to list"
+            << "\"%1\" is the card list being exported: the cards cannot be written over it.";
+    }
+    void exportTargetsThatAreRefused()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, message);
+        const QString list = listOf(numberEntries(1, 75));
+        const QByteArray listBytes = readBytes(list);
+        QVERIFY(::mkfifo(QFile::encodeName(dir->filePath(QStringLiteral("pipe"))).constData(), 0600) == 0);
+        QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("folder")));
+        QVERIFY(QFile::link(dir->filePath(QStringLiteral("pipe")), dir->filePath(QStringLiteral("link to pipe"))));
+        QVERIFY(QFile::link(list, dir->filePath(QStringLiteral("link to list"))));
+        const QStringList before = QDir(dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+        for (const bool numbered : {false, true}) {
+            const Run run = morvane(QStringList{"--export", target}
+                                    + (numbered ? QStringList{"--number"} : QStringList()) + QStringList{list});
+            QCOMPARE(run.err, QStringLiteral("morvane: %1\n").arg(message.arg(target)));
+            QCOMPARE(run.exitCode, 1);
+            QCOMPARE(readBytes(list), listBytes);
+            QVERIFY(QFileInfo(dir->filePath(QStringLiteral("pipe"))).isSymLink() == false);
+            QCOMPARE(QDir(dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System), before);
+            QCOMPARE(recordedGames(), QStringList());
+        }
+        struct stat st
+        {
+        };
+        QVERIFY(::stat(QFile::encodeName(dir->filePath(QStringLiteral("pipe"))).constData(), &st) == 0);
+        QVERIFY(S_ISFIFO(st.st_mode));
+    }
+
+    // Past the file-size limit the export fails as on a full disk, leaving
+    // nothing behind, instead of being killed.
+    void aFileSizeLimitFailsAsAFullDisk()
+    {
+        const QString list = listOf(numberEntries(1, 75));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("DISPLAY"));
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.setWorkingDirectory(dir->path());
+        p.setChildProcessModifier([] {
+            const rlimit limit{16 * 1024, 16 * 1024};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+        });
+        p.start(QStringLiteral(MORVANE_EXECUTABLE), {"--export", "cards.pdf", "--cards", "400", list});
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 1);
+        QVERIFY2(QString::fromUtf8(p.readAllStandardError()).endsWith(QLatin1String("morvane: Disk full.\n")),
+                 "the message");
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"list.mrv"});
+    }
+
+    // A numbered export whose game cannot be kept writes no cards: no card
+    // may carry a code that was never recorded.
+    void numberedExportWithoutItsRecordWritesNothing()
+    {
+        writeBytes(GamesPath().chopped(1), "a file where the games folder should be");
+        const Run run = morvane({"--export", "game.pdf", "--number", listOf(numberEntries(1, 75))});
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.out, QString());
+        QVERIFY2(run.err.startsWith(QLatin1String("morvane: The ")), qPrintable(run.err));
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"list.mrv"});
     }
 
     void numberedExportRecordsItsGameAndPrintsItsCode()

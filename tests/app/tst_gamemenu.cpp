@@ -318,7 +318,7 @@ private Q_SLOTS:
             QDir().mkpath(p); // a folder where the file was
         });
         QTest::newRow("newer version") << Edit(
-            [](const QString &p) { writeBytes(p, replaced(readBytes(p), "Format=1", "Format=2")); });
+            [](const QString &p) { writeBytes(p, replaced(readBytes(p), "Format=2", "Format=3")); });
         QTest::newRow("entry edited") << Edit(
             [](const QString &p) { writeBytes(p, replaced(readBytes(p), "\n17\n", "\n71\n")); });
         QTest::newRow("cut short") << Edit([](const QString &p) { writeBytes(p, readBytes(p).left(120)); });
@@ -358,6 +358,24 @@ private Q_SLOTS:
         QCOMPARE(fakes->prompts.count(Kind::Error), 1);
         QVERIFY(callers().calls.isEmpty());
         Q_UNUSED(second)
+    }
+
+    // Calls lost to a save cut short are said, and the game is called with
+    // the calls before them.
+    void aDamagedEndIsSaidAndTheGameOpens()
+    {
+        const QString path = recordGame(11, 12);
+        GameRecord r = readGameRecord(path);
+        r.calls = QStringList{QStringLiteral("7"), QStringLiteral("12")};
+        writeGameRecord(path, r);
+        writeBytes(path, readBytes(path) + "3 0123abcd +1");
+        auto driver = pickRow(0);
+        window->MnuGameOpen->trigger();
+        QVERIFY(driver->found());
+        QCOMPARE(fakes->prompts.count(Kind::Information), 1);
+        QCOMPARE(fakes->prompts.shown[0].text, readGameRecord(path).callsNotice);
+        QVERIFY(fakes->prompts.shown[0].text.contains(QLatin1String("the first 2 calls were kept")));
+        QCOMPARE(callers().calls, QStringList{QStringLiteral("game ") + path});
     }
 
     // games: recorded games; opened: a game opened before; open: the caller

@@ -15,10 +15,12 @@
 #include "game/NumberedGame.h"
 #include "print/CardPrintJob.h"
 
+#include <QCryptographicHash>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -68,9 +70,11 @@ class TestGameRecord : public QObject
 private Q_SLOTS:
     void init() { dir = std::make_unique<QTemporaryDir>(); }
 
+    // As the first format wrote it, which is still read.
     void fileIsPlainText()
     {
         GameRecord r = gameRecord(letters("abcdefghi"), 0, false, 99, 12);
+        r.format = 1;
         r.calls = QStringList{QStringLiteral("e")};
         QCOMPARE(formatGameRecord(r), QByteArray("[Game]\n"
                                                  "Format=1\n"
@@ -95,6 +99,31 @@ private Q_SLOTS:
                                                  "\n"
                                                  "[Calls]\n"
                                                  "e\n"));
+    }
+
+    // Each call line: its number, the first 8 hex digits of SHA-256 over the
+    // check before it, a line feed and the line without its check, then the
+    // call. The head's Check now covers Format and Created too.
+    void callsAreAChainedJournal()
+    {
+        GameRecord r = gameRecord(letters("abcdefghi"), 0, false, 99, 12);
+        r.calls = QStringList{QStringLiteral("e"), QStringLiteral("a\\b")};
+        r.entries[0] = QStringLiteral("a\\b");
+        const QByteArray bytes = formatGameRecord(r);
+        const qsizetype calls = bytes.indexOf("[Calls]\n") + 8;
+        const QByteArray head = bytes.left(calls);
+        QVERIFY(head.startsWith("[Game]\nFormat=2\nCreated=2025-03-14T20:15:03+01:00\nCode=Y5HTCD\n"));
+        const qsizetype at = head.indexOf("Check=") + 6;
+        const QByteArray gameCheck = head.mid(at, 16);
+        const QByteArray covered =
+            head.mid(7, head.indexOf("Check=") - 7) + "[Entries]\na\\\\b\nb\nc\nd\ne\nf\ng\nh\ni\n";
+        QCOMPARE(gameCheck, QCryptographicHash::hash(covered, QCryptographicHash::Sha256).toHex().left(16));
+        const auto check = [](const QByteArray &before, const QByteArray &line) {
+            return QCryptographicHash::hash(before + '\n' + line, QCryptographicHash::Sha256).toHex().left(8);
+        };
+        const QByteArray first = check(gameCheck, "1 +e");
+        const QByteArray second = check(first, "2 +a\\\\b");
+        QCOMPARE(bytes.mid(calls), "1 " + first + " +e\n2 " + second + " +a\\\\b\n");
     }
 
     void readsBackWhatWasWritten_data()
@@ -137,6 +166,7 @@ private Q_SLOTS:
     // Each gives its message, and reading changes nothing.
     void hostileFilesAreRefused_data()
     {
+        QTest::addColumn<int>("format");
         QTest::addColumn<Edit>("edit");
         QTest::addColumn<QString>("message");
         const QString name = QStringLiteral("\"%1.mrvgame\" ").arg(gameCode(1234567));
@@ -149,55 +179,287 @@ private Q_SLOTS:
         const auto cutAt = [](const char *before) {
             return Edit([before](QByteArray b) { return b.left(b.indexOf(before)); });
         };
-        QTest::newRow("empty") << Edit([](QByteArray) { return QByteArray(); }) << notAGame;
-        QTest::newRow("binary") << Edit([](QByteArray) { return QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16); })
-                                << notAGame;
-        QTest::newRow("a NUL inside") << Edit([](QByteArray b) { return b.insert(40, '\0'); }) << notAGame;
-        QTest::newRow("not UTF-8") << Edit([](QByteArray b) { return replaced(b, "BINGO", "B\xC9NGO"); }) << notAGame;
-        QTest::newRow("a card list") << Edit([](QByteArray) { return QByteArray("1\r\n2\r\n3\r\n"); }) << notAGame;
-        QTest::newRow("no format") << Edit([](QByteArray b) { return replaced(b, "Format=1\n", ""); }) << cut;
-        QTest::newRow("format 0") << Edit([](QByteArray b) { return replaced(b, "Format=1", "Format=0"); }) << notAGame;
-        QTest::newRow("newer format") << Edit([](QByteArray b) { return replaced(b, "Format=1", "Format=2"); })
-                                      << newer;
-        QTest::newRow("cut in the game section") << cutAt("CardsPerPage") << cut;
-        QTest::newRow("cut in a key") << cutAt("=4\nCards=") << cut;
-        QTest::newRow("cut in the entries") << cutAt("\n40\n") << cut;
-        QTest::newRow("cut before the calls") << cutAt("[Calls]") << cut;
-        QTest::newRow("entry changed") << Edit([](QByteArray b) { return replaced(b, "\n40\n", "\n400\n"); })
-                                       << changed;
-        QTest::newRow("entry added") << Edit([](QByteArray b) { return replaced(b, "\n40\n", "\n40\n41\n"); })
-                                     << changed;
-        QTest::newRow("entry removed, count kept")
-            << Edit([](QByteArray b) { return replaced(b, "\n40\n", "\n"); }) << cut;
-        QTest::newRow("entry removed, count mended")
-            << Edit([](QByteArray b) { return replaced(replaced(b, "\n40\n", "\n"), "Entries=75", "Entries=74"); })
-            << changed;
-        QTest::newRow("seed changed") << Edit([](QByteArray b) { return replaced(b, "Seed=1234567", "Seed=1234568"); })
+        for (int format : {1, 2}) {
+            const QByteArray line = "Format=" + QByteArray::number(format);
+            const auto row = [format](const char *what) {
+                return &(QTest::addRow("%s, format %d", what, format) << format);
+            };
+            *row("empty") << Edit([](QByteArray) { return QByteArray(); }) << notAGame;
+            *row("binary") << Edit([](QByteArray) { return QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16); })
+                           << notAGame;
+            *row("a NUL inside") << Edit([](QByteArray b) { return b.insert(40, '\0'); }) << notAGame;
+            *row("not UTF-8") << Edit([](QByteArray b) { return replaced(b, "BINGO", "B\xC9NGO"); }) << notAGame;
+            *row("a card list") << Edit([](QByteArray) { return QByteArray("1\r\n2\r\n3\r\n"); }) << notAGame;
+            *row("no format") << Edit([line](QByteArray b) { return b.replace(line + '\n', ""); }) << cut;
+            *row("format 0") << Edit([line](QByteArray b) { return b.replace(line, "Format=0"); }) << notAGame;
+            *row("newer format") << Edit([line](QByteArray b) { return b.replace(line, "Format=3"); }) << newer;
+            *row("cut in the game section") << cutAt("CardsPerPage") << cut;
+            *row("cut in a key") << cutAt("=4\nCards=") << cut;
+            *row("cut in the entries") << cutAt("\n40\n") << cut;
+            *row("cut before the calls") << cutAt("[Calls]") << cut;
+            *row("entry changed") << Edit([](QByteArray b) { return replaced(b, "\n40\n", "\n400\n"); }) << changed;
+            *row("entry added") << Edit([](QByteArray b) { return replaced(b, "\n40\n", "\n40\n41\n"); }) << changed;
+            *row("entry removed, count kept") << Edit([](QByteArray b) { return replaced(b, "\n40\n", "\n"); }) << cut;
+            *row("entry removed, count mended")
+                << Edit([](QByteArray b) { return replaced(replaced(b, "\n40\n", "\n"), "Entries=75", "Entries=74"); })
+                << changed;
+            *row("seed changed") << Edit([](QByteArray b) { return replaced(b, "Seed=1234567", "Seed=1234568"); })
+                                 << changed;
+            *row("seed not a number") << Edit([](QByteArray b) { return replaced(b, "Seed=1234567", "Seed=-1"); })
                                       << changed;
-        QTest::newRow("seed not a number")
-            << Edit([](QByteArray b) { return replaced(b, "Seed=1234567", "Seed=-1"); }) << changed;
-        QTest::newRow("size out of range")
-            << Edit([](QByteArray b) { return replaced(b, "CardSize=1", "CardSize=3"); }) << changed;
-        QTest::newRow("free space switched off")
-            << Edit([](QByteArray b) { return replaced(b, "ChkFreeSpace=1", "ChkFreeSpace=0"); }) << changed;
-        QTest::newRow("more cards") << Edit([](QByteArray b) { return replaced(b, "Cards=200", "Cards=201"); })
-                                    << changed;
-        QTest::newRow("a call that is no entry")
-            << Edit([](QByteArray b) { return replaced(b, "[Calls]\n7\n", "[Calls]\n7\n76\n"); }) << changed;
-        QTest::newRow("a broken escape") << Edit([](QByteArray b) { return replaced(b, "\n40\n", "\n4\\0\n"); })
-                                         << changed;
+            *row("size out of range") << Edit([](QByteArray b) { return replaced(b, "CardSize=1", "CardSize=3"); })
+                                      << changed;
+            *row("free space switched off")
+                << Edit([](QByteArray b) { return replaced(b, "ChkFreeSpace=1", "ChkFreeSpace=0"); }) << changed;
+            *row("more cards") << Edit([](QByteArray b) { return replaced(b, "Cards=200", "Cards=201"); }) << changed;
+            *row("a broken escape") << Edit([](QByteArray b) { return replaced(b, "\n40\n", "\n4\\0\n"); }) << changed;
+        }
+        QTest::newRow("a call that is no entry, format 1")
+            << 1 << Edit([](QByteArray b) { return replaced(b, "[Calls]\n7\n", "[Calls]\n7\n76\n"); }) << changed;
+        QTest::newRow("created changed, format 2")
+            << 2 << Edit([](QByteArray b) { return replaced(b, "T20:15:03", "T20:15:04"); }) << changed;
     }
     void hostileFilesAreRefused()
     {
+        QFETCH(int, format);
         QFETCH(Edit, edit);
         QFETCH(QString, message);
-        const GameRecord r = sampleGame();
+        GameRecord r = sampleGame();
+        r.format = format;
         const QString path = gameFilePath(dir->path(), r.code);
         const QByteArray bytes = edit(formatGameRecord(r));
         writeBytes(path, bytes);
         QCOMPARE(failureOf([&] { readGameRecord(path); }), message);
         QCOMPARE(readBytes(path), bytes);
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{QFileInfo(path).fileName()});
+    }
+
+    // A damaged end of the calls, what a save cut short leaves, is left out
+    // and said; a damaged middle refuses the file.
+    void damagedCallsAreFound_data()
+    {
+        QTest::addColumn<Edit>("edit");
+        QTest::addColumn<QStringList>("calls");
+        QTest::addColumn<QString>("message");
+        const QString name = QStringLiteral("\"%1.mrvgame\"").arg(gameCode(1234567));
+        const auto kept = [name](int calls) {
+            return QStringLiteral("The end of %1 was damaged, most likely by a save that was cut short: the damaged "
+                                  "end was left out, and the first %2 calls were kept.")
+                .arg(name)
+                .arg(calls);
+        };
+        const QString changed =
+            name + QStringLiteral(" was changed outside Morvane: its calls are no longer the calls made.");
+        const QStringList all{"7", "61", "42", "75"};
+        const QStringList three{"7", "61", "42"};
+        // The n-th call line (from 1) as the edit finds it.
+        const auto lineOf = [](const QByteArray &b, int n) {
+            qsizetype at = b.indexOf("[Calls]\n") + 8;
+            for (int i = 1; i < n; ++i)
+                at = b.indexOf('\n', at) + 1;
+            return std::pair<qsizetype, qsizetype>(at, b.indexOf('\n', at) + 1 - at);
+        };
+        QTest::newRow("cut in the last call") << Edit([](QByteArray b) { return b.chopped(2); }) << three << kept(3);
+        QTest::newRow("cut in the last check") << Edit([](QByteArray b) { return b.chopped(8); }) << three << kept(3);
+        QTest::newRow("cut before the last line feed")
+            << Edit([](QByteArray b) { return b.chopped(1); }) << all << QString();
+        QTest::newRow("zeros after the calls")
+            << Edit([](QByteArray b) { return b + QByteArray(4096, '\0'); }) << all << kept(4);
+        QTest::newRow("the last line zeroed") << Edit([lineOf](QByteArray b) {
+            const auto [at, size] = lineOf(b, 4);
+            return b.replace(at, size, QByteArray(size, '\0'));
+        }) << three << kept(3);
+        QTest::newRow("the last call changed")
+            << Edit([](QByteArray b) { return b.chopped(3) + "74\n"; }) << three << kept(3);
+        QTest::newRow("a call added by hand")
+            << Edit([](QByteArray b) { return b + "5 00000000 +1\n"; }) << all << kept(4);
+        QTest::newRow("a middle call changed")
+            << Edit([](QByteArray b) { return replaced(b, " +61\n", " +62\n"); }) << QStringList() << changed;
+        QTest::newRow("a middle line left out") << Edit([lineOf](QByteArray b) {
+            const auto [at, size] = lineOf(b, 2);
+            return b.remove(at, size);
+        }) << QStringList() << changed;
+        QTest::newRow("two lines swapped") << Edit([lineOf](QByteArray b) {
+            const auto [at, size] = lineOf(b, 2);
+            const QByteArray second = b.mid(at, size);
+            b.remove(at, size);
+            const auto [after, length] = lineOf(b, 2);
+            return b.insert(after + length, second);
+        }) << QStringList() << changed;
+        QTest::newRow("a middle line torn") << Edit([lineOf](QByteArray b) {
+            const auto [at, size] = lineOf(b, 2);
+            return b.remove(at + size - 3, 2);
+        }) << QStringList() << changed;
+    }
+    void damagedCallsAreFound()
+    {
+        QFETCH(Edit, edit);
+        QFETCH(QStringList, calls);
+        QFETCH(QString, message);
+        GameRecord r = sampleGame();
+        r.calls = QStringList{"7", "61", "42", "75"};
+        const QString path = gameFilePath(dir->path(), r.code);
+        writeBytes(path, edit(formatGameRecord(r)));
+        if (calls.isEmpty()) {
+            QCOMPARE(failureOf([&] { readGameRecord(path); }), message);
+            return;
+        }
+        const GameRecord read = readGameRecord(path);
+        QCOMPARE(read.calls, calls);
+        QCOMPARE(read.callsNotice, message);
+        QCOMPARE(read.entries, r.entries);
+    }
+
+    // No change of a single byte anywhere reads as other calls: it is
+    // refused, left out at the end with a notice, or changes nothing read.
+    void noChangedByteGivesOtherCalls()
+    {
+        GameRecord r = sampleGame();
+        r.calls = QStringList{"7", "61", "42", "75", "1"};
+        const QByteArray bytes = formatGameRecord(r);
+        const qsizetype calls = bytes.indexOf("[Calls]\n") + 8;
+        int refused = 0;
+        int cut = 0;
+        for (qsizetype at = 0; at < bytes.size(); ++at) {
+            for (const char flip : {'\x01', '\x04', '\x20'}) {
+                QByteArray changed = bytes;
+                changed[at] = char(changed[at] ^ flip);
+                GameRecord read;
+                try {
+                    read = parseGameRecord(changed, QStringLiteral("g.mrvgame"));
+                } catch (const MorvaneError &) {
+                    ++refused;
+                    continue;
+                }
+                const QByteArray where = "byte " + QByteArray::number(at) + " ^ " + QByteArray::number(int(flip));
+                QVERIFY2(read.entries == r.entries && read.seed == r.seed && read.created == r.created, where);
+                QVERIFY2(read.calls == r.calls.mid(0, read.calls.size()), where);
+                if (at >= calls) {
+                    // Every byte of the calls counts.
+                    QVERIFY2(read.calls.size() < r.calls.size() && !read.callsNotice.isEmpty(), where);
+                    ++cut;
+                } else {
+                    QVERIFY2(read.calls == r.calls && read.callsNotice.isEmpty(), where);
+                }
+            }
+        }
+        QVERIFY(refused > 0);
+        QVERIFY(cut > 0);
+    }
+
+    // A save adds lines after what the file holds and changes none of it.
+    // Cut at any byte while it writes, or with zeros where its lines were to
+    // go, the file reads as the calls before or after one of its lines.
+    void savesOnlyAddLines_data()
+    {
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QStringList>("after");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("a call") << QStringList{"7", "61"} << QStringList{"7", "61", "42"} << 1;
+        QTest::newRow("the first call") << QStringList() << QStringList{"7"} << 1;
+        QTest::newRow("the last call undone") << QStringList{"7", "61", "42"} << QStringList{"7", "61"} << 1;
+        QTest::newRow("a middle call unmarked") << QStringList{"7", "61", "42"} << QStringList{"7", "42"} << 1;
+        QTest::newRow("unmarked and called again")
+            << QStringList{"7", "61", "42"} << QStringList{"7", "42", "61", "75"} << 3;
+        QTest::newRow("a new game") << QStringList{"7", "61", "42"} << QStringList() << 3;
+        QTest::newRow("nothing changed") << QStringList{"7", "61"} << QStringList{"7", "61"} << 0;
+    }
+    void savesOnlyAddLines()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(QStringList, after);
+        QFETCH(int, lines);
+        GameRecord r = sampleGame();
+        r.calls = before;
+        const QString path = gameFilePath(dir->path(), r.code);
+        writeGameRecord(path, r);
+        const QByteArray old = readBytes(path);
+        const auto inodeOf = [](const QString &file) {
+            struct stat st
+            {
+            };
+            return ::stat(QFile::encodeName(file).constData(), &st) == 0 ? st.st_ino : ino_t(0);
+        };
+        const ino_t inode = inodeOf(path);
+        r.calls = after;
+        writeGameRecord(path, r);
+        const QByteArray saved = readBytes(path);
+        // The same file, so a folder that takes no new file takes the save.
+        QCOMPARE(inodeOf(path), inode);
+        QVERIFY(saved.startsWith(old));
+        QCOMPARE(saved.mid(old.size()).count('\n'), lines);
+        QCOMPARE(readGameRecord(path).calls, after);
+
+        // Every moment of the save: the lines so far, and the calls they leave.
+        QList<QStringList> states{before};
+        for (qsizetype end = old.size(); (end = saved.indexOf('\n', end) + 1) > 0;)
+            states.append(parseGameRecord(saved.left(end), path).calls);
+        QCOMPARE(states.constLast(), after);
+        for (qsizetype size = old.size(); size <= saved.size(); ++size) {
+            for (const QByteArray &bytes :
+                 {saved.left(size), saved.left(size) + QByteArray(saved.size() - size, '\0')}) {
+                const GameRecord read = parseGameRecord(bytes, path);
+                QVERIFY2(states.contains(read.calls), qPrintable(QStringLiteral("cut at %1").arg(size)));
+            }
+        }
+    }
+
+    // A file read with a damaged end is mended by the next save: the damage
+    // is cut off and the calls follow the sound lines.
+    void aSaveCutsADamagedEndOff()
+    {
+        GameRecord r = sampleGame();
+        const QString path = gameFilePath(dir->path(), r.code);
+        writeGameRecord(path, r);
+        const QByteArray sound = readBytes(path);
+        writeBytes(path, sound + "3 1f2e3d4c +4");
+        const GameRecord read = readGameRecord(path);
+        QCOMPARE(read.calls, r.calls);
+        QVERIFY(!read.callsNotice.isEmpty());
+        r.calls.append(QStringLiteral("42"));
+        writeGameRecord(path, r);
+        const QByteArray saved = readBytes(path);
+        QVERIFY(saved.startsWith(sound));
+        const GameRecord again = readGameRecord(path);
+        QCOMPARE(again.calls, r.calls);
+        QCOMPARE(again.callsNotice, QString());
+    }
+
+    // A game read from the first format is kept in the current one, the
+    // same game with the same calls.
+    void oldFilesAreSavedInTheCurrentFormat()
+    {
+        GameRecord r = sampleGame();
+        r.format = 1;
+        const QString path = gameFilePath(dir->path(), r.code);
+        writeBytes(path, formatGameRecord(r));
+        GameRecord read = readGameRecord(path);
+        QCOMPARE(read.format, 1);
+        read.calls.append(QStringLiteral("42"));
+        writeGameRecord(path, read);
+        const GameRecord again = readGameRecord(path);
+        QCOMPARE(again.format, GameRecord::CurrentFormat);
+        QCOMPARE(again.calls, read.calls);
+        QCOMPARE(again.created, r.created);
+        QCOMPARE(again.seed, r.seed);
+    }
+
+    // The size a numbered game is checked against before its cards are made
+    // is the size of its file once every entry has been called.
+    void calledSizeIsTheFullFile_data()
+    {
+        QTest::addColumn<QStringList>("entries");
+        QTest::newRow("the 75 numbers") << numberEntries(1, 75);
+        QTest::newRow("texts to escape") << (QStringList{"a\\b", "line\nbreak", "[x", "", "\u00C4rger"}
+                                             + wordEntries(30));
+        QTest::newRow("a thousand") << wordEntries(1000);
+    }
+    void calledSizeIsTheFullFile()
+    {
+        QFETCH(QStringList, entries);
+        GameRecord r = gameRecord(entries, 1, true, 77, GameRecord::MaxCards);
+        r.calls = entries;
+        QCOMPARE(calledGameFileSize(r), formatGameRecord(r).size());
     }
 
     void unreadableFilesAreRefused_data()
@@ -229,25 +491,35 @@ private Q_SLOTS:
     // What a person may do to the file without changing its cards.
     void harmlessEditsStillRead_data()
     {
+        QTest::addColumn<int>("format");
         QTest::addColumn<Edit>("edit");
-        QTest::newRow("CR LF") << Edit([](QByteArray b) { return replaced(b, "\n", "\r\n"); });
-        QTest::newRow("byte order mark") << Edit([](QByteArray b) { return b.prepend("\xEF\xBB\xBF"); });
-        QTest::newRow("blank lines") << Edit([](QByteArray b) { return replaced(b, "\n", "\n\n"); });
-        QTest::newRow("keys reordered") << Edit(
-            [](QByteArray b) { return replaced(replaced(b, "Format=1\n", ""), "Check=", "Format=1\nCheck="); });
-        QTest::newRow("a note section") << Edit([](QByteArray b) { return b.append("[Notes]\nRoom 2\n"); });
-        QTest::newRow("calls added") << Edit([](QByteArray b) { return b.append("75\n"); });
+        for (int format : {1, 2}) {
+            const QByteArray line = "Format=" + QByteArray::number(format);
+            const auto row = [format](const char *what) {
+                return &(QTest::addRow("%s, format %d", what, format) << format);
+            };
+            *row("CR LF") << Edit([](QByteArray b) { return replaced(b, "\n", "\r\n"); });
+            *row("byte order mark") << Edit([](QByteArray b) { return b.prepend("\xEF\xBB\xBF"); });
+            *row("blank lines") << Edit([](QByteArray b) { return replaced(b, "\n", "\n\n"); });
+            *row("keys reordered") << Edit(
+                [line](QByteArray b) { return b.replace(line + '\n', "").replace("Check=", line + "\nCheck="); });
+            *row("a note section") << Edit([](QByteArray b) { return b.append("[Notes]\nRoom 2\n"); });
+        }
+        QTest::newRow("calls added, format 1") << 1 << Edit([](QByteArray b) { return b.append("75\n"); });
     }
     void harmlessEditsStillRead()
     {
+        QFETCH(int, format);
         QFETCH(Edit, edit);
-        const GameRecord r = sampleGame();
+        GameRecord r = sampleGame();
+        r.format = format;
         const QString path = gameFilePath(dir->path(), r.code);
         writeBytes(path, edit(formatGameRecord(r)));
         const GameRecord read = readGameRecord(path);
         QCOMPARE(read.entries, r.entries);
         QCOMPARE(read.seed, r.seed);
         QCOMPARE(read.calls.mid(0, r.calls.size()), r.calls);
+        QCOMPARE(read.callsNotice, QString());
     }
 
     void gameCodes_data()
@@ -348,14 +620,17 @@ private Q_SLOTS:
         QTest::addColumn<bool>("recorded");
         QTest::addColumn<int>("fontSize");
         QTest::addColumn<int>("recordedFontSize");
-        QTest::newRow("finished") << "7" << 75 << -1 << false << true << 20 << 20;
-        QTest::newRow("finished, a huge font") << "7" << 75 << -1 << false << true << 5000 << MaxCardFontSize;
-        QTest::newRow("finished, a font of 0 points") << "7" << 75 << -1 << false << true << 0 << 1;
-        QTest::newRow("cancelled") << "7" << 75 << 1 << false << false << 20 << 0;
-        QTest::newRow("cancelled after the last page") << "7" << 75 << 4 << false << false << 20 << 0;
-        QTest::newRow("refused by the printer") << "7" << 75 << -1 << true << false << 20 << 0;
-        QTest::newRow("too few entries") << "7" << 23 << -1 << false << false << 20 << 0;
-        QTest::newRow("a count of 0") << "0" << 75 << -1 << false << false << 20 << 0;
+        QTest::addColumn<bool>("folderIsAFile");
+        QTest::newRow("finished") << "7" << 75 << -1 << false << true << 20 << 20 << false;
+        QTest::newRow("finished, a huge font") << "7" << 75 << -1 << false << true << 5000 << MaxCardFontSize << false;
+        QTest::newRow("finished, a font of 0 points") << "7" << 75 << -1 << false << true << 0 << 1 << false;
+        QTest::newRow("cancelled") << "7" << 75 << 1 << false << false << 20 << 0 << false;
+        QTest::newRow("cancelled after the last page") << "7" << 75 << 4 << false << false << 20 << 0 << false;
+        QTest::newRow("refused by the printer") << "7" << 75 << -1 << true << false << 20 << 0 << false;
+        QTest::newRow("too few entries") << "7" << 23 << -1 << false << false << 20 << 0 << false;
+        QTest::newRow("a count of 0") << "0" << 75 << -1 << false << false << 20 << 0 << false;
+        // Then no card goes out with a code that was never kept.
+        QTest::newRow("the games folder is a file") << "7" << 75 << -1 << false << false << 20 << 0 << true;
     }
     void recordedOnlyWhenTheDocumentEnded()
     {
@@ -366,10 +641,13 @@ private Q_SLOTS:
         QFETCH(bool, recorded);
         QFETCH(int, fontSize);
         QFETCH(int, recordedFontSize);
+        QFETCH(bool, folderIsAFile);
         PrintRequest request = numbersRequest(count, QStringLiteral("2"));
         request.words = numberEntries(1, entries);
         request.settings.fontSize = fontSize;
         const QString folder = dir->filePath(QStringLiteral("Games"));
+        if (folderIsAFile)
+            writeBytes(folder, "not a folder");
         NumberedGame game(request, folder, 4242);
         FakePrintService service;
         if (printerRefuses)
@@ -385,8 +663,11 @@ private Q_SLOTS:
         });
         QCOMPARE(game.recorded(), recorded);
         QCOMPARE(QFileInfo::exists(game.path()), recorded);
+        // A count of 0 hands over an empty document, and no game.
+        QCOMPARE(service.documents.size(), recorded || count == QLatin1String("0") ? 1 : 0);
         if (!recorded) {
-            QVERIFY(!QFileInfo::exists(folder));
+            QCOMPARE(QFileInfo(folder).isFile(), folderIsAFile);
+            QVERIFY(folderIsAFile || !QFileInfo::exists(folder));
             return;
         }
         QCOMPARE(game.path(), gameFilePath(folder, gameCode(4242)));

@@ -85,7 +85,7 @@ private Q_SLOTS:
         FakePrompts prompts;
         SequenceRandom random;
         std::uint64_t ended = 0;
-        CardNumbering numbering{77, QStringLiteral("K7Q2MX"), [&](std::uint64_t cards) { ended = cards; }};
+        CardNumbering numbering{77, QStringLiteral("K7Q2MX"), [&](std::uint64_t cards) { ended = cards; }, {}};
         QStringList cells;
         QCOMPARE(printCards(request, cells, {service, prompts, random, nullptr, &numbering}), PrintOutcome::Printed);
 

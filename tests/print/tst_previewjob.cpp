@@ -66,7 +66,7 @@ private Q_SLOTS:
         request.settings.sizeIndex = sizeIndex;
         const QStringList windowCard = numberEntries(901, 975);
         const std::uint64_t seed = 0xC0FFEE;
-        const CardNumbering numbering{seed, QStringLiteral("K7Q2MX"), {}};
+        const CardNumbering numbering{seed, QStringLiteral("K7Q2MX"), {}, {}};
         const CardNumbering *lines = numbered ? &numbering : nullptr;
 
         FakePrompts prompts;

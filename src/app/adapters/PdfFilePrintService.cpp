@@ -5,11 +5,13 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QFile>
 #include <QLocale>
 #include <QRect>
 #include <QSaveFile>
 
 #include <cerrno>
+#include <sys/stat.h>
 
 PdfFilePrintService::PdfFilePrintService(QString path, const QPageSize &paper, QPageLayout::Orientation orientation)
     : m_path(std::move(path)),
@@ -53,6 +55,16 @@ QIODevice &PdfFilePrintService::openOutput()
         m_measuring->open(QIODevice::WriteOnly);
         return *m_measuring;
     }
+    // The finished file is renamed over the name: a device, a pipe or a
+    // folder there would be replaced by it.
+    struct stat st
+    {
+    };
+    if (::stat(QFile::encodeName(m_path).constData(), &st) == 0 && !S_ISREG(st.st_mode))
+        throw MorvaneError(QCoreApplication::translate("PdfFilePrintService",
+                                                       "\"%1\" is not a regular file: the cards can only be written "
+                                                       "to a new file or over an earlier file.")
+                               .arg(m_path));
     m_file = std::make_unique<QSaveFile>(m_path);
     errno = 0;
     if (!m_file->open(QIODevice::WriteOnly)) {

@@ -17,10 +17,12 @@
 #include "print/CardPrintJob.h"
 #include "print/EntryCheck.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
 
 #include <optional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -49,9 +51,28 @@ PrintRequest requestFor(const CommandLine &line)
     return request;
 }
 
+// The cards replace the output: never the list they are made from, under
+// whatever name or link it is given.
+void refuseTheListAsOutput(const CommandLine &line)
+{
+    struct stat list
+    {
+    };
+    struct stat output
+    {
+    };
+    if (::stat(QFile::encodeName(line.list).constData(), &list) == 0
+        && ::stat(QFile::encodeName(line.output).constData(), &output) == 0 && list.st_dev == output.st_dev
+        && list.st_ino == output.st_ino)
+        throw MorvaneError(
+            CommandLineText::tr("\"%1\" is the card list being exported: the cards cannot be written over it.")
+                .arg(line.output));
+}
+
 int exportOrThrow(const CommandLine &line, QTextStream &out, QTextStream &err, bool errIsTerminal)
 {
     const PrintRequest request = requestFor(line);
+    refuseTheListAsOutput(line);
     ConsolePrompts prompts(err, line.force);
     if (!checkEntryCount(request.words.size(), request.settings, prompts))
         return ExitStatus::Refused;
