@@ -20,8 +20,18 @@ std::unique_ptr<CalledGame> CalledGame::openRecord(const QString &path)
     const int count = int(cards->count());
     builder.reserve(count);
     cards->makeAll();
-    for (int k = 1; k <= count; ++k)
-        builder.addCard(cards->cells(std::uint64_t(k)));
+    // Each text a card can show looked up on the board once, not once a cell.
+    std::vector<int> itemOfText;
+    itemOfText.reserve(std::size_t(cards->texts().size()));
+    for (const QString &text : cards->texts())
+        itemOfText.push_back(board.itemOf(text));
+    std::vector<int> items;
+    for (int k = 1; k <= count; ++k) {
+        items.clear();
+        for (const std::int32_t i : cards->textIndices(std::uint64_t(k)))
+            items.push_back(itemOfText[std::size_t(i)]);
+        builder.addCardItems(items);
+    }
     CallSession session(std::move(board), builder.finish());
     const QStringList calls = record.calls;
     std::unique_ptr<CalledGame> game(new CalledGame(path, std::move(cards), std::move(session)));

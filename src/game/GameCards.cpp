@@ -1,47 +1,43 @@
 #include "game/GameCards.h"
 
 #include "print/FaceCount.h"
+#include "print/KeptCards.h"
 
 #include <algorithm>
 
-GameCards::GameCards(GameRecord record)
-    : m_record(std::move(record)),
-      // Only a record made by hand can hold fewer entries than a card shows.
-      m_shown(int(std::min<qsizetype>(shownCells(m_record.settings), m_record.entries.size())))
+GameCards::GameCards(GameRecord record) : m_record(std::move(record))
 {
-    for (qsizetype i = m_record.entries.size() - 1; i >= 0; --i)
-        m_indexOf.insert(m_record.entries.at(i), std::uint32_t(i));
-    // As the print job does, from the same list and settings.
+    // As the print job does, from the same list and settings. The job's
+    // window card matters only to slots a standard-number card never shows.
     const FaceCount faces = countFaces(m_record.entries, m_record.settings.sizeIndex, m_record.settings.freeSpace);
-    m_unique = std::make_unique<UniqueCards>(m_record.entries, m_record.settings, m_random, faces);
+    m_kept = std::make_unique<KeptCards>(m_record.entries, m_record.settings, faces, m_record.cards, m_record.seed,
+                                         QStringList());
 }
 
-void GameCards::makeUpTo(std::uint64_t k)
+GameCards::~GameCards() = default;
+
+int GameCards::cellsPerCard() const
 {
-    if (k <= m_made)
-        return;
-    m_cells.reserve(std::size_t(k) * std::size_t(m_shown));
-    while (m_made < k) {
-        ++m_made;
-        m_random.reseedForCard(m_record.seed, m_made);
-        m_unique->arrange(m_cardCells, UniqueCards::Arrangement::ShownCells);
-        for (int i = 0; i < m_shown; ++i)
-            m_cells.push_back(m_indexOf.value(m_cardCells.at(i)));
-    }
+    // Only a record made by hand can hold fewer entries than a card shows.
+    return int(std::min<qsizetype>(shownCells(m_record.settings), m_record.entries.size()));
 }
 
-std::span<const std::uint32_t> GameCards::entryIndices(std::uint64_t k)
+std::span<const std::int32_t> GameCards::textIndices(std::uint64_t k)
 {
-    if (k < 1 || k > count())
-        return {};
-    makeUpTo(k);
-    return {m_cells.data() + std::size_t(k - 1) * std::size_t(m_shown), std::size_t(m_shown)};
+    return m_kept->cardIndices(k);
+}
+
+const QStringList &GameCards::texts() const
+{
+    return m_kept->texts();
 }
 
 QStringList GameCards::cells(std::uint64_t k)
 {
-    QStringList out;
-    for (std::uint32_t i : entryIndices(k))
-        out.append(m_record.entries.at(i));
-    return out;
+    return m_kept->card(k);
+}
+
+std::uint64_t GameCards::rearrangements() const
+{
+    return m_kept->rearrangements();
 }
