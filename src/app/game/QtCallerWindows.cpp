@@ -47,9 +47,13 @@ QWidget &QtCallerWindows::window()
 
 void QtCallerWindows::openGame(const QString &path)
 {
+    const bool fresh = !isOpen();
     QWidget &w = window();
-    if (m_factory.openGame)
-        m_factory.openGame(w, path);
+    if (m_factory.openGame && !m_factory.openGame(w, path) && fresh) {
+        // A window made for a game it could not open would stand empty.
+        delete m_window;
+        return;
+    }
     bringForward();
 }
 

@@ -18,7 +18,8 @@ public:
     struct Factory
     {
         std::function<QWidget *()> create;
-        std::function<void(QWidget &window, const QString &path)> openGame;
+        // False when the game could not be opened, the window having said why.
+        std::function<bool(QWidget &window, const QString &path)> openGame;
         std::function<void(QWidget &window, const QStringList &words, const CardSettings &settings)> openWords;
     };
 
