@@ -556,15 +556,8 @@ private Q_SLOTS:
 
     // Once every entry is called, a call key does nothing: it does not open
     // the pattern list that has the focus.
-    void callKeyAfterTheLastCallDoesNothing_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::newRow("Space") << int(Qt::Key_Space);
-        QTest::newRow("Return") << int(Qt::Key_Return);
-    }
     void callKeyAfterTheLastCallDoesNothing()
     {
-        QFETCH(int, key);
         Caller c;
         TFrmCaller w(CallerServices{&c.prompts, &c.printService, &c.progress, &c.speaker, &c.random});
         CardSettings settings;
@@ -573,7 +566,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(&w));
         w.CboPattern->setFocus();
         for (int i = 0; i < 4; ++i)
-            QTest::keyClick(&w, Qt::Key(key));
+            QTest::keyClick(w.CboPattern, Qt::Key_Space);
         QCOMPARE(w.LblCallCount->text(), QStringLiteral("Call 3 of 3"));
         QVERIFY(!w.CboPattern->view()->isVisible());
         QCOMPARE(w.CboPattern->currentIndex(), 0);
