@@ -300,6 +300,25 @@ private Q_SLOTS:
         QVERIFY(callers().calls.isEmpty());
     }
 
+    // The main window closes only once the caller window has: one with
+    // calls not saved may ask to stay, and the main window stays with it.
+    void mainWindowClosesWithTheCaller_data()
+    {
+        QTest::addColumn<bool>("callerCloses");
+        QTest::newRow("the caller closes") << true;
+        QTest::newRow("the caller stays") << false;
+    }
+    void mainWindowClosesWithTheCaller()
+    {
+        QFETCH(bool, callerCloses);
+        window->show();
+        callers().open = true;
+        callers().closes = callerCloses;
+        QCOMPARE(window->close(), callerCloses);
+        QCOMPARE(callers().calls, QStringList{QStringLiteral("close")});
+        QCOMPARE(window->isVisible(), !callerCloses);
+    }
+
     // A games folder that is no folder says so, rather than that no game
     // was recorded.
     void gamesFolderThatIsAFileSaysSo()

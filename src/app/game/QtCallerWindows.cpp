@@ -57,6 +57,11 @@ void QtCallerWindows::openGame(const QString &path)
     bringForward();
 }
 
+bool QtCallerWindows::close()
+{
+    return !isOpen() || m_window->close();
+}
+
 void QtCallerWindows::openWords(const QStringList &words, const CardSettings &settings)
 {
     QWidget &w = window();

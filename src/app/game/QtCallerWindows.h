@@ -32,6 +32,7 @@ public:
     void bringForward() override;
     void openGame(const QString &path) override;
     void openWords(const QStringList &words, const CardSettings &settings) override;
+    bool close() override;
 
 private:
     // The open window, or a new one. Throws MorvaneError when this build has
