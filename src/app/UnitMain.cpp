@@ -1,5 +1,7 @@
 #include "app/UnitMain.h"
 
+#include "app/game/CallerWindows.h"
+
 #include "app/CardPaintBox.h"
 #include "app/EntryListModel.h"
 #include "card/ArrangeCard.h"
@@ -155,6 +157,11 @@ bool TFrmMain::eventFilter(QObject *watched, QEvent *event)
 
 void TFrmMain::closeEvent(QCloseEvent *event)
 {
+    // A caller window with calls not saved asks first, and may stay.
+    if (m_services.callers && !m_services.callers->close()) {
+        event->ignore();
+        return;
+    }
     if (FormCloseQuery())
         event->accept();
     else

@@ -45,7 +45,7 @@ int main(int argc, char *argv[])
     callerServices.printService = &printService;
     QtCallerWindows callers(
         {[&callerServices] { return new TFrmCaller(callerServices); },
-         [](QWidget &window, const QString &path) { static_cast<TFrmCaller &>(window).openGame(path); },
+         [](QWidget &window, const QString &path) { return static_cast<TFrmCaller &>(window).openGame(path); },
          [](QWidget &window, const QStringList &words, const CardSettings &settings) {
              static_cast<TFrmCaller &>(window).openWordList(words, settings);
          }});

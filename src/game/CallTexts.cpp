@@ -1,11 +1,36 @@
 #include "game/CallTexts.h"
 
+#include "card/Error.h"
+
 #include <QCoreApplication>
+#include <QDir>
+#include <QLocale>
 #include <QStringList>
 
 QString callCountText(int calls, int entries)
 {
-    return QCoreApplication::translate("CallTexts", "Call %1 of %2").arg(calls).arg(entries);
+    const QLocale locale;
+    return QCoreApplication::translate("CallTexts", "Call %1 of %2")
+        .arg(locale.toString(calls), locale.toString(entries));
+}
+
+QString unsavedCallsText(const QString &path, const QString &reason, int unsavedCalls, int callCount, int takeBacks)
+{
+    const QString file = QStringLiteral("\"%1\"").arg(QDir::toNativeSeparators(path));
+    const QString why = errorBoxText(reason);
+    const QLocale locale;
+    if (unsavedCalls == 1)
+        return QCoreApplication::translate("CallTexts", "Call %1 was not saved in %2: %3")
+            .arg(locale.toString(callCount), file, why);
+    if (unsavedCalls > 1)
+        return QCoreApplication::translate("CallTexts", "Calls %1 to %2 (%3 calls) were not saved in %4: %5")
+            .arg(locale.toString(callCount - unsavedCalls + 1), locale.toString(callCount),
+                 locale.toString(unsavedCalls), file, why);
+    if (takeBacks == 1)
+        return QCoreApplication::translate("CallTexts", "The call taken back was not saved, and is still in %1: %2")
+            .arg(file, why);
+    return QCoreApplication::translate("CallTexts", "The %1 calls taken back were not saved, and are still in %2: %3")
+        .arg(locale.toString(takeBacks), file, why);
 }
 
 QString bingoText(const std::vector<Winner> &winners, int limit)
@@ -23,7 +48,8 @@ QString bingoText(const std::vector<Winner> &winners, int limit)
     if (more == 1)
         text += QCoreApplication::translate("CallTexts", " and 1 more card");
     else if (more > 1)
-        text += QCoreApplication::translate("CallTexts", " and %1 more cards").arg(more);
+        text +=
+            QCoreApplication::translate("CallTexts", " and %1 more cards").arg(QLocale().toString(qulonglong(more)));
     return text;
 }
 

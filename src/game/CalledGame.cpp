@@ -1,6 +1,9 @@
 #include "game/CalledGame.h"
 
 #include "game/GameFile.h"
+#include "game/GameLock.h"
+
+#include <QFileInfo>
 
 namespace {
 
@@ -13,6 +16,7 @@ CallBoard boardOf(const QStringList &entries, const CardSettings &settings)
 
 std::unique_ptr<CalledGame> CalledGame::openRecord(const QString &path)
 {
+    std::unique_ptr<GameLock> lock = GameLock::take(path);
     auto cards = std::make_unique<GameCards>(readGameRecord(path));
     const GameRecord &record = cards->record();
     CallBoard board = boardOf(record.entries, record.settings);
@@ -20,12 +24,27 @@ std::unique_ptr<CalledGame> CalledGame::openRecord(const QString &path)
     const int count = int(cards->count());
     builder.reserve(count);
     cards->makeAll();
-    for (int k = 1; k <= count; ++k)
-        builder.addCard(cards->cells(std::uint64_t(k)));
+    // Each text a card can show looked up on the board once, not once a cell.
+    std::vector<int> itemOfText;
+    itemOfText.reserve(std::size_t(cards->texts().size()));
+    for (const QString &text : cards->texts())
+        itemOfText.push_back(board.itemOf(text));
+    std::vector<int> items;
+    for (int k = 1; k <= count; ++k) {
+        items.clear();
+        for (const std::int32_t i : cards->textIndices(std::uint64_t(k)))
+            items.push_back(itemOfText[std::size_t(i)]);
+        builder.addCardItems(items);
+    }
     CallSession session(std::move(board), builder.finish());
     const QStringList calls = record.calls;
     std::unique_ptr<CalledGame> game(new CalledGame(path, std::move(cards), std::move(session)));
     game->m_passedOver = game->m_session.restore(calls);
+    game->m_lock = std::move(lock);
+    // The file's calls as items; one the board does not know (a file changed
+    // by hand) keeps the file apart from the screen until the next write.
+    for (const QString &call : calls)
+        game->m_kept.push_back(game->m_session.board().itemOf(call));
     return game;
 }
 
@@ -49,4 +68,31 @@ void CalledGame::keepCalls()
     GameRecord record = m_cards->record();
     record.calls = m_session.calledTexts();
     writeGameRecord(m_path, record);
+    m_kept = m_session.calls();
+}
+
+CalledGame::~CalledGame() = default;
+
+bool CalledGame::fileGone() const
+{
+    return m_cards && !QFileInfo::exists(m_path);
+}
+
+std::size_t CalledGame::keptPrefix() const
+{
+    const std::vector<int> &calls = m_session.calls();
+    std::size_t same = 0;
+    while (same < calls.size() && same < m_kept.size() && calls[same] == m_kept[same])
+        ++same;
+    return same;
+}
+
+int CalledGame::unsavedCalls() const
+{
+    return m_cards ? int(m_session.calls().size() - keptPrefix()) : 0;
+}
+
+int CalledGame::unsavedTakeBacks() const
+{
+    return m_cards ? int(m_kept.size() - keptPrefix()) : 0;
 }

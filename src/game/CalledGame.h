@@ -7,6 +7,9 @@
 #include <QString>
 
 #include <memory>
+#include <vector>
+
+class GameLock;
 
 // A game on the caller's screen: its board and calls and, for a recorded
 // game, every card indexed for the winners and the file its calls are kept
@@ -15,11 +18,13 @@
 class CalledGame
 {
 public:
-    // Reads the game file, makes and indexes every card, and replays the
-    // calls it keeps. Throws MorvaneError when the file cannot be opened.
+    // Takes the game's lock, reads the game file, makes and indexes every
+    // card, and replays the calls it keeps. Throws MorvaneError when the file
+    // cannot be opened or another caller window is calling the game.
     static std::unique_ptr<CalledGame> openRecord(const QString &path);
     // The entries of a list, called without cards.
     CalledGame(const QStringList &entries, const CardSettings &settings);
+    ~CalledGame();
 
     bool hasCards() const { return m_cards != nullptr; }
     const QString &path() const { return m_path; }
@@ -32,16 +37,30 @@ public:
     // changed by hand. They were left out.
     int passedOver() const { return m_passedOver; }
 
-    // Writes the calls as they stand into the game file, replacing it
-    // atomically; a list without cards keeps nothing. Throws MorvaneError.
+    // Writes the calls as they stand into the game file; a list without
+    // cards keeps nothing. Throws MorvaneError, the file then holding the
+    // calls of the last write that succeeded.
     void keepCalls();
+    // True when the game has a file and it is no longer there.
+    bool fileGone() const;
+    // The calls on screen that the file does not hold, from the first place
+    // where the two differ.
+    int unsavedCalls() const;
+    // The calls the file holds past that place: calls taken back on screen
+    // but not in the file.
+    int unsavedTakeBacks() const;
+    bool callsKept() const { return unsavedCalls() == 0 && unsavedTakeBacks() == 0; }
 
 private:
     CalledGame(const QString &path, std::unique_ptr<GameCards> cards, CallSession session);
+    std::size_t keptPrefix() const;
 
     QString m_path;
+    std::unique_ptr<GameLock> m_lock;
     std::unique_ptr<GameCards> m_cards;
     GameRecord m_listRecord;
     CallSession m_session;
     int m_passedOver = 0;
+    // The board items the file holds, in call order, as last written or read.
+    std::vector<int> m_kept;
 };

@@ -1,68 +1,52 @@
 #pragma once
 
-#include "card/SeededRandom.h"
 #include "game/GameRecord.h"
-#include "print/UniqueCards.h"
 
-#include <QHash>
 #include <QStringList>
-
-#include <array>
 
 #include <cstdint>
 #include <memory>
 #include <span>
-#include <vector>
+
+class KeptCards;
 
 // The cards of a recorded game, made again exactly as its print job made
-// them: card after card in print order, each arranged by the job's own
-// unique-card code from the game's generator reseeded for the card's
-// number. Whether a card had to be arranged again depends on the cards
-// before it, so card k needs cards 1 to k; they are made when first asked
-// for and kept as indices into the entries, four bytes a cell, so all the
-// cards of the largest game take a few megabytes.
+// them: card after card in print order, each drawn from the game's generator
+// reseeded for the card's number under the job's unique-card rule. Whether a
+// card had to be arranged again depends on the cards before it, so card k
+// needs cards 1 to k; they are made when first asked for and kept as
+// positions in the entries, four bytes a cell, so all the cards of the
+// largest game take a few megabytes.
 class GameCards
 {
 public:
     explicit GameCards(GameRecord record);
+    ~GameCards();
     GameCards(const GameCards &) = delete;
     GameCards &operator=(const GameCards &) = delete;
 
     const GameRecord &record() const { return m_record; }
     std::uint64_t count() const { return m_record.cards; }
-    // The cells every card shows: its length of cells() and entryIndices().
-    int cellsPerCard() const { return m_shown; }
+    // The cells every card shows: the length of cells() and textIndices().
+    int cellsPerCard() const;
 
     // Card k (1 to count()) as its printed card reads its cells: row by row,
     // left to right, heading aside, the free centre taking none. Empty for a
     // number outside the game.
     QStringList cells(std::uint64_t k);
-    // The same cells as positions in record().entries (the first of equal
-    // entries). Valid until the next call that makes cards.
-    std::span<const std::uint32_t> entryIndices(std::uint64_t k);
+    // The same cells as positions in texts(). Valid until the next call
+    // that makes cards.
+    std::span<const std::int32_t> textIndices(std::uint64_t k);
+    // The entries (equal ones at the first position), then any other text a
+    // cell may show.
+    const QStringList &texts() const;
     // Makes every card now, for a caller that indexes them all.
-    void makeAll() { makeUpTo(count()); }
+    void makeAll() { textIndices(count()); }
 
     // How often the unique-card rule arranged a card again so far.
-    std::uint64_t rearrangements() const { return m_unique->rearrangements(); }
+    std::uint64_t rearrangements() const;
 
 private:
-    void makeUpTo(std::uint64_t k);
-    // The next card of the 75 numbers, drawn as positions.
-    void makeStandardCard();
-
     GameRecord m_record;
-    int m_shown;
-    QHash<QString, std::uint32_t> m_indexOf;
-    SeededRandomSource m_random;
-    std::unique_ptr<UniqueCards> m_unique;
-    QStringList m_cardCells;
-    std::uint64_t m_made = 0;
-    std::vector<std::uint32_t> m_cells;
-    // The 75 numbers, fifteen to a column, fill every slot of the column
-    // rule: their cards are drawn as positions, never as texts.
-    bool m_standard = false;
-    std::array<std::array<std::uint32_t, 15>, 5> m_columns{};
-    // Each entry's position in record().entries, the first of equal ones.
-    std::vector<std::uint32_t> m_firstOf;
+    std::unique_ptr<KeptCards> m_kept;
 };

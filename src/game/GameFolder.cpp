@@ -28,7 +28,20 @@ QList<GameSummary> listGames(const QString &gamesFolder)
     QList<GameSummary> games;
     if (gamesFolder.isEmpty())
         return games;
+    // Without its closing slash: "Games/" that is a file reads as missing.
+    const QFileInfo folder(QDir::cleanPath(gamesFolder));
+    const QString quoted = QStringLiteral("\"%1\"").arg(QDir::toNativeSeparators(folder.filePath()));
+    if (!folder.exists() && !folder.isSymLink())
+        return games;
+    if (!folder.isDir())
+        throw MorvaneError(
+            QCoreApplication::translate("GameFolder", "The games folder %1 is not a folder, so no game can be listed")
+                .arg(quoted));
     const QDir dir(gamesFolder);
+    if (!folder.isReadable() || !folder.isExecutable() || !dir.isReadable())
+        throw MorvaneError(
+            QCoreApplication::translate("GameFolder", "The games folder %1 cannot be read, so no game can be listed")
+                .arg(quoted));
     const QStringList names = dir.entryList({QLatin1Char('*') + Suffix}, QDir::Files, QDir::Name);
     for (const QString &name : names) {
         GameSummary g;

@@ -27,7 +27,9 @@ struct GameSummary
     QString problem;
 };
 
-// Every game file of the folder, newest first. A missing folder lists none.
+// Every game file of the folder, newest first. A missing folder lists none;
+// a folder that cannot be listed, or a file in its place, throws
+// MorvaneError saying which.
 QList<GameSummary> listGames(const QString &gamesFolder);
 
 // A seed for a new game, from draw (by default the system's secure source),

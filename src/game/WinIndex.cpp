@@ -93,15 +93,24 @@ void WinIndexBuilder::reserve(int cards)
 
 void WinIndexBuilder::addCard(const QStringList &cardCells)
 {
+    std::vector<int> items;
+    items.reserve(std::size_t(cardCells.size()));
+    for (const QString &text : cardCells)
+        items.push_back(m_board.itemOf(text));
+    addCardItems(items);
+}
+
+void WinIndexBuilder::addCardItems(std::span<const int> cellItems)
+{
     const int cells = m_side * m_side;
     const int freeCell = freeSpaceCellNumber(m_side) - 1;
     Q_ASSERT(m_cards < (1 << (32 - CellBits)));
-    qsizetype next = 0;
+    std::size_t next = 0;
     for (int k = 0; k < cells; ++k) {
-        if ((m_freeSpace && k == freeCell) || next >= cardCells.size())
+        if ((m_freeSpace && k == freeCell) || next >= cellItems.size())
             m_cellItems.push_back(-1);
         else
-            m_cellItems.push_back(m_board.itemOf(cardCells.at(next++)));
+            m_cellItems.push_back(cellItems[next++]);
     }
     ++m_cards;
 }

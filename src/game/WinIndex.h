@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 class CallBoard;
@@ -77,6 +78,9 @@ public:
 
     void reserve(int cards);
     void addCard(const QStringList &cardCells);
+    // The same card given by the board items of its cells in that order,
+    // -1 for a cell that shows no entry.
+    void addCardItems(std::span<const int> cellItems);
     WinIndex finish();
 
 private:

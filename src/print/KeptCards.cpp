@@ -182,14 +182,18 @@ void KeptCards::makeUpTo(std::uint64_t k)
     }
 }
 
+std::span<const std::int32_t> KeptCards::cardIndices(std::uint64_t k)
+{
+    if (k < 1 || k > m_count)
+        return {};
+    makeUpTo(k);
+    return {m_cells.data() + std::size_t(k - 1) * std::size_t(m_shown), std::size_t(m_shown)};
+}
+
 const QStringList &KeptCards::card(std::uint64_t k)
 {
     m_card.clear();
-    if (k < 1 || k > m_count)
-        return m_card;
-    makeUpTo(k);
-    const std::size_t first = std::size_t(k - 1) * std::size_t(m_shown);
-    for (int i = 0; i < m_shown; ++i)
-        m_card.append(m_texts.at(m_cells[first + std::size_t(i)]));
+    for (const Index i : cardIndices(k))
+        m_card.append(m_texts.at(i));
     return m_card;
 }

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 // The cards of a seeded job kept for drawing in any order: card k is the
@@ -32,6 +33,15 @@ public:
     const QStringList &card(std::uint64_t k) override;
     std::uint64_t count() const { return m_count; }
     std::uint64_t made() const { return m_made; }
+    // Card k's shown cells as positions in texts(), made as card() makes
+    // them; empty for a number outside the job. Valid until the next card
+    // is made.
+    std::span<const std::int32_t> cardIndices(std::uint64_t k);
+    // The entries, each equal text at its first position, then any other
+    // text a slot held.
+    const QStringList &texts() const { return m_texts; }
+    // How often the unique-card rule arranged a card again so far.
+    std::uint64_t rearrangements() const { return m_unique.rearrangements(); }
 
 private:
     using Index = std::int32_t;

@@ -17,6 +17,7 @@
 #include <QDialogButtonBox>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -299,6 +300,40 @@ private Q_SLOTS:
         QVERIFY(callers().calls.isEmpty());
     }
 
+    // The main window closes only once the caller window has: one with
+    // calls not saved may ask to stay, and the main window stays with it.
+    void mainWindowClosesWithTheCaller_data()
+    {
+        QTest::addColumn<bool>("callerCloses");
+        QTest::newRow("the caller closes") << true;
+        QTest::newRow("the caller stays") << false;
+    }
+    void mainWindowClosesWithTheCaller()
+    {
+        QFETCH(bool, callerCloses);
+        window->show();
+        callers().open = true;
+        callers().closes = callerCloses;
+        QCOMPARE(window->close(), callerCloses);
+        QCOMPARE(callers().calls, QStringList{QStringLiteral("close")});
+        QCOMPARE(window->isVisible(), !callerCloses);
+    }
+
+    // A games folder that is no folder says so, rather than that no game
+    // was recorded.
+    void gamesFolderThatIsAFileSaysSo()
+    {
+        const QString games = QDir::cleanPath(GamesPath());
+        QDir().mkpath(QFileInfo(games).absolutePath());
+        writeBytes(games, "not a folder");
+        window->MnuGameOpen->trigger();
+        QCOMPARE(fakes->prompts.texts(),
+                 QStringList{QStringLiteral("The games folder \"%1\" is not a folder, so no game can be listed.")
+                                 .arg(QDir::toNativeSeparators(games))});
+        QCOMPARE(fakes->prompts.count(Kind::Error), 1);
+        QVERIFY(callers().calls.isEmpty());
+    }
+
     void openGameWithNoGamesSaysSo()
     {
         window->MnuGameOpen->trigger();
@@ -439,7 +474,10 @@ private Q_SLOTS:
                  ++made;
                  return new QWidget;
              },
-             [&](QWidget &, const QString &path) { fed.append(path); },
+             [&](QWidget &, const QString &path) {
+                 fed.append(path);
+                 return true;
+             },
              [&](QWidget &, const QStringList &w, const CardSettings &) { fed.append(QString::number(w.size())); }});
         QVERIFY(!windows.isOpen());
         windows.openGame(QStringLiteral("a.mrvgame"));
@@ -458,6 +496,14 @@ private Q_SLOTS:
         windows.openWords({QStringLiteral("x"), QStringLiteral("y")}, CardSettings());
         QCOMPARE(made, 2);
         QCOMPARE(fed, (QStringList{"a.mrvgame", "b.mrvgame", "2"}));
+
+        // A game the window could not open leaves no empty window behind.
+        QPointer<QWidget> refused;
+        QtCallerWindows refusing(
+            {[&] { return refused = new QWidget; }, [](QWidget &, const QString &) { return false; }, {}});
+        refusing.openGame(QStringLiteral("a.mrvgame"));
+        QVERIFY(!refusing.isOpen());
+        QVERIFY(refused.isNull());
 
         QtCallerWindows missing({});
         QVERIFY_THROWS_EXCEPTION(MorvaneError, missing.openGame(QStringLiteral("a.mrvgame")));

@@ -185,6 +185,66 @@ private Q_SLOTS:
         QCOMPARE(bingoText(winners, 4), bingoText(winners));
     }
 
+    // Counts are grouped as the user's language groups them.
+    void countsInTheUsersLocale_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<int>("calls");
+        QTest::addColumn<int>("entries");
+        QTest::addColumn<QString>("text");
+        const QLocale english(QLocale::English, QLocale::UnitedStates);
+        const QLocale german(QLocale::German, QLocale::Germany);
+        QTest::newRow("small") << english << 12 << 75 << "Call 12 of 75";
+        QTest::newRow("four digits") << english << 9999 << 9999 << "Call 9,999 of 9,999";
+        QTest::newRow("a million") << english << 10000 << 1000000 << "Call 10,000 of 1,000,000";
+        QTest::newRow("German grouping") << german << 12345 << 1000000 << "Call 12.345 of 1.000.000";
+    }
+    void countsInTheUsersLocale()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(int, calls);
+        QFETCH(int, entries);
+        QFETCH(QString, text);
+        const QLocale before;
+        QLocale::setDefault(locale);
+        const QString made = callCountText(calls, entries);
+        const QString more = bingoText({{1, 1}, {2, 1}}, 1);
+        QLocale::setDefault(before);
+        QCOMPARE(made, text);
+        QCOMPARE(more, QStringLiteral("Bingo: card 1 (call 1) and 1 more card"));
+    }
+
+    // The banner of calls not saved names the calls, the file and the reason.
+    void unsavedCalls_data()
+    {
+        QTest::addColumn<int>("unsaved");
+        QTest::addColumn<int>("callCount");
+        QTest::addColumn<int>("takeBacks");
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("one call") << 1 << 46 << 0 << "Disk full"
+                                  << "Call 46 was not saved in \"/g/K.mrvgame\": Disk full.";
+        QTest::newRow("calls renumbered") << 3 << 45 << 4 << "File access denied"
+                                          << "Calls 43 to 45 (3 calls) were not saved in \"/g/K.mrvgame\": File "
+                                             "access denied.";
+        QTest::newRow("one taken back") << 0 << 44 << 1 << "Disk full."
+                                        << "The call taken back was not saved, and is still in \"/g/K.mrvgame\": "
+                                           "Disk full.";
+        QTest::newRow("many taken back") << 0 << 0 << 12000 << "Disk full"
+                                         << "The 12,000 calls taken back were not saved, and are still in "
+                                            "\"/g/K.mrvgame\": Disk full.";
+    }
+    void unsavedCalls()
+    {
+        QFETCH(int, unsaved);
+        QFETCH(int, callCount);
+        QFETCH(int, takeBacks);
+        QFETCH(QString, reason);
+        QFETCH(QString, text);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QCOMPARE(unsavedCallsText(QStringLiteral("/g/K.mrvgame"), reason, unsaved, callCount, takeBacks), text);
+    }
+
     void speaksCallsWhenOn_data()
     {
         QTest::addColumn<bool>("available");
@@ -201,6 +261,7 @@ private Q_SLOTS:
         QFETCH(QStringList, said);
         FakeSpeaker speaker(available);
         CallAnnouncer announcer(speaker);
+        announcer.start({});
         if (on)
             announcer.setEnabled(true);
         const CallBoard board(numberEntries(1, 75), true, QStringLiteral("BINGO"));
@@ -211,5 +272,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_APPLESS_MAIN(TestCallTexts)
+QTEST_GUILESS_MAIN(TestCallTexts)
 #include "tst_calltexts.moc"

@@ -13,6 +13,14 @@ public:
     QStringList words;
     CardSettings settings;
     bool open = false;
+    bool closes = true; // the answer of the window asked to close
+
+    bool close() override
+    {
+        calls.append(QStringLiteral("close"));
+        open = open && !closes;
+        return closes;
+    }
 
     bool isOpen() const override { return open; }
     void bringForward() override { calls.append(QStringLiteral("forward")); }

@@ -4,12 +4,16 @@
 
 #include <memory>
 
-class QTextToSpeech;
+class QObject;
+class QThread;
 
 // The desktop's speech service through Qt TextToSpeech (speech-dispatcher on
-// Linux). The engine is started the first time it is needed, since starting
-// it may start the speech service itself. A build without Qt TextToSpeech,
-// a desktop without an engine, or an engine without a voice cannot speak.
+// Linux). The engine lives on a thread of its own and is made there the
+// first time it is needed: making it, asking for its voices and handing it
+// a text are round trips to the service, which may be starting, stopped or
+// hung, and none of them may hold up the window. A build without Qt
+// TextToSpeech, a desktop without an engine, or an engine without a voice
+// cannot speak.
 class QtSpeaker : public ISpeaker
 {
 public:
@@ -18,14 +22,13 @@ public:
     QtSpeaker(const QtSpeaker &) = delete;
     QtSpeaker &operator=(const QtSpeaker &) = delete;
 
-    bool available() const override;
-    void say(const QString &text) override;
+    void start(std::function<void(bool canSpeak)> found) override;
+    void say(const QString &text, std::function<void()> answered) override;
 
 private:
-    QTextToSpeech *engine() const;
-
-    mutable std::unique_ptr<QTextToSpeech> m_engine;
-    mutable bool m_started = false;
-    // Asking the service for its voices is a round trip: once is enough.
-    mutable bool m_available = false;
+    struct Shared;
+    std::shared_ptr<Shared> m_shared;
+    QThread *m_thread = nullptr;
+    QObject *m_worker = nullptr;  // lives on m_thread
+    QObject *m_replies = nullptr; // lives on this thread
 };

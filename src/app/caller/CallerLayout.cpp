@@ -73,6 +73,14 @@ void TFrmCaller::buildControls()
     LblWinners->setWordWrap(true);
     LblWinners->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
+    LblSaveProblem = named(new QLabel(this), "LblSaveProblem");
+    LblSaveProblem->setAccessibleName(QCoreApplication::translate("TFrmCaller", "Calls not saved"));
+    LblSaveProblem->setWordWrap(true);
+    LblSaveProblem->setTextFormat(Qt::PlainText);
+    LblSaveProblem->setStyleSheet(
+        QStringLiteral("background: #fef3c7; color: #7f1d1d; border: 2px solid #b91c1c; padding: 6px;"));
+    LblSaveProblem->hide();
+
     auto *left = new QVBoxLayout;
     left->addWidget(LblGame);
     left->addWidget(PBCall, 1);
@@ -88,6 +96,7 @@ void TFrmCaller::buildControls()
     controls->addWidget(BtnUndoCall);
     controls->addWidget(BtnCheckCard);
     auto *root = new QVBoxLayout(this);
+    root->addWidget(LblSaveProblem);
     root->addLayout(top, 5);
     root->addWidget(LblCalls);
     root->addWidget(PBCalls, 2);
@@ -188,6 +197,7 @@ void TFrmCaller::scaleFonts()
     setPixelSize(LblCallCount, std::clamp(unit / 22, 14, 56), true);
     const int winners = std::clamp(unit / 34, 13, 40);
     setPixelSize(LblWinners, winners, true);
+    setPixelSize(LblSaveProblem, std::clamp(unit / 40, 13, 32), true);
     LblWinners->setFixedHeight(QFontMetrics(LblWinners->font()).lineSpacing() * 2 + 4);
     const int controls = std::clamp(unit / 56, 12, 24);
     for (QWidget *w :

@@ -9,6 +9,7 @@
 #include "app/caller/UnitFrmCheckCard.h"
 #include "app/caller/UnitFrmPrintCard.h"
 #include "card/CommandGuard.h"
+#include "card/Error.h"
 #include "game/CallAnnouncer.h"
 #include "game/CallRandom.h"
 #include "game/CallTexts.h"
@@ -16,12 +17,38 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+
+namespace {
+
+// The keys that make the next call, wherever the focus is.
+bool isCallKey(const QKeyEvent *key)
+{
+    const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+    return mods == Qt::NoModifier
+           && (key->key() == Qt::Key_Space || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter);
+}
+
+bool sameFile(const QString &a, const QString &b)
+{
+    const QFileInfo x(a);
+    const QFileInfo y(b);
+    return x.absoluteFilePath() == y.absoluteFilePath()
+           || (!x.canonicalFilePath().isEmpty() && x.canonicalFilePath() == y.canonicalFilePath());
+}
+
+} // namespace
 
 // The adapters the window makes for the services it was not given.
 struct TFrmCaller::OwnServices
@@ -53,6 +80,10 @@ TFrmCaller::TFrmCaller(const CallerServices &services, QWidget *parent)
     buildControls();
     buildMenus();
     connectHandlers();
+    // Looked for in the background: the window shows at once, and the menu
+    // item follows what is found.
+    m_announcer->start([this] { speechChanged(); });
+    qApp->installEventFilter(this);
     if (const QScreen *screen = this->screen()) {
         const QRect area = screen->availableGeometry();
         resize(area.width() * 4 / 5, area.height() * 4 / 5);
@@ -70,6 +101,11 @@ bool TFrmCaller::guarded(F &&command)
 
 bool TFrmCaller::openGame(const QString &path)
 {
+    // The game shown already: nothing to read again, and its lock is ours.
+    if (m_game && m_game->hasCards() && sameFile(m_game->path(), path))
+        return true;
+    if (!mayDropUnsaved(tr("Open the other game without them?")))
+        return false;
     std::unique_ptr<CalledGame> opened;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool ok = guarded([&] { opened = CalledGame::openRecord(path); });
@@ -77,20 +113,22 @@ bool TFrmCaller::openGame(const QString &path)
     if (!ok)
         return false;
     m_game = std::move(opened);
+    m_saveProblem.clear();
     showGame();
     if (m_game->passedOver() > 0)
         m_services.prompts->information(
-            QCoreApplication::translate(
-                "TFrmCaller",
-                "%1 of the calls kept in the game file named no entry of the game, or repeated an earlier "
-                "call, and were left out.")
-                .arg(m_game->passedOver()));
+            tr("%1 of the calls kept in the game file named no entry of the game, or repeated an earlier "
+               "call, and were left out.")
+                .arg(QLocale().toString(m_game->passedOver())));
     return true;
 }
 
 void TFrmCaller::openWordList(const QStringList &entries, const CardSettings &settings)
 {
+    if (!mayDropUnsaved(tr("Call the word list without them?")))
+        return;
     m_game = std::make_unique<CalledGame>(entries, settings);
+    m_saveProblem.clear();
     showGame();
 }
 
@@ -106,13 +144,11 @@ void TFrmCaller::showGame()
     CallSession &session = m_game->session();
     session.setPattern(AllWinPatterns[std::size_t(std::max(0, CboPattern->currentIndex()))]);
     if (m_game->hasCards())
-        LblGame->setText(QCoreApplication::translate("TFrmCaller", "Game %1 · %2 cards · %3 x %3")
-                             .arg(record.code)
-                             .arg(record.cards)
+        LblGame->setText(tr("Game %1 · %2 cards · %3 x %3")
+                             .arg(record.code, QLocale().toString(qulonglong(record.cards)))
                              .arg(record.settings.side()));
     else
-        LblGame->setText(
-            QCoreApplication::translate("TFrmCaller", "Word list · %1 entries, no cards").arg(session.board().size()));
+        LblGame->setText(tr("Word list · %1 entries, no cards").arg(QLocale().toString(session.board().size())));
     PBBoard->setSession(&session);
     PBCalls->setSession(&session);
     refresh();
@@ -154,6 +190,8 @@ void TFrmCaller::refresh()
     BtnCheckCard->setEnabled(MnuCheckCard->isEnabled());
     PBBoard->update();
     PBCalls->update();
+    if (!m_saveProblem.isEmpty() && open)
+        showSaveProblem(m_saveProblem);
 }
 
 QString TFrmCaller::winnersText(const std::vector<Winner> &winners) const
@@ -177,20 +215,88 @@ QString TFrmCaller::winnersText(const std::vector<Winner> &winners) const
 
 void TFrmCaller::callsChanged(int newCall)
 {
-    // Shown first: a failed write must not hide the call the hall heard.
+    // Shown and kept first: a failed write must not hide the call the hall
+    // heard, and speech, however slow, holds up neither.
     refresh();
+    keepCalls();
     if (newCall >= 0)
         m_announcer->announce(m_game->session().board(), newCall);
-    guarded([this] { m_game->keepCalls(); });
+}
+
+bool TFrmCaller::keepCalls()
+{
+    if (!m_game)
+        return true;
+    if (m_game->callsKept()) {
+        showSaveProblem(QString());
+        return true;
+    }
+    if (m_game->fileGone()
+        && !m_services.prompts->question(
+            tr("The game file \"%1\" was deleted while the Caller was open. Make it again with the calls so far?")
+                .arg(QDir::toNativeSeparators(m_game->path())),
+            DefaultButton::No)) {
+        showSaveProblem(tr("The file was deleted"));
+        return false;
+    }
+    try {
+        m_game->keepCalls();
+    } catch (const MorvaneError &e) {
+        showSaveProblem(e.message());
+        return false;
+    } catch (const std::exception &e) {
+        showSaveProblem(QString::fromLocal8Bit(e.what()));
+        return false;
+    }
+    showSaveProblem(QString());
+    return true;
+}
+
+void TFrmCaller::showSaveProblem(const QString &reason)
+{
+    m_saveProblem = reason;
+    if (reason.isEmpty() || !m_game) {
+        LblSaveProblem->clear();
+        LblSaveProblem->hide();
+        return;
+    }
+    const CallSession &session = m_game->session();
+    LblSaveProblem->setText(unsavedCallsText(m_game->path(), reason, m_game->unsavedCalls(), session.callCount(),
+                                             m_game->unsavedTakeBacks())
+                            + QLatin1Char(' ')
+                            + tr("No further call is made until it is saved: press Space to try again."));
+    LblSaveProblem->show();
+}
+
+bool TFrmCaller::mayDropUnsaved(const QString &question)
+{
+    if (!m_game || m_game->callsKept() || keepCalls())
+        return true;
+    const CallSession &session = m_game->session();
+    return m_services.prompts->question(unsavedCallsText(m_game->path(), m_saveProblem, m_game->unsavedCalls(),
+                                                         session.callCount(), m_game->unsavedTakeBacks())
+                                            + QLatin1Char(' ') + question,
+                                        DefaultButton::No);
 }
 
 void TFrmCaller::MnuCallNextClick()
 {
     if (!m_game)
         return;
+    // No call while one is not saved: the call key tries the write again.
+    if (!m_saveProblem.isEmpty()) {
+        keepCalls();
+        refresh();
+        return;
+    }
+    QElapsedTimer timer;
+    timer.start();
     const int item = m_game->session().callNext(*m_services.random);
     if (item >= 0)
         callsChanged(item);
+    if (m_callKeyTime != 0)
+        m_busyUntil = m_callKeyTime + quint64(timer.elapsed());
+    m_callKeyTime = 0;
 }
 
 void TFrmCaller::MnuUndoCallClick()
@@ -204,9 +310,27 @@ void TFrmCaller::BoardItemClick(int item)
     if (!m_game)
         return;
     CallSession &session = m_game->session();
-    const bool wasCalled = session.isCalled(item);
+    const int number = session.callNumberOf(item);
+    if (number == 0 && !m_saveProblem.isEmpty()) {
+        keepCalls();
+        refresh();
+        return;
+    }
+    if (number != 0 && number != session.callCount()) {
+        const int later = session.callCount() - number;
+        const QString question =
+            later == 1
+                ? tr("Take back call %1, %2? The call after it moves up one place, and the winners are "
+                     "worked out again.")
+                      .arg(QLocale().toString(number), session.board().callText(item))
+                : tr("Take back call %1, %2? The %3 calls after it move up one place, and the winners are "
+                     "worked out again.")
+                      .arg(QLocale().toString(number), session.board().callText(item), QLocale().toString(later));
+        if (!m_services.prompts->question(question, DefaultButton::No))
+            return;
+    }
     session.toggleMark(item);
-    callsChanged(wasCalled ? -1 : item);
+    callsChanged(number == 0 ? item : -1);
 }
 
 void TFrmCaller::MnuNewGameClick()
@@ -260,6 +384,21 @@ void TFrmCaller::MnuSpeakCallsClick()
     m_announcer->setEnabled(MnuSpeakCalls->isChecked());
 }
 
+void TFrmCaller::speechChanged()
+{
+    const bool speech = m_announcer->available();
+    MnuSpeakCalls->setEnabled(speech);
+    MnuSpeakCalls->setToolTip(speech ? QString() : CallAnnouncer::unavailableNote());
+    MnuSpeechNote->setVisible(!speech);
+    // Said once for each time the service stops answering: the item is
+    // turned off with it, and only the user turns it on again.
+    const bool report = speech && m_announcer->stoppedAnswering() && MnuSpeakCalls->isChecked();
+    if (!speech || report)
+        MnuSpeakCalls->setChecked(false);
+    if (report)
+        m_services.prompts->information(CallAnnouncer::notAnsweringMessage());
+}
+
 void TFrmCaller::MnuFullScreenClick()
 {
     if (isFullScreen())
@@ -282,6 +421,41 @@ void TFrmCaller::keyPressEvent(QKeyEvent *event)
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void TFrmCaller::closeEvent(QCloseEvent *event)
+{
+    if (!mayDropUnsaved(tr("Close the Caller without them?"))) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
+
+bool TFrmCaller::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress)
+        return false;
+    auto *widget = qobject_cast<QWidget *>(watched);
+    auto *key = static_cast<QKeyEvent *>(event);
+    // The menu bar, worked from the keyboard, takes Space and Return itself.
+    if (!widget || widget->window() != this || qobject_cast<QMenuBar *>(widget) || !isCallKey(key))
+        return false;
+    // A call key pressed while a call was still being made is dropped, not
+    // queued: a held key must not go on calling once let go. Events made by
+    // hand carry no time and are never too early.
+    if (key->timestamp() != 0 && key->timestamp() < m_busyUntil) {
+        event->accept();
+        return true;
+    }
+    if (type == QEvent::ShortcutOverride) {
+        m_callKeyTime = key->timestamp();
+        return false;
+    }
+    // A call key the call command did not take, as once every entry is
+    // called, does nothing: it does not open the pattern list.
+    return true;
 }
 
 void TFrmCaller::resizeEvent(QResizeEvent *event)

@@ -88,11 +88,15 @@ public:
     QPushButton *BtnUndoCall = nullptr;
     QPushButton *BtnCheckCard = nullptr;
     QLabel *LblWinners = nullptr;
+    // Stays while calls are not saved in the game file: which, where, why.
+    QLabel *LblSaveProblem = nullptr;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildControls();
@@ -102,8 +106,17 @@ private:
 
     // Shows the game now in m_game, from its first paint.
     void showGame();
-    // After a change of the calls: keeps them, shows them, and says a new one.
+    // After a change of the calls: shows them, keeps them, and says a new one.
     void callsChanged(int newCall);
+    // Writes the calls into the game file unless it holds them already, and
+    // shows or clears the banner of calls not saved. A game file deleted
+    // meanwhile is made again only when the user agrees. False while calls
+    // are not saved.
+    bool keepCalls();
+    void showSaveProblem(const QString &reason);
+    // With calls not saved, asks before they are dropped; true to go on.
+    bool mayDropUnsaved(const QString &question);
+    void speechChanged();
     void refresh();
     QString winnersText(const std::vector<Winner> &winners) const;
 
@@ -116,4 +129,11 @@ private:
     std::unique_ptr<CallAnnouncer> m_announcer;
     std::unique_ptr<CalledGame> m_game;
     int m_lastChecked = 0;
+    // Why the last write of the calls failed; empty while they are kept.
+    QString m_saveProblem;
+    // When the key that started the call being made was pressed, and until
+    // when, in the same clock, a call key comes too early: pressed while
+    // that call was still being made.
+    quint64 m_callKeyTime = 0;
+    quint64 m_busyUntil = 0;
 };

@@ -10,7 +10,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
 #include <QCoreApplication>
@@ -37,8 +37,9 @@ TFrmCheckCard::TFrmCheckCard(CalledGame &game, QWidget *parent)
 
     auto *numberLabel = new QLabel(QCoreApplication::translate("TFrmCheckCard", "Card &number:"), this);
     EdtCardNumber = named(new QLineEdit(this), "EdtCardNumber");
-    EdtCardNumber->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,9}")), EdtCardNumber));
+    // No validator: one would drop a stray character unseen, and "1 7" would
+    // check card 17. What is typed is read whole, or refused.
+    EdtCardNumber->setMaxLength(32);
     numberLabel->setBuddy(EdtCardNumber);
     BtnCheck = named(new QPushButton(QCoreApplication::translate("TFrmCheckCard", "Check"), this), "BtnCheck");
     BtnCheck->setDefault(true);
@@ -74,9 +75,24 @@ TFrmCheckCard::TFrmCheckCard(CalledGame &game, QWidget *parent)
 
 void TFrmCheckCard::BtnCheckClick()
 {
-    const QString text = EdtCardNumber->text();
-    if (!text.isEmpty())
+    const QString text = EdtCardNumber->text().trimmed();
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,9}$"));
+    if (digits.match(text).hasMatch()) {
         showCard(text.toInt());
+        return;
+    }
+    // The card and verdict of the number before must not stand under a
+    // number that was not read.
+    m_check = CardCheck();
+    m_cells.clear();
+    PBCard->update();
+    LblVerdict->setText(
+        text.isEmpty() ? QCoreApplication::translate("TFrmCheckCard", "Type the number of a card, then press Check.")
+                       : QCoreApplication::translate("TFrmCheckCard",
+                                                     "\"%1\" is not a card number: type its digits alone, such as 17.")
+                             .arg(text));
+    EdtCardNumber->selectAll();
+    EdtCardNumber->setFocus();
 }
 
 void TFrmCheckCard::showCard(int card)

@@ -22,4 +22,7 @@ public:
     // Opens the caller window on entries that have no cards: calls without
     // winners. The settings give the heading letters of the calls.
     virtual void openWords(const QStringList &words, const CardSettings &settings) = 0;
+    // Closes the caller window, which may ask first (calls not saved); false
+    // when it stays open.
+    virtual bool close() = 0;
 };

@@ -47,10 +47,19 @@ QWidget &QtCallerWindows::window()
 
 void QtCallerWindows::openGame(const QString &path)
 {
+    const bool fresh = !isOpen();
     QWidget &w = window();
-    if (m_factory.openGame)
-        m_factory.openGame(w, path);
+    if (m_factory.openGame && !m_factory.openGame(w, path) && fresh) {
+        // A window made for a game it could not open would stand empty.
+        delete m_window;
+        return;
+    }
     bringForward();
+}
+
+bool QtCallerWindows::close()
+{
+    return !isOpen() || m_window->close();
 }
 
 void QtCallerWindows::openWords(const QStringList &words, const CardSettings &settings)

@@ -18,7 +18,8 @@ public:
     struct Factory
     {
         std::function<QWidget *()> create;
-        std::function<void(QWidget &window, const QString &path)> openGame;
+        // False when the game could not be opened, the window having said why.
+        std::function<bool(QWidget &window, const QString &path)> openGame;
         std::function<void(QWidget &window, const QStringList &words, const CardSettings &settings)> openWords;
     };
 
@@ -31,6 +32,7 @@ public:
     void bringForward() override;
     void openGame(const QString &path) override;
     void openWords(const QStringList &words, const CardSettings &settings) override;
+    bool close() override;
 
 private:
     // The open window, or a new one. Throws MorvaneError when this build has
