@@ -1,4 +1,5 @@
 #include "app/UnitMain.h"
+#include "render/CardTextTable.h"
 
 #include "app/CardPaintBox.h"
 #include "app/EntryListModel.h"
@@ -36,6 +37,7 @@ TFrmMain::TFrmMain(const MainServices &services, QWidget *parent)
     setFixedSize(681, 471);
     buildControls();
     PB->setPaintHandler([this](QPainter &painter) { PBPaint(painter); });
+    PB->setTextHandler([this] { return cardTextTable(cardSettings(), CardCells); });
     connectHandlers();
     FormCreate();
 }
@@ -122,7 +124,7 @@ void TFrmMain::arrange()
 void TFrmMain::repaintCard()
 {
     ++m_repaintRequests;
-    PB->update();
+    PB->cardChanged();
     Q_EMIT repaintRequested();
 }
 

@@ -413,7 +413,7 @@ private Q_SLOTS:
         QTest::newRow("card size") << "CboCardSize"
                                    << "Card Size";
         QTest::newRow("free space") << "ChkFreeSpace"
-                                    << "Use Free Space ";
+                                    << "Use Free Space";
         QTest::newRow("free space text") << "TxtFreeSpace"
                                          << "Free space text";
         QTest::newRow("heading") << "ChkHeading"
