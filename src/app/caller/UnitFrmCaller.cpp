@@ -79,12 +79,11 @@ bool TFrmCaller::openGame(const QString &path)
     m_game = std::move(opened);
     showGame();
     if (m_game->passedOver() > 0)
-        m_services.prompts->information(
-            QCoreApplication::translate(
-                "TFrmCaller",
-                "%1 of the calls kept in the game file named no entry of the game, or repeated an earlier "
-                "call, and were left out.")
-                .arg(m_game->passedOver()));
+        m_services.prompts->information(QCoreApplication::translate(
+            "TFrmCaller",
+            "%n of the call(s) kept in the game file named no entry of the game, or repeated an earlier "
+            "call, and were left out.",
+            nullptr, int(m_game->passedOver())));
     return true;
 }
 
@@ -106,13 +105,13 @@ void TFrmCaller::showGame()
     CallSession &session = m_game->session();
     session.setPattern(AllWinPatterns[std::size_t(std::max(0, CboPattern->currentIndex()))]);
     if (m_game->hasCards())
-        LblGame->setText(QCoreApplication::translate("TFrmCaller", "Game %1 · %2 cards · %3 x %3")
-                             .arg(record.code)
-                             .arg(record.cards)
-                             .arg(record.settings.side()));
-    else
         LblGame->setText(
-            QCoreApplication::translate("TFrmCaller", "Word list · %1 entries, no cards").arg(session.board().size()));
+            QCoreApplication::translate("TFrmCaller", "Game %1 · %n card(s) · %2 x %2", nullptr, int(record.cards))
+                .arg(record.code)
+                .arg(record.settings.side()));
+    else
+        LblGame->setText(QCoreApplication::translate("TFrmCaller", "Word list · %n entry(s), no cards", nullptr,
+                                                     session.board().size()));
     PBBoard->setSession(&session);
     PBCalls->setSession(&session);
     refresh();
