@@ -180,7 +180,6 @@ void TFrmMain::buildControls()
     setTabOrder(EdtCardNum, CboCardsPerPage);
     trimAccessibleNames(this);
     setAccessibleRole(this, QAccessible::Window);
-    setAccessibleRole(ToolBar1, QAccessible::ToolBar);
     CboCardStr->setFocus();
 }
 
@@ -245,7 +244,7 @@ void TFrmMain::buildMenus()
 
 void TFrmMain::buildToolbar()
 {
-    ToolBar1 = named(new QFrame(this), "ToolBar1");
+    ToolBar1 = named(new ToolBarFrame(this), "ToolBar1");
     ToolBar1->setGeometry(0, 48 - TitleBand, 681, 29);
     ToolBar1->setAccessibleName(QCoreApplication::translate("TFrmMain", "Toolbar"));
 

@@ -11,6 +11,7 @@
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>
+#include <QGroupBox>
 #include <QLabel>
 #include <QRegularExpression>
 
@@ -88,6 +89,8 @@ QAccessibleInterface *morvaneWidgets(const QString &className, QObject *object)
         return new AccessibleCard(static_cast<CardPaintBox *>(widget));
     if (className == QLatin1String("CallDisplay"))
         return new AccessibleCall(static_cast<CallDisplay *>(widget));
+    if (className == QLatin1String("ToolBarFrame"))
+        return new QAccessibleWidget(widget, QAccessible::ToolBar);
     if (className == QLatin1String("PreviewPageView"))
         return new AccessiblePage(static_cast<PreviewPageView *>(widget));
     if (className == QLatin1String("BoardView")) {
@@ -115,6 +118,10 @@ void setAccessibleRole(QWidget *widget, QAccessible::Role role)
 
 void trimAccessibleNames(QWidget *root)
 {
+    // A group inside a group would be named by the outer group's title.
+    for (QGroupBox *group : root->findChildren<QGroupBox *>())
+        if (group->accessibleName().isEmpty())
+            group->setAccessibleName(withoutMnemonic(group->title()).trimmed());
     const auto trim = [](QWidget *w, const QString &caption) {
         const QString name = withoutMnemonic(caption);
         if (w->accessibleName().isEmpty() && name != name.trimmed())
