@@ -2,7 +2,7 @@
 # Every test runs in a throw-away HOME and XDG folders, headless, with a fixed locale.
 function(morvane_add_test name)
     cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
-    add_executable(${name} ${T_SOURCES} ${CMAKE_SOURCE_DIR}/tests/support/startup/EnglishPluralsAtStart.cpp)
+    add_executable(${name} ${T_SOURCES})
     target_link_libraries(${name} PRIVATE ${T_LIBS} morvane_testsupport Qt6::Test)
     add_test(NAME ${name}
              COMMAND ${CMAKE_SOURCE_DIR}/tests/run-isolated $<TARGET_FILE:${name}>)
