@@ -251,6 +251,7 @@ private Q_SLOTS:
 
         QAccessibleInterface *board = face(caller.PBBoard);
         QCOMPARE(int(board->role()), int(QAccessible::List));
+        QCOMPARE(board->text(QAccessible::Name), QStringLiteral("Board"));
         QCOMPARE(board->childCount(), 75);
         QStringList checked;
         for (int i = 0; i < board->childCount(); ++i)
@@ -261,6 +262,7 @@ private Q_SLOTS:
 
         QAccessibleInterface *calls = face(caller.PBCalls);
         QCOMPARE(int(calls->role()), int(QAccessible::List));
+        QCOMPARE(calls->text(QAccessible::Name), QStringLiteral("Calls in order"));
         QStringList inOrder;
         for (int i = 0; i < calls->childCount(); ++i)
             inOrder.append(calls->child(i)->text(QAccessible::Name));

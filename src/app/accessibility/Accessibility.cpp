@@ -11,6 +11,7 @@
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRegularExpression>
@@ -95,11 +96,13 @@ QAccessibleInterface *morvaneWidgets(const QString &className, QObject *object)
         return new AccessiblePage(static_cast<PreviewPageView *>(widget));
     if (className == QLatin1String("BoardView")) {
         const auto *view = static_cast<BoardView *>(widget);
-        return new AccessibleList(widget, [view] { return boardEntries(view); });
+        return new AccessibleList(widget, QCoreApplication::translate("Accessibility", "Board"),
+                                  [view] { return boardEntries(view); });
     }
     if (className == QLatin1String("CallHistoryView")) {
         const auto *view = static_cast<CallHistoryView *>(widget);
-        return new AccessibleList(widget, [view] { return callEntries(view); });
+        return new AccessibleList(widget, QCoreApplication::translate("Accessibility", "Calls in order"),
+                                  [view] { return callEntries(view); });
     }
     // Asked for the most derived class first: a role set on the widget wins
     // over what its class would give.

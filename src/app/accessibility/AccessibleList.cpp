@@ -1,5 +1,7 @@
 #include "app/accessibility/AccessibleList.h"
 
+#include <QWidget>
+
 namespace {
 
 class AccessibleListItem : public QAccessibleInterface
@@ -42,10 +44,18 @@ private:
 
 } // namespace
 
-AccessibleList::AccessibleList(QWidget *widget, Source source)
+AccessibleList::AccessibleList(QWidget *widget, const QString &name, Source source)
     : QAccessibleWidget(widget, QAccessible::List),
+      m_name(name),
       m_source(std::move(source))
 {
+}
+
+QString AccessibleList::text(QAccessible::Text t) const
+{
+    if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+        return m_name;
+    return QAccessibleWidget::text(t);
 }
 
 AccessibleList::~AccessibleList()

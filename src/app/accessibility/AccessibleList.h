@@ -19,7 +19,9 @@ class AccessibleList : public QAccessibleWidget
 {
 public:
     using Source = std::function<QList<ListEntry>()>;
-    AccessibleList(QWidget *widget, Source source);
+    // name is read where the widget has no accessible name of its own.
+    AccessibleList(QWidget *widget, const QString &name, Source source);
+    QString text(QAccessible::Text t) const override;
     ~AccessibleList() override;
 
     int childCount() const override;
@@ -31,6 +33,7 @@ public:
     bool alive() const { return widget() != nullptr; }
 
 private:
+    QString m_name;
     Source m_source;
     mutable QList<QAccessible::Id> m_items;
 };
