@@ -1,5 +1,6 @@
 #include "app/HelpWindow.h"
 
+#include "app/accessibility/Accessibility.h"
 #include "card/Prompts.h"
 #include "docs/ShellOpener.h"
 
@@ -32,6 +33,7 @@ HelpWindow::HelpWindow(IShellOpener &shell, IPrompts &prompts, QWidget *parent)
     setObjectName(QStringLiteral("FrmHelp"));
     setWindowTitle(tr("Morvane Help"));
     setAttribute(Qt::WA_DeleteOnClose);
+    setAccessibleRole(this, QAccessible::Window);
 
     BtnBack = new QPushButton(tr("&Back"), this);
     BtnBack->setObjectName(QStringLiteral("BtnBack"));
