@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>Board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calls in order</source>
+        <translation type="unfinished">Aufrufe der Reihe nach</translation>
+    </message>
+</context>
+<context>
     <name>CallAnnouncer</name>
     <message>
         <source>Speech is not available: no speech service was found on this desktop.</source>
