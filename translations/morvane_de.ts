@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>Board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calls in order</source>
+        <translation type="unfinished">Aufrufe der Reihe nach</translation>
+    </message>
+</context>
+<context>
     <name>CallAnnouncer</name>
     <message>
         <source>Speech is not available: no speech service was found on this desktop.</source>
@@ -35,14 +46,6 @@
     <message>
         <source>Bingo: </source>
         <translation>Bingo: </translation>
-    </message>
-    <message>
-        <source> and 1 more card</source>
-        <translation> und 1 weitere Karte</translation>
-    </message>
-    <message>
-        <source> and %1 more cards</source>
-        <translation> und %1 weitere Karten</translation>
     </message>
     <message>
         <source>both diagonals</source>
@@ -80,17 +83,19 @@
         <source>Card %1: bingo on %2</source>
         <translation>Karte %1: Bingo mit %2</translation>
     </message>
-    <message>
-        <source>Card %1: no bingo yet, %2 %3 short of %4</source>
-        <translation>Karte %1: noch kein Bingo, %2 %3 zu wenig für %4</translation>
+    <message numerus="yes">
+        <source> and %n more card(s)</source>
+        <translation>
+            <numerusform> und %n weitere Karte</numerusform>
+            <numerusform> und %n weitere Karten</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>cell</source>
-        <translation>Feld</translation>
-    </message>
-    <message>
-        <source>cells</source>
-        <translation>Felder</translation>
+    <message numerus="yes">
+        <source>Card %1: no bingo yet, %n cell(s) short of %2</source>
+        <translation>
+            <numerusform>Karte %1: noch kein Bingo, %n Feld zu wenig für %2</numerusform>
+            <numerusform>Karte %1: noch kein Bingo, %n Felder zu wenig für %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -102,9 +107,12 @@
 </context>
 <context>
     <name>CardPrintJob</name>
-    <message>
-        <source>These entries make only %1 different cards. Print anyway, repeating some cards?</source>
-        <translation>Diese Einträge ergeben nur %1 verschiedene Karten. Trotzdem drucken und einige Karten wiederholen?</translation>
+    <message numerus="yes">
+        <source>These entries make only %n different card(s). Print anyway, repeating some cards?</source>
+        <translation>
+            <numerusform>Diese Einträge ergeben nur %n verschiedene Karte. Trotzdem drucken und einige Karten wiederholen?</numerusform>
+            <numerusform>Diese Einträge ergeben nur %n verschiedene Karten. Trotzdem drucken und einige Karten wiederholen?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -205,6 +213,10 @@
 </translation>
     </message>
     <message>
+        <source>Without options, Morvane opens its window, and in it the card list LIST.mrv when one is given.</source>
+        <translation>Ohne Optionen öffnet Morvane sein Fenster und darin die Kartenliste LIST.mrv, wenn eine angegeben ist.</translation>
+    </message>
+    <message>
         <source>With --export, it makes the bingo cards of LIST.mrv into a PDF file without a window or a display, as File &gt; Export PDF... does, with the card options and the font the window keeps in Options.ini. Progress shows on standard error when the export runs long.</source>
         <translation>Mit --export schreibt es die Bingokarten von LIST.mrv ohne Fenster und ohne Bildschirm in eine PDF-Datei, wie Datei &gt; PDF exportieren..., mit den Kartenoptionen und der Schrift, die das Fenster in Options.ini speichert. Dauert der Export länger, erscheint der Fortschritt auf der Standardfehlerausgabe.</translation>
     </message>
@@ -219,10 +231,6 @@
     <message>
         <source>Try &apos;%1 --help&apos; for more information.</source>
         <translation>Weitere Informationen mit &apos;%1 --help&apos;.</translation>
-    </message>
-    <message>
-        <source>Printing: %1 of %2 pages</source>
-        <translation>Drucken: %1 von %2 Seiten</translation>
     </message>
     <message>
         <source>Yes (--force).</source>
@@ -240,17 +248,12 @@
         <source>Interrupted: nothing was written.</source>
         <translation>Abgebrochen: Es wurde nichts geschrieben.</translation>
     </message>
-    <message>
-        <source>Unknown option %1</source>
-        <translation>Unbekannte Option %1</translation>
-    </message>
-    <message>
-        <source>Without options, Morvane opens its window, and in it the card list LIST.mrv when one is given. Put -- before a list whose name starts with a dash.</source>
-        <translation>Ohne Optionen öffnet Morvane sein Fenster und darin die Kartenliste LIST.mrv, wenn eine angegeben ist. Vor eine Liste, deren Name mit einem Bindestrich beginnt, gehört --.</translation>
-    </message>
-    <message>
-        <source>Cannot read the list &quot;%1&quot;: %2</source>
-        <translation>Die Liste „%1“ kann nicht gelesen werden: %2</translation>
+    <message numerus="yes">
+        <source>Printing: %1 of %n page(s)</source>
+        <translation>
+            <numerusform>Drucken: %1 von %n Seite</numerusform>
+            <numerusform>Drucken: %1 von %n Seiten</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -364,6 +367,43 @@
     </message>
 </context>
 <context>
+    <name>HelpWindow</name>
+    <message>
+        <source>No program could be started to open this address. You can copy it from here into a browser or a mail program:
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Morvane Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Vorwärts</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Schließen</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The help file %1 is missing. Please re-install the software.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>IniFile</name>
     <message>
         <source>Unable to write to %1</source>
@@ -448,12 +488,15 @@
         <translation>Drucken</translation>
     </message>
     <message>
-        <source>%1: %2 of %3 pages</source>
-        <translation>%1: %2 von %3 Seiten</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2 of %n page(s)</source>
+        <translation>
+            <numerusform>%1: %2 von %n Seite</numerusform>
+            <numerusform>%1: %2 von %n Seiten</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -488,10 +531,6 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
-    <message>
-        <source>Free software under the GNU General Public License, version 3 or later.</source>
-        <translation>Freie Software unter der GNU General Public License, Version 3 oder später.</translation>
-    </message>
 </context>
 <context>
     <name>TFrmCaller</name>
@@ -512,18 +551,6 @@
         <translation>Aufrufe der Reihe nach</translation>
     </message>
     <message>
-        <source>Call Next</source>
-        <translation>Nächster Aufruf</translation>
-    </message>
-    <message>
-        <source>Undo Last Call</source>
-        <translation>Letzten Aufruf zurücknehmen</translation>
-    </message>
-    <message>
-        <source>Check Card...</source>
-        <translation>Karte prüfen...</translation>
-    </message>
-    <message>
         <source>&amp;Game</source>
         <translation>&amp;Spiel</translation>
     </message>
@@ -538,18 +565,6 @@
     <message>
         <source>Caller</source>
         <translation>Ausrufer</translation>
-    </message>
-    <message>
-        <source>%1 of the calls kept in the game file named no entry of the game, or repeated an earlier call, and were left out.</source>
-        <translation>%1 der in der Spieldatei gespeicherten Aufrufe nannten keinen Eintrag des Spiels oder wiederholten einen früheren Aufruf und wurden ausgelassen.</translation>
-    </message>
-    <message>
-        <source>Game %1 · %2 cards · %3 x %3</source>
-        <translation>Spiel %1 · %2 Karten · %3 x %3</translation>
-    </message>
-    <message>
-        <source>Word list · %1 entries, no cards</source>
-        <translation>Wortliste · %1 Einträge, keine Karten</translation>
     </message>
     <message>
         <source>Press Space to make the first call</source>
@@ -570,10 +585,6 @@
     <message>
         <source>Start a new game? The calls made so far will be cleared.</source>
         <translation>Ein neues Spiel beginnen? Die bisherigen Aufrufe werden gelöscht.</translation>
-    </message>
-    <message>
-        <source>&amp;Pattern:</source>
-        <translation>M&amp;uster:</translation>
     </message>
     <message>
         <source>&amp;Call Next</source>
@@ -619,6 +630,39 @@
         <source>&amp;Full Screen</source>
         <translation>&amp;Vollbild</translation>
     </message>
+    <message>
+        <source>Pa&amp;ttern:</source>
+        <translation>Mus&amp;ter:</translation>
+    </message>
+    <message>
+        <source>Call &amp;Next</source>
+        <translation>&amp;Nächster Aufruf</translation>
+    </message>
+    <message>
+        <source>&amp;Check Card...</source>
+        <translation>Karte &amp;prüfen...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the call(s) kept in the game file named no entry of the game, or repeated an earlier call, and were left out.</source>
+        <translation>
+            <numerusform>%n in der Spieldatei gespeicherter Aufruf nannte keinen Eintrag des Spiels oder wiederholte einen früheren Aufruf und wurde ausgelassen.</numerusform>
+            <numerusform>%n der in der Spieldatei gespeicherten Aufrufe nannten keinen Eintrag des Spiels oder wiederholten einen früheren Aufruf und wurden ausgelassen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Game %1 · %n card(s) · %2 x %2</source>
+        <translation>
+            <numerusform>Spiel %1 · %n Karte · %2 x %2</numerusform>
+            <numerusform>Spiel %1 · %n Karten · %2 x %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Word list · %n entry(s), no cards</source>
+        <translation>
+            <numerusform>Wortliste · %n Eintrag, keine Karten</numerusform>
+            <numerusform>Wortliste · %n Einträge, keine Karten</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TFrmCheckCard</name>
@@ -638,6 +682,10 @@
         <source>Check</source>
         <translation>Prüfen</translation>
     </message>
+    <message>
+        <source>Card</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TFrmFont</name>
@@ -646,16 +694,8 @@
         <translation>Schriftoptionen</translation>
     </message>
     <message>
-        <source>Name: </source>
-        <translation>Name: </translation>
-    </message>
-    <message>
         <source>Font name</source>
         <translation>Schriftname</translation>
-    </message>
-    <message>
-        <source>Size: </source>
-        <translation>Größe: </translation>
     </message>
     <message>
         <source>Font size</source>
@@ -676,6 +716,18 @@
     <message>
         <source>Fonts</source>
         <translation>Schriften</translation>
+    </message>
+    <message>
+        <source>&amp;Name: </source>
+        <translation>&amp;Name: </translation>
+    </message>
+    <message>
+        <source>&amp;Size: </source>
+        <translation>&amp;Größe: </translation>
+    </message>
+    <message>
+        <source>Shown smaller to fit: %1 %</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -717,68 +769,32 @@
         <translation>Eintrag</translation>
     </message>
     <message>
-        <source>Sample Card:</source>
-        <translation>Beispielkarte:</translation>
-    </message>
-    <message>
         <source>Sample card</source>
         <translation>Beispielkarte</translation>
-    </message>
-    <message>
-        <source>Card Size: </source>
-        <translation>Größe: </translation>
     </message>
     <message>
         <source>Card Size</source>
         <translation>Kartengröße</translation>
     </message>
     <message>
-        <source>Use Free Space </source>
-        <translation>Freifeld </translation>
-    </message>
-    <message>
-        <source>Text: </source>
-        <translation>Text: </translation>
-    </message>
-    <message>
         <source>Free space text</source>
         <translation>Text des Freifelds</translation>
-    </message>
-    <message>
-        <source>Use Column Heading</source>
-        <translation>Spaltenüberschrift</translation>
     </message>
     <message>
         <source>Column heading text</source>
         <translation>Text der Spaltenüberschrift</translation>
     </message>
     <message>
-        <source>Word Wrap</source>
-        <translation>Zeilenumbruch</translation>
-    </message>
-    <message>
         <source>Print</source>
         <translation>Drucken</translation>
-    </message>
-    <message>
-        <source>Printer To Use: </source>
-        <translation>Drucker: </translation>
     </message>
     <message>
         <source>Printer To Use</source>
         <translation>Zu verwendender Drucker</translation>
     </message>
     <message>
-        <source>Number of Bingo Card: </source>
-        <translation>Anzahl Bingokarten: </translation>
-    </message>
-    <message>
         <source>Number of Bingo Card</source>
         <translation>Anzahl der Bingokarten</translation>
-    </message>
-    <message>
-        <source>Bingo Cards Per Page: </source>
-        <translation>Bingokarten pro Seite: </translation>
     </message>
     <message>
         <source>Bingo Cards Per Page</source>
@@ -865,14 +881,6 @@
         <translation>Es gibt keinen Ordner, in dem nummerierte Spiele gespeichert werden können</translation>
     </message>
     <message>
-        <source>Add</source>
-        <translation>Hinzufügen</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Löschen</translation>
-    </message>
-    <message>
         <source>Options</source>
         <translation>Optionen</translation>
     </message>
@@ -923,6 +931,63 @@
     <message>
         <source>There is nothing to call yet, please add words to the list, then try again.</source>
         <translation>Es gibt noch nichts auszurufen. Bitte fügen Sie der Liste Wörter hinzu und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Alt+E</source>
+        <comment>access key of the entry box</comment>
+        <translation>Alt+E</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>Hin&amp;zufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Sample &amp;Card:</source>
+        <translation>Beispiel&amp;karte:</translation>
+    </message>
+    <message>
+        <source>Card Si&amp;ze: </source>
+        <translation>&amp;Größe: </translation>
+    </message>
+    <message>
+        <source>Use F&amp;ree Space </source>
+        <translation>&amp;Freifeld </translation>
+    </message>
+    <message>
+        <source>&amp;Text: </source>
+        <translation>&amp;Text: </translation>
+    </message>
+    <message>
+        <source>Use Co&amp;lumn Heading</source>
+        <translation>S&amp;paltenüberschrift</translation>
+    </message>
+    <message>
+        <source>Te&amp;xt: </source>
+        <translation>Te&amp;xt: </translation>
+    </message>
+    <message>
+        <source>&amp;Word Wrap</source>
+        <translation>Zeilen&amp;umbruch</translation>
+    </message>
+    <message>
+        <source>&amp;Printer To Use: </source>
+        <translation>D&amp;rucker: </translation>
+    </message>
+    <message>
+        <source>&amp;Number of Bingo Card: </source>
+        <translation>&amp;Anzahl Bingokarten: </translation>
+    </message>
+    <message>
+        <source>B&amp;ingo Cards Per Page: </source>
+        <translation>Bingokarten pro Se&amp;ite: </translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1019,10 +1084,6 @@
         <translation>PDF-Export</translation>
     </message>
     <message>
-        <source>Pages &amp;for:</source>
-        <translation>Seiten &amp;für:</translation>
-    </message>
-    <message>
         <source>Export p&amp;aper:</source>
         <translation>Export-&amp;Papier:</translation>
     </message>
@@ -1053,6 +1114,10 @@
     <message>
         <source>%1 x %2 mm, printable %3 x %4 mm, %5 dpi</source>
         <translation>%1 x %2 mm, bedruckbar %3 x %4 mm, %5 dpi</translation>
+    </message>
+    <message>
+        <source>Pa&amp;ges for:</source>
+        <translation>Seiten &amp;für:</translation>
     </message>
 </context>
 <context>

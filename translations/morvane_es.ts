@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>Board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calls in order</source>
+        <translation type="unfinished">Llamadas en orden</translation>
+    </message>
+</context>
+<context>
     <name>CallAnnouncer</name>
     <message>
         <source>Speech is not available: no speech service was found on this desktop.</source>
@@ -35,14 +46,6 @@
     <message>
         <source>Bingo: </source>
         <translation>Bingo: </translation>
-    </message>
-    <message>
-        <source> and 1 more card</source>
-        <translation> y 1 tarjeta más</translation>
-    </message>
-    <message>
-        <source> and %1 more cards</source>
-        <translation> y %1 tarjetas más</translation>
     </message>
     <message>
         <source>both diagonals</source>
@@ -80,17 +83,19 @@
         <source>Card %1: bingo on %2</source>
         <translation>Tarjeta %1: bingo en %2</translation>
     </message>
-    <message>
-        <source>Card %1: no bingo yet, %2 %3 short of %4</source>
-        <translation>Tarjeta %1: aún sin bingo, a %2 %3 de %4</translation>
+    <message numerus="yes">
+        <source> and %n more card(s)</source>
+        <translation>
+            <numerusform> y %n tarjeta más</numerusform>
+            <numerusform> y %n tarjetas más</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>cell</source>
-        <translation>casilla</translation>
-    </message>
-    <message>
-        <source>cells</source>
-        <translation>casillas</translation>
+    <message numerus="yes">
+        <source>Card %1: no bingo yet, %n cell(s) short of %2</source>
+        <translation>
+            <numerusform>Tarjeta %1: aún sin bingo, a %n casilla de %2</numerusform>
+            <numerusform>Tarjeta %1: aún sin bingo, a %n casillas de %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -102,9 +107,12 @@
 </context>
 <context>
     <name>CardPrintJob</name>
-    <message>
-        <source>These entries make only %1 different cards. Print anyway, repeating some cards?</source>
-        <translation>Estas entradas solo dan %1 tarjetas distintas. ¿Imprimir de todos modos, repitiendo algunas tarjetas?</translation>
+    <message numerus="yes">
+        <source>These entries make only %n different card(s). Print anyway, repeating some cards?</source>
+        <translation>
+            <numerusform>Estas entradas solo dan %n tarjeta distinta. ¿Imprimir de todos modos, repitiendo algunas tarjetas?</numerusform>
+            <numerusform>Estas entradas solo dan %n tarjetas distintas. ¿Imprimir de todos modos, repitiendo algunas tarjetas?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -205,6 +213,10 @@
 </translation>
     </message>
     <message>
+        <source>Without options, Morvane opens its window, and in it the card list LIST.mrv when one is given.</source>
+        <translation>Sin opciones, Morvane abre su ventana y, en ella, la lista de tarjetas LIST.mrv si se indica una.</translation>
+    </message>
+    <message>
         <source>With --export, it makes the bingo cards of LIST.mrv into a PDF file without a window or a display, as File &gt; Export PDF... does, with the card options and the font the window keeps in Options.ini. Progress shows on standard error when the export runs long.</source>
         <translation>Con --export, convierte las tarjetas de bingo de LIST.mrv en un archivo PDF sin ventana ni pantalla, como Archivo &gt; Exportar PDF..., con las opciones de tarjeta y la fuente que la ventana guarda en Options.ini. Si la exportación tarda, el progreso se muestra en la salida de error estándar.</translation>
     </message>
@@ -219,10 +231,6 @@
     <message>
         <source>Try &apos;%1 --help&apos; for more information.</source>
         <translation>Pruebe &apos;%1 --help&apos; para más información.</translation>
-    </message>
-    <message>
-        <source>Printing: %1 of %2 pages</source>
-        <translation>Imprimiendo: %1 de %2 páginas</translation>
     </message>
     <message>
         <source>Yes (--force).</source>
@@ -240,17 +248,12 @@
         <source>Interrupted: nothing was written.</source>
         <translation>Interrumpido: no se escribió nada.</translation>
     </message>
-    <message>
-        <source>Unknown option %1</source>
-        <translation>Opción desconocida %1</translation>
-    </message>
-    <message>
-        <source>Without options, Morvane opens its window, and in it the card list LIST.mrv when one is given. Put -- before a list whose name starts with a dash.</source>
-        <translation>Sin opciones, Morvane abre su ventana y, en ella, la lista de tarjetas LIST.mrv si se indica una. Ponga -- delante de una lista cuyo nombre empiece por un guion.</translation>
-    </message>
-    <message>
-        <source>Cannot read the list &quot;%1&quot;: %2</source>
-        <translation>No se puede leer la lista «%1»: %2</translation>
+    <message numerus="yes">
+        <source>Printing: %1 of %n page(s)</source>
+        <translation>
+            <numerusform>Imprimiendo: %1 de %n página</numerusform>
+            <numerusform>Imprimiendo: %1 de %n páginas</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -364,6 +367,43 @@
     </message>
 </context>
 <context>
+    <name>HelpWindow</name>
+    <message>
+        <source>No program could be started to open this address. You can copy it from here into a browser or a mail program:
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Morvane Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Atrás</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>A&amp;delante</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Contenido</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Cerrar</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The help file %1 is missing. Please re-install the software.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>IniFile</name>
     <message>
         <source>Unable to write to %1</source>
@@ -448,12 +488,15 @@
         <translation>Imprimiendo</translation>
     </message>
     <message>
-        <source>%1: %2 of %3 pages</source>
-        <translation>%1: %2 de %3 páginas</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2 of %n page(s)</source>
+        <translation>
+            <numerusform>%1: %2 de %n página</numerusform>
+            <numerusform>%1: %2 de %n páginas</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -488,10 +531,6 @@
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
-    <message>
-        <source>Free software under the GNU General Public License, version 3 or later.</source>
-        <translation>Software libre bajo la Licencia Pública General de GNU, versión 3 o posterior.</translation>
-    </message>
 </context>
 <context>
     <name>TFrmCaller</name>
@@ -512,18 +551,6 @@
         <translation>Llamadas en orden</translation>
     </message>
     <message>
-        <source>Call Next</source>
-        <translation>Siguiente llamada</translation>
-    </message>
-    <message>
-        <source>Undo Last Call</source>
-        <translation>Deshacer la última llamada</translation>
-    </message>
-    <message>
-        <source>Check Card...</source>
-        <translation>Comprobar tarjeta...</translation>
-    </message>
-    <message>
         <source>&amp;Game</source>
         <translation>&amp;Partida</translation>
     </message>
@@ -538,18 +565,6 @@
     <message>
         <source>Caller</source>
         <translation>Cantor</translation>
-    </message>
-    <message>
-        <source>%1 of the calls kept in the game file named no entry of the game, or repeated an earlier call, and were left out.</source>
-        <translation>%1 de las llamadas guardadas en el archivo de la partida no nombraban ninguna entrada de la partida o repetían una llamada anterior, y se omitieron.</translation>
-    </message>
-    <message>
-        <source>Game %1 · %2 cards · %3 x %3</source>
-        <translation>Partida %1 · %2 tarjetas · %3 x %3</translation>
-    </message>
-    <message>
-        <source>Word list · %1 entries, no cards</source>
-        <translation>Lista de palabras · %1 entradas, sin tarjetas</translation>
     </message>
     <message>
         <source>Press Space to make the first call</source>
@@ -570,10 +585,6 @@
     <message>
         <source>Start a new game? The calls made so far will be cleared.</source>
         <translation>¿Empezar una partida nueva? Se borrarán las llamadas hechas hasta ahora.</translation>
-    </message>
-    <message>
-        <source>&amp;Pattern:</source>
-        <translation>Pa&amp;trón:</translation>
     </message>
     <message>
         <source>&amp;Call Next</source>
@@ -619,6 +630,39 @@
         <source>&amp;Full Screen</source>
         <translation>&amp;Pantalla completa</translation>
     </message>
+    <message>
+        <source>Pa&amp;ttern:</source>
+        <translation>Pa&amp;trón:</translation>
+    </message>
+    <message>
+        <source>Call &amp;Next</source>
+        <translation>&amp;Siguiente llamada</translation>
+    </message>
+    <message>
+        <source>&amp;Check Card...</source>
+        <translation>&amp;Comprobar tarjeta...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the call(s) kept in the game file named no entry of the game, or repeated an earlier call, and were left out.</source>
+        <translation>
+            <numerusform>%n llamada guardada en el archivo de la partida no nombraba ninguna entrada de la partida o repetía una llamada anterior, y se omitió.</numerusform>
+            <numerusform>%n de las llamadas guardadas en el archivo de la partida no nombraban ninguna entrada de la partida o repetían una llamada anterior, y se omitieron.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Game %1 · %n card(s) · %2 x %2</source>
+        <translation>
+            <numerusform>Partida %1 · %n tarjeta · %2 x %2</numerusform>
+            <numerusform>Partida %1 · %n tarjetas · %2 x %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Word list · %n entry(s), no cards</source>
+        <translation>
+            <numerusform>Lista de palabras · %n entrada, sin tarjetas</numerusform>
+            <numerusform>Lista de palabras · %n entradas, sin tarjetas</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TFrmCheckCard</name>
@@ -638,6 +682,10 @@
         <source>Check</source>
         <translation>Comprobar</translation>
     </message>
+    <message>
+        <source>Card</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TFrmFont</name>
@@ -646,16 +694,8 @@
         <translation>Opciones de fuente</translation>
     </message>
     <message>
-        <source>Name: </source>
-        <translation>Nombre: </translation>
-    </message>
-    <message>
         <source>Font name</source>
         <translation>Nombre de la fuente</translation>
-    </message>
-    <message>
-        <source>Size: </source>
-        <translation>Tamaño: </translation>
     </message>
     <message>
         <source>Font size</source>
@@ -676,6 +716,18 @@
     <message>
         <source>Fonts</source>
         <translation>Fuentes</translation>
+    </message>
+    <message>
+        <source>&amp;Name: </source>
+        <translation>&amp;Nombre: </translation>
+    </message>
+    <message>
+        <source>&amp;Size: </source>
+        <translation>&amp;Tamaño: </translation>
+    </message>
+    <message>
+        <source>Shown smaller to fit: %1 %</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -717,68 +769,32 @@
         <translation>Entrada</translation>
     </message>
     <message>
-        <source>Sample Card:</source>
-        <translation>Tarjeta de muestra:</translation>
-    </message>
-    <message>
         <source>Sample card</source>
         <translation>Tarjeta de muestra</translation>
-    </message>
-    <message>
-        <source>Card Size: </source>
-        <translation>Tamaño: </translation>
     </message>
     <message>
         <source>Card Size</source>
         <translation>Tamaño de tarjeta</translation>
     </message>
     <message>
-        <source>Use Free Space </source>
-        <translation>Casilla libre </translation>
-    </message>
-    <message>
-        <source>Text: </source>
-        <translation>Texto: </translation>
-    </message>
-    <message>
         <source>Free space text</source>
         <translation>Texto de la casilla libre</translation>
-    </message>
-    <message>
-        <source>Use Column Heading</source>
-        <translation>Encabezado de columna</translation>
     </message>
     <message>
         <source>Column heading text</source>
         <translation>Texto del encabezado de columna</translation>
     </message>
     <message>
-        <source>Word Wrap</source>
-        <translation>Ajuste de línea</translation>
-    </message>
-    <message>
         <source>Print</source>
         <translation>Imprimir</translation>
-    </message>
-    <message>
-        <source>Printer To Use: </source>
-        <translation>Impresora: </translation>
     </message>
     <message>
         <source>Printer To Use</source>
         <translation>Impresora que se usará</translation>
     </message>
     <message>
-        <source>Number of Bingo Card: </source>
-        <translation>Número de tarjetas: </translation>
-    </message>
-    <message>
         <source>Number of Bingo Card</source>
         <translation>Número de tarjetas de bingo</translation>
-    </message>
-    <message>
-        <source>Bingo Cards Per Page: </source>
-        <translation>Tarjetas por página: </translation>
     </message>
     <message>
         <source>Bingo Cards Per Page</source>
@@ -865,14 +881,6 @@
         <translation>No hay ninguna carpeta en la que registrar partidas numeradas</translation>
     </message>
     <message>
-        <source>Add</source>
-        <translation>Añadir</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Borrar</translation>
-    </message>
-    <message>
         <source>Options</source>
         <translation>Opciones</translation>
     </message>
@@ -923,6 +931,63 @@
     <message>
         <source>There is nothing to call yet, please add words to the list, then try again.</source>
         <translation>Todavía no hay nada que cantar; añada palabras a la lista y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Alt+E</source>
+        <comment>access key of the entry box</comment>
+        <translation>Alt+D</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>Añad&amp;ir</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Borrar</translation>
+    </message>
+    <message>
+        <source>Sample &amp;Card:</source>
+        <translation>Tarjeta de m&amp;uestra:</translation>
+    </message>
+    <message>
+        <source>Card Si&amp;ze: </source>
+        <translation>Ta&amp;maño: </translation>
+    </message>
+    <message>
+        <source>Use F&amp;ree Space </source>
+        <translation>&amp;Casilla libre </translation>
+    </message>
+    <message>
+        <source>&amp;Text: </source>
+        <translation>Te&amp;xto: </translation>
+    </message>
+    <message>
+        <source>Use Co&amp;lumn Heading</source>
+        <translation>Encabe&amp;zado de columna</translation>
+    </message>
+    <message>
+        <source>Te&amp;xt: </source>
+        <translation>&amp;Texto: </translation>
+    </message>
+    <message>
+        <source>&amp;Word Wrap</source>
+        <translation>A&amp;juste de línea</translation>
+    </message>
+    <message>
+        <source>&amp;Printer To Use: </source>
+        <translation>Impre&amp;sora: </translation>
+    </message>
+    <message>
+        <source>&amp;Number of Bingo Card: </source>
+        <translation>&amp;Número de tarjetas: </translation>
+    </message>
+    <message>
+        <source>B&amp;ingo Cards Per Page: </source>
+        <translation>Tarjetas po&amp;r página: </translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1019,10 +1084,6 @@
         <translation>Exportación a PDF</translation>
     </message>
     <message>
-        <source>Pages &amp;for:</source>
-        <translation>Páginas pa&amp;ra:</translation>
-    </message>
-    <message>
         <source>Export p&amp;aper:</source>
         <translation>Papel de e&amp;xportación:</translation>
     </message>
@@ -1053,6 +1114,10 @@
     <message>
         <source>%1 x %2 mm, printable %3 x %4 mm, %5 dpi</source>
         <translation>%1 x %2 mm, imprimible %3 x %4 mm, %5 ppp</translation>
+    </message>
+    <message>
+        <source>Pa&amp;ges for:</source>
+        <translation>Páginas pa&amp;ra:</translation>
     </message>
 </context>
 <context>

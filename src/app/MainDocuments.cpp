@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMenu>
 
 namespace {
@@ -135,7 +136,7 @@ void TFrmMain::buildSamplesMenu()
     // A Linux install cannot reach into the user's home: the product folder
     // and the user's copy of the samples are made at the first start.
     ensureFolder(folder);
-    installSampleLists(SampleListsPath(), shippedSampleSources());
+    installSampleLists(SampleListsPath(), shippedSampleSources(QLocale()));
     BuildSamplesMenu(SampleListsPath(), MnuSample);
 }
 

@@ -1,6 +1,7 @@
 // The font dialog command, help, homepage and About.
 #include "app/UnitMain.h"
 
+#include "app/HelpWindow.h"
 #include "app/UnitFrmAbout.h"
 #include "app/UnitFrmFont.h"
 #include "card/CardSettings.h"
@@ -34,15 +35,29 @@ void TFrmMain::MnuFontClick()
     repaintCard();
 }
 
+// The help opens in a window of the program's own, so that it reads the
+// same on a desktop without a browser or a network; a second F1 brings the
+// same window forward.
 void TFrmMain::MnuHelpFileClick()
 {
-    m_services.shell->openDocument(
-        helpFileTarget(QCoreApplication::applicationDirPath(), QStringLiteral(MORVANE_DATA_FROM_BIN)));
+    if (!m_help) {
+        m_help = new HelpWindow(*m_services.shell, *m_services.prompts, this);
+        m_help->showDocument(
+            helpFileTarget(QCoreApplication::applicationDirPath(), QStringLiteral(MORVANE_DATA_FROM_BIN)));
+    }
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
+}
+
+HelpWindow *TFrmMain::helpWindow() const
+{
+    return m_help;
 }
 
 void TFrmMain::MnuHomepageClick()
 {
-    m_services.shell->openAddress(productWebPage());
+    openAddressOrShow(*m_services.shell, *m_services.prompts, productWebPage());
 }
 
 void TFrmMain::MnuAboutClick()

@@ -5,6 +5,8 @@
 
 #include "app/CardPaintBox.h"
 #include "app/ToolbarIcons.h"
+#include "app/accessibility/AccessKeys.h"
+#include "app/accessibility/Accessibility.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -75,27 +77,34 @@ void TFrmMain::buildControls()
     setUpEntryBox();
     CboCardStr->setGeometry(8, 85 - TitleBand, 193, 21);
     CboCardStr->setAccessibleName(QCoreApplication::translate("TFrmMain", "Entry"));
+    // The entry box has no caption to underline; its access key is the
+    // first letter of its name where no other control takes that letter.
+    new FocusShortcut(QKeySequence(QCoreApplication::translate("TFrmMain", "Alt+E", "access key of the entry box")),
+                      CboCardStr);
 
     // Enter presses a focused button, as Space does.
-    BtnAdd = named(new QPushButton(QCoreApplication::translate("TFrmMain", "Add"), this), "BtnAdd");
+    BtnAdd = named(new QPushButton(QCoreApplication::translate("TFrmMain", "&Add"), this), "BtnAdd");
     BtnAdd->setGeometry(216, 83 - TitleBand, 80, 27);
     BtnAdd->setAutoDefault(true);
-    BtnDelete = named(new QPushButton(QCoreApplication::translate("TFrmMain", "Delete"), this), "BtnDelete");
+    BtnDelete = named(new QPushButton(QCoreApplication::translate("TFrmMain", "&Delete"), this), "BtnDelete");
     BtnDelete->setGeometry(305, 83 - TitleBand, 80, 27);
     BtnDelete->setAutoDefault(true);
 
     Label2 =
-        label(this, "Label2", QCoreApplication::translate("TFrmMain", "Sample Card:"), 8, 113 - TitleBand, 200, true);
+        label(this, "Label2", QCoreApplication::translate("TFrmMain", "Sample &Card:"), 8, 113 - TitleBand, 200, true);
 
     PB = named(new CardPaintBox(this), "PB");
     PB->setGeometry(8, 136 - TitleBand, 441, 313);
     PB->setAccessibleName(QCoreApplication::translate("TFrmMain", "Sample card"));
+    // The card takes the focus so that a screen reader can walk its cells.
+    PB->setFocusPolicy(Qt::TabFocus);
+    Label2->setBuddy(PB);
 
     GroupBoxOptions = named(new QGroupBox(QCoreApplication::translate("TFrmMain", "Options"), this), "GroupBoxOptions");
     GroupBoxOptions->setGeometry(456, 128 - TitleBand, 217, 321);
     QWidget *g = GroupBoxOptions;
 
-    Label3 = label(g, "Label3", QCoreApplication::translate("TFrmMain", "Card Size: "), 8, 24, 56);
+    Label3 = label(g, "Label3", QCoreApplication::translate("TFrmMain", "Card Si&ze: "), 8, 24, 56);
     CboCardSize = named(new QComboBox(g), "CboCardSize");
     CboCardSize->addItems({QStringLiteral("3 x 3"), QStringLiteral("5 x 5"), QStringLiteral("7 x 7")});
     CboCardSize->setCurrentIndex(1);
@@ -104,25 +113,25 @@ void TFrmMain::buildControls()
     Label3->setBuddy(CboCardSize);
 
     // The check boxes are wider than their captions need in a narrow face.
-    ChkFreeSpace = named(new QCheckBox(QCoreApplication::translate("TFrmMain", "Use Free Space "), g), "ChkFreeSpace");
+    ChkFreeSpace = named(new QCheckBox(QCoreApplication::translate("TFrmMain", "Use F&ree Space "), g), "ChkFreeSpace");
     ChkFreeSpace->setGeometry(8, 48, 160, 21);
-    Label5 = label(g, "Label5", QCoreApplication::translate("TFrmMain", "Text: "), 30, 72, 31);
+    Label5 = label(g, "Label5", QCoreApplication::translate("TFrmMain", "&Text: "), 30, 72, 31);
     TxtFreeSpace = named(new QLineEdit(QStringLiteral("Free Space"), g), "TxtFreeSpace");
     TxtFreeSpace->setGeometry(61, 70, 121, 19);
     TxtFreeSpace->setEnabled(false); // follows ChkFreeSpace, unchecked here
     TxtFreeSpace->setAccessibleName(QCoreApplication::translate("TFrmMain", "Free space text"));
     Label5->setBuddy(TxtFreeSpace);
 
-    ChkHeading = named(new QCheckBox(QCoreApplication::translate("TFrmMain", "Use Column Heading"), g), "ChkHeading");
+    ChkHeading = named(new QCheckBox(QCoreApplication::translate("TFrmMain", "Use Co&lumn Heading"), g), "ChkHeading");
     ChkHeading->setGeometry(8, 96, 160, 21);
-    Label6 = label(g, "Label6", QCoreApplication::translate("TFrmMain", "Text: "), 30, 120, 31);
+    Label6 = label(g, "Label6", QCoreApplication::translate("TFrmMain", "Te&xt: "), 30, 120, 31);
     TxtHeading = named(new QLineEdit(QStringLiteral("BINGO"), g), "TxtHeading");
     TxtHeading->setGeometry(61, 118, 121, 19);
     TxtHeading->setEnabled(false);
     TxtHeading->setAccessibleName(QCoreApplication::translate("TFrmMain", "Column heading text"));
     Label6->setBuddy(TxtHeading);
 
-    ChkWordWrap = named(new QCheckBox(QCoreApplication::translate("TFrmMain", "Word Wrap"), g), "ChkWordWrap");
+    ChkWordWrap = named(new QCheckBox(QCoreApplication::translate("TFrmMain", "&Word Wrap"), g), "ChkWordWrap");
     ChkWordWrap->setGeometry(8, 144, 160, 21);
     ChkWordWrap->setChecked(true);
 
@@ -131,19 +140,19 @@ void TFrmMain::buildControls()
     GroupBoxPrint = named(new QGroupBox(QCoreApplication::translate("TFrmMain", "Print"), g), "GroupBoxPrint");
     GroupBoxPrint->setGeometry(8, 184, 201, 121);
     QWidget *p = GroupBoxPrint;
-    Label7 = label(p, "Label7", QCoreApplication::translate("TFrmMain", "Printer To Use: "), 8, 16, 177);
+    Label7 = label(p, "Label7", QCoreApplication::translate("TFrmMain", "&Printer To Use: "), 8, 16, 177);
     CboPrinters = named(new QComboBox(p), "CboPrinters");
     CboPrinters->setGeometry(8, 31, 177, 21);
     CboPrinters->setAccessibleName(QCoreApplication::translate("TFrmMain", "Printer To Use"));
     Label7->setBuddy(CboPrinters);
-    Label8 = label(p, "Label8", QCoreApplication::translate("TFrmMain", "Number of Bingo Card: "), 8, 67, 128);
+    Label8 = label(p, "Label8", QCoreApplication::translate("TFrmMain", "&Number of Bingo Card: "), 8, 67, 128);
     EdtCardNum = named(new QSpinBox(p), "EdtCardNum");
     EdtCardNum->setRange(1, 99999);
     EdtCardNum->setValue(1);
     EdtCardNum->setGeometry(136, 64, 57, 19);
     EdtCardNum->setAccessibleName(QCoreApplication::translate("TFrmMain", "Number of Bingo Card"));
     Label8->setBuddy(EdtCardNum);
-    Label9 = label(p, "Label9", QCoreApplication::translate("TFrmMain", "Bingo Cards Per Page: "), 8, 96, 128);
+    Label9 = label(p, "Label9", QCoreApplication::translate("TFrmMain", "B&ingo Cards Per Page: "), 8, 96, 128);
     CboCardsPerPage = named(new QComboBox(p), "CboCardsPerPage");
     CboCardsPerPage->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("4")});
     CboCardsPerPage->setCurrentIndex(0);
@@ -159,7 +168,8 @@ void TFrmMain::buildControls()
     // The toolbar's buttons take no focus, so the keyboard starts in the entry box.
     setTabOrder(CboCardStr, BtnAdd);
     setTabOrder(BtnAdd, BtnDelete);
-    setTabOrder(BtnDelete, CboCardSize);
+    setTabOrder(BtnDelete, PB);
+    setTabOrder(PB, CboCardSize);
     setTabOrder(CboCardSize, ChkFreeSpace);
     setTabOrder(ChkFreeSpace, TxtFreeSpace);
     setTabOrder(TxtFreeSpace, ChkHeading);
@@ -168,6 +178,8 @@ void TFrmMain::buildControls()
     setTabOrder(ChkWordWrap, CboPrinters);
     setTabOrder(CboPrinters, EdtCardNum);
     setTabOrder(EdtCardNum, CboCardsPerPage);
+    trimAccessibleNames(this);
+    setAccessibleRole(this, QAccessible::Window);
     CboCardStr->setFocus();
 }
 
@@ -232,8 +244,9 @@ void TFrmMain::buildMenus()
 
 void TFrmMain::buildToolbar()
 {
-    ToolBar1 = named(new QFrame(this), "ToolBar1");
+    ToolBar1 = named(new ToolBarFrame(this), "ToolBar1");
     ToolBar1->setGeometry(0, 48 - TitleBand, 681, 29);
+    ToolBar1->setAccessibleName(QCoreApplication::translate("TFrmMain", "Toolbar"));
 
     // Image buttons with no tab stop of their own, as on a desktop toolbar;
     // the menu items and their shortcuts reach the same commands.

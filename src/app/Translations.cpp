@@ -1,5 +1,7 @@
 #include "app/Translations.h"
 
+#include "card/EnglishPlurals.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -18,6 +20,7 @@ bool loadNamed(QTranslator &translator, const QString &prefix, QString language,
 
 QString installTranslators(QCoreApplication &app, const QLocale &locale, const QString &folder)
 {
+    installEnglishPlurals(app);
     for (const QString &language : locale.uiLanguages()) {
         if (language.startsWith(QLatin1String("en")))
             return {};

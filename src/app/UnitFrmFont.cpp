@@ -1,5 +1,7 @@
 #include "app/UnitFrmFont.h"
 
+#include "app/FontSample.h"
+
 #include "card/CardSettings.h"
 #include "card/CommandGuard.h"
 #include "card/WholeNumber.h"
@@ -13,6 +15,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
 
@@ -63,26 +66,42 @@ void TFrmFonts::buildControls()
     GroupBoxFonts->setGeometry(8, 4, 210, 132);
     QWidget *g = GroupBoxFonts;
 
-    LblName = named(new QLabel(QCoreApplication::translate("TFrmFont", "Name: "), g), "LblName");
-    LblName->setGeometry(10, 24, 40, 21);
+    // The lists start where the longer of the two captions ends, so that
+    // neither is cut in a language with longer words.
+    LblName = named(new QLabel(QCoreApplication::translate("TFrmFont", "&Name: "), g), "LblName");
+    LblSize = named(new QLabel(QCoreApplication::translate("TFrmFont", "&Size: "), g), "LblSize");
+    const int captions = std::max({40, LblName->sizeHint().width(), LblSize->sizeHint().width()});
+    const int lists = 12 + captions;
+    LblName->setGeometry(10, 24, captions, 21);
     CboFontName = named(new QComboBox(g), "CboFontName");
-    CboFontName->setGeometry(52, 24, 148, 21);
+    CboFontName->setGeometry(lists, 24, 200 - lists, 21);
     CboFontName->setAccessibleName(QCoreApplication::translate("TFrmFont", "Font name"));
     LblName->setBuddy(CboFontName);
 
-    LblSize = named(new QLabel(QCoreApplication::translate("TFrmFont", "Size: "), g), "LblSize");
-    LblSize->setGeometry(10, 54, 40, 21);
+    LblSize->setGeometry(10, 54, captions, 21);
     CboFontSize = named(new QComboBox(g), "CboFontSize");
-    CboFontSize->setGeometry(52, 54, 60, 21);
+    CboFontSize->setGeometry(lists, 54, 60, 21);
     CboFontSize->setAccessibleName(QCoreApplication::translate("TFrmFont", "Font size"));
     LblSize->setBuddy(CboFontSize);
 
-    LblFont = named(new QLabel(QCoreApplication::translate("TFrmFont", "Font Test"), g), "LblFont");
+    LblFont = named(new FontSample(QCoreApplication::translate("TFrmFont", "Font Test"), g), "LblFont");
     LblFont->setAlignment(Qt::AlignCenter);
     LblFont->setGeometry(12, 90, 185, 28);
     QFont sample = LblFont->font();
     sample.setPointSize(InitialSampleSize);
     LblFont->setFont(sample);
+    LblSampleNote = named(new QLabel(g), "LblSampleNote");
+    LblSampleNote->setAlignment(Qt::AlignCenter);
+    LblSampleNote->setGeometry(12, 118, 185, 12);
+    QFont small = LblSampleNote->font();
+    small.setPointSize(7);
+    LblSampleNote->setFont(small);
+    connect(LblFont, &FontSample::scaleChanged, this, [this] {
+        const double scale = LblFont->scale();
+        LblSampleNote->setText(
+            scale < 1.0 ? QCoreApplication::translate("TFrmFont", "Shown smaller to fit: %1 %").arg(qRound(scale * 100))
+                        : QString());
+    });
 
     BtnOK = named(new QPushButton(QCoreApplication::translate("TFrmFont", "OK"), this), "BtnOK");
     BtnOK->setDefault(true);

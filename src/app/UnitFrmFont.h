@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/FontSample.h"
+
 #include <QDialog>
 
 class IFontCatalogue;
@@ -29,7 +31,9 @@ public:
     QComboBox *CboFontName = nullptr;
     QLabel *LblSize = nullptr;
     QComboBox *CboFontSize = nullptr;
-    QLabel *LblFont = nullptr;
+    FontSample *LblFont = nullptr;
+    // Says when the sample is drawn smaller than its size to fit.
+    QLabel *LblSampleNote = nullptr;
     QPushButton *BtnOK = nullptr;
     QPushButton *BtnCancel = nullptr;
 

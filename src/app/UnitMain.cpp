@@ -1,4 +1,5 @@
 #include "app/UnitMain.h"
+#include "render/CardTextTable.h"
 
 #include "app/game/CallerWindows.h"
 
@@ -38,6 +39,7 @@ TFrmMain::TFrmMain(const MainServices &services, QWidget *parent)
     setFixedSize(681, 471);
     buildControls();
     PB->setPaintHandler([this](QPainter &painter) { PBPaint(painter); });
+    PB->setTextHandler([this] { return cardTextTable(cardSettings(), CardCells); });
     connectHandlers();
     FormCreate();
 }
@@ -124,7 +126,7 @@ void TFrmMain::arrange()
 void TFrmMain::repaintCard()
 {
     ++m_repaintRequests;
-    PB->update();
+    PB->cardChanged();
     Q_EMIT repaintRequested();
 }
 

@@ -7,6 +7,7 @@
 #include "print/Progress.h"
 
 #include <QList>
+#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
@@ -31,6 +32,7 @@ class IPrintService;
 struct PrintRequest;
 struct GameSummary;
 class IniFile;
+class HelpWindow;
 
 // The main window. Its controls hold the word list and the card options, as
 // the user sees them; the handlers are thin and hand the work to the lower
@@ -170,6 +172,7 @@ private:
     QString m_lastGame;
     ExportPaper m_exportPaper;
     bool m_largePrintStored = false;
+    QPointer<HelpWindow> m_help;
 
 public:
     // Controls, named as the product names them (also their objectName).
@@ -195,6 +198,8 @@ public:
     QAction *MnuHelpFile = nullptr;
     QAction *MnuHomepage = nullptr;
     QAction *MnuAbout = nullptr;
+    // The help window while it is open.
+    HelpWindow *helpWindow() const;
 
     QWidget *ToolBar1 = nullptr;
     QToolButton *ToolButtonNew = nullptr;

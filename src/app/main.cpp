@@ -1,6 +1,7 @@
 #include "app/AppIcon.h"
 #include "app/Translations.h"
 #include "app/UnitMain.h"
+#include "app/accessibility/Accessibility.h"
 #include "app/adapters/CupsPrintService.h"
 #include "app/adapters/QtFontCatalogue.h"
 #include "app/adapters/QtProgress.h"
@@ -27,6 +28,7 @@ int main(int argc, char *argv[])
         return *status;
     QApplication app(argc, argv);
     installTranslators(app);
+    installAccessibleFactory();
     // No display name: Qt's xcb plugin would add " — Morvane" to every
     // window title that does not end with it.
     QApplication::setApplicationName(QStringLiteral("Morvane"));

@@ -74,7 +74,20 @@ bool copyList(const QString &from, const QString &to, const QString &realTarget)
 
 } // namespace
 
-QStringList shippedSampleSources()
+QString sampleListLanguage(const QLocale &locale, const QStringList &places)
+{
+    for (const QString &language : locale.uiLanguages()) {
+        const QString code = language.left(2).toLower();
+        if (code == QLatin1String("en"))
+            return {};
+        for (const QString &place : places)
+            if (QFileInfo(place + QLatin1Char('-') + code).isDir())
+                return code;
+    }
+    return {};
+}
+
+QStringList shippedSampleSources(const QLocale &locale)
 {
     QStringList sources;
     // The user's own copy is on the same search path; it is the target, not
@@ -93,7 +106,13 @@ QStringList shippedSampleSources()
         sources.append(joinPath(exeDir, QStringLiteral("data/SampleLists")));
         sources.append(QDir::cleanPath(joinPath(exeDir, QStringLiteral("../share/Morvane/SampleLists"))));
     }
-    return sources;
+    const QString language = sampleListLanguage(locale, sources);
+    if (language.isEmpty())
+        return sources;
+    QStringList translated;
+    for (const QString &source : std::as_const(sources))
+        translated.append(source + QLatin1Char('-') + language);
+    return translated + sources;
 }
 
 bool ensureFolder(const QString &path)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -10,8 +11,15 @@
 // Where shipped sample trees may be, best first: the installed
 // share/Morvane/SampleLists on the data search path, data/SampleLists beside
 // the executable (the build tree), and share/Morvane/SampleLists beside the
-// executable's folder (a relocated install).
-QStringList shippedSampleSources();
+// executable's folder (a relocated install). A user whose desktop language
+// has lists of its own (SampleLists-de beside SampleLists) gets those trees
+// first, best first in the same way.
+QStringList shippedSampleSources(const QLocale &locale = QLocale::system());
+
+// The language of the shipped lists for a desktop language: the first of the
+// user's languages that has a tree in one of the places, by its two-letter
+// code; empty for English or when none has one.
+QString sampleListLanguage(const QLocale &locale, const QStringList &places);
 
 // Creates the folder and its parents when missing; false when it cannot.
 bool ensureFolder(const QString &path);

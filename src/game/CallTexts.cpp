@@ -45,11 +45,8 @@ QString bingoText(const std::vector<Winner> &winners, int limit)
             QCoreApplication::translate("CallTexts", "card %1 (call %2)").arg(winners[i].card).arg(winners[i].call));
     QString text = QCoreApplication::translate("CallTexts", "Bingo: ") + cards.join(QStringLiteral(", "));
     const std::size_t more = winners.size() - shown;
-    if (more == 1)
-        text += QCoreApplication::translate("CallTexts", " and 1 more card");
-    else if (more > 1)
-        text +=
-            QCoreApplication::translate("CallTexts", " and %1 more cards").arg(QLocale().toString(qulonglong(more)));
+    if (more > 0)
+        text += QCoreApplication::translate("CallTexts", " and %Ln more card(s)", nullptr, int(more));
     return text;
 }
 
@@ -106,10 +103,8 @@ QString verdictText(const CardCheck &check, WinPattern pattern, int cardCount)
         return QCoreApplication::translate("CallTexts", "Card %1: bingo on %2")
             .arg(check.card)
             .arg(joinedLineNames(check.winningLines));
-    return QCoreApplication::translate("CallTexts", "Card %1: no bingo yet, %2 %3 short of %4")
+    return QCoreApplication::translate("CallTexts", "Card %1: no bingo yet, %n cell(s) short of %2", nullptr,
+                                       check.cellsShort)
         .arg(check.card)
-        .arg(check.cellsShort)
-        .arg(check.cellsShort == 1 ? QCoreApplication::translate("CallTexts", "cell")
-                                   : QCoreApplication::translate("CallTexts", "cells"))
         .arg(shortOf(pattern));
 }

@@ -30,9 +30,9 @@ bool acceptRepeats(const CardJobPlan &plan, IPrompts &prompts)
 {
     return plan.faces.count >= plan.cards
            || prompts.question(QCoreApplication::translate("CardPrintJob",
-                                                           "These entries make only %1 different cards. "
-                                                           "Print anyway, repeating some cards?")
-                                   .arg(plan.faces.count),
+                                                           "These entries make only %n different card(s). "
+                                                           "Print anyway, repeating some cards?",
+                                                           nullptr, int(plan.faces.count)),
                                DefaultButton::No);
 }
 

@@ -8,6 +8,7 @@
 #include "FakeSpeaker.h"
 #include "ModalDriver.h"
 #include "SequenceRandom.h"
+#include "card/EnglishPlurals.h"
 
 #include "app/caller/BoardView.h"
 #include "app/caller/CallDisplay.h"
@@ -25,6 +26,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -168,6 +170,9 @@ class TestCaller : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // The counted texts in English, as the program installs them.
+    void initTestCase() { installEnglishPlurals(*QCoreApplication::instance()); }
+
     void callKeysCallAndKeepEachCall_data()
     {
         QTest::addColumn<int>("key");

@@ -287,7 +287,7 @@ private Q_SLOTS:
         writeBytes(OptionsFilePath(), "[Options]\nCardSize=0\n");
         const Run run = morvane(
             {"--export", "same.pdf", "--cards", "2", "--force", listOf(QStringList(8, QStringLiteral("same")))});
-        QCOMPARE(run.err, QStringLiteral("morvane: These entries make only 1 different cards. Print anyway, repeating "
+        QCOMPARE(run.err, QStringLiteral("morvane: These entries make only 1 different card. Print anyway, repeating "
                                          "some cards? Yes (--force).\n"));
         QCOMPARE(run.exitCode, 0);
         const QList<PdfPage> read = pdfPages(dir->filePath(QStringLiteral("same.pdf")));

@@ -6,6 +6,7 @@
 #include "app/UnitMain.h"
 #include "app/adapters/PdfFilePrintService.h"
 #include "app/adapters/QtProgress.h"
+#include "card/EnglishPlurals.h"
 
 #include <QAction>
 #include <QApplication>
@@ -62,7 +63,12 @@ class TestExportPdf : public QObject
     }
 
 private Q_SLOTS:
-    void initTestCase() { QApplication::setApplicationName(QStringLiteral("Morvane")); }
+    void initTestCase()
+    {
+        QApplication::setApplicationName(QStringLiteral("Morvane"));
+        // The counted texts in English, as the program installs them.
+        installEnglishPlurals(*qApp);
+    }
     void init()
     {
         dir = std::make_unique<QTemporaryDir>();

@@ -197,6 +197,34 @@ private Q_SLOTS:
         QCOMPARE(dlg->LblFont->font().pointSize(), 999);
     }
 
+    // The sample shows its whole text at every size offered: drawn smaller
+    // where it would not fit its box, and the dialog says so.
+    void sampleShowsTheWholeTextAtAnySize_data()
+    {
+        QTest::addColumn<QString>("size");
+        for (const char *size : {"8", "20", "28", "36", "48", "72"})
+            QTest::newRow(size) << QString::fromLatin1(size);
+    }
+    void sampleShowsTheWholeTextAtAnySize()
+    {
+        QFETCH(QString, size);
+        auto dlg = openDialog();
+        pick(dlg->CboFontSize, size);
+        QCOMPARE(dlg->LblFont->font().pointSize(), size.toInt());
+        const double scale = dlg->LblFont->scale();
+        QVERIFY(scale > 0 && scale <= 1);
+        QFont drawn = dlg->LblFont->font();
+        drawn.setPointSizeF(drawn.pointSizeF() * scale);
+        const QFontMetricsF metrics(drawn);
+        QVERIFY(metrics.horizontalAdvance(dlg->LblFont->text()) <= dlg->LblFont->width() + 1);
+        QVERIFY(metrics.height() <= dlg->LblFont->height() + 1);
+        const QFontMetricsF full(dlg->LblFont->font());
+        const bool fits = full.boundingRect(dlg->LblFont->text()).width() <= dlg->LblFont->width()
+                          && full.height() <= dlg->LblFont->height();
+        QCOMPARE(scale == 1.0, fits);
+        QCOMPARE(dlg->LblSampleNote->text().isEmpty(), fits);
+    }
+
     void pickingAnotherFontKeepsTheSizes()
     {
         writeSettings("[Options]\nFontSize=24\n");

@@ -1,5 +1,7 @@
+#include "FileHelpers.h"
 #include "ModalDriver.h"
 #include "TestServices.h"
+#include "app/HelpWindow.h"
 #include "app/LinkLabel.h"
 #include "app/UnitFrmAbout.h"
 #include "app/UnitMain.h"
@@ -12,7 +14,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QToolButton>
 #include <QUrl>
 #include <memory>
@@ -49,17 +53,51 @@ private Q_SLOTS:
         fakes.reset();
     }
 
-    void contentsOpensTheHelpBesideTheExecutable()
+    // The help opens in the program's own window, whatever the desktop
+    // has for opening documents.
+    void contentsShowsTheHelpInItsOwnWindow()
     {
+        fakes->shell.canOpen = false;
         window->MnuHelpFile->trigger();
-        QCOMPARE(fakes->shell.opened.size(), 1);
-        QCOMPARE(fakes->shell.opened[0].kind, Kind::Document);
+        HelpWindow *help = window->helpWindow();
+        QVERIFY(help);
+        QVERIFY(help->isVisible());
+        QVERIFY(fakes->shell.opened.isEmpty());
         // No help.html beside the test program, nor an installed one: the
-        // path beside the executable goes to the desktop all the same.
-        const QString target = fakes->shell.opened[0].target;
-        QCOMPARE(target, QCoreApplication::applicationDirPath() + QStringLiteral("/help.html"));
-        QVERIFY(!target.contains(QLatin1String("//")));
+        // window says which file is missing.
+        const QString target = QCoreApplication::applicationDirPath() + QStringLiteral("/help.html");
+        QVERIFY2(help->Browser->toPlainText().contains(target), qPrintable(help->Browser->toPlainText()));
         QVERIFY(fakes->prompts.shown.isEmpty());
+        // A second F1 brings the same window forward.
+        window->MnuHelpFile->trigger();
+        QCOMPARE(window->findChildren<HelpWindow *>().size(), 1);
+    }
+
+    void helpFollowsItsLinksBackAndForth()
+    {
+        QTemporaryDir dir;
+        writeBytes(dir.filePath(QStringLiteral("help.html")),
+                   "<html><body><h1>Contents</h1><a href=\"keys.html\">Keys</a>"
+                   "<a href=\"https://morvane.example.org/\">Web</a></body></html>");
+        writeBytes(dir.filePath(QStringLiteral("keys.html")), "<html><body><h1>Keys</h1></body></html>");
+        HelpWindow help(fakes->shell, fakes->prompts, window.get());
+        help.showDocument(dir.filePath(QStringLiteral("help.html")));
+        QVERIFY(!help.BtnBack->isEnabled());
+        Q_EMIT help.Browser->anchorClicked(QUrl(QStringLiteral("keys.html")));
+        QCOMPARE(help.Browser->source().fileName(), QStringLiteral("keys.html"));
+        QVERIFY(help.BtnBack->isEnabled());
+        help.BtnBack->click();
+        QCOMPARE(help.Browser->source().fileName(), QStringLiteral("help.html"));
+        QVERIFY(help.BtnForward->isEnabled());
+        help.BtnForward->click();
+        QCOMPARE(help.Browser->source().fileName(), QStringLiteral("keys.html"));
+        help.BtnBack->click();
+
+        // A web link leaves the help to the desktop, and stays in the window.
+        Q_EMIT help.Browser->anchorClicked(QUrl(QStringLiteral("https://morvane.example.org/")));
+        QCOMPARE(fakes->shell.opened,
+                 (QList<FakeShellOpener::Opened>{{Kind::Address, QStringLiteral("https://morvane.example.org/")}}));
+        QCOMPARE(help.Browser->source().fileName(), QStringLiteral("help.html"));
     }
 
     void contentsIsF1_data()
@@ -67,7 +105,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("control");
         for (const char *name :
              {"CboCardStr", "BtnAdd", "BtnDelete", "CboCardSize", "ChkFreeSpace", "TxtFreeSpace", "ChkHeading",
-              "TxtHeading", "ChkWordWrap", "CboPrinters", "EdtCardNum", "CboCardsPerPage", "ToolButtonPrint"})
+              "TxtHeading", "ChkWordWrap", "CboPrinters", "EdtCardNum", "CboCardsPerPage", "ToolButtonPrint", "PB"})
             QTest::newRow(name) << QString::fromLatin1(name);
     }
     void contentsIsF1()
@@ -82,16 +120,32 @@ private Q_SLOTS:
         QVERIFY(QApplication::focusWidget() == widget || widget->isAncestorOf(QApplication::focusWidget()));
 
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
-        QCOMPARE(fakes->shell.opened.size(), 1);
-        QCOMPARE(fakes->shell.opened[0].kind, Kind::Document);
-        QVERIFY(fakes->shell.opened[0].target.endsWith(QLatin1String("/help.html")));
+        QVERIFY(window->helpWindow());
+        QVERIFY(window->helpWindow()->isVisible());
     }
 
+    // Where the desktop cannot start a browser, the user is told the
+    // address to copy.
+    void homepageOpensTheWebPage_data()
+    {
+        QTest::addColumn<bool>("browser");
+        QTest::addColumn<int>("messages");
+        QTest::newRow("browser") << true << 0;
+        QTest::newRow("no browser") << false << 1;
+    }
     void homepageOpensTheWebPage()
     {
+        QFETCH(bool, browser);
+        QFETCH(int, messages);
+        fakes->shell.canOpen = browser;
         window->MnuHomepage->trigger();
         QCOMPARE(fakes->shell.opened,
                  (QList<FakeShellOpener::Opened>{{Kind::Address, QStringLiteral("https://morvane.example.org/")}}));
+        QCOMPARE(fakes->prompts.shown.size(), messages);
+        if (messages > 0) {
+            QCOMPARE(fakes->prompts.shown[0].kind, FakePrompts::Kind::Information);
+            QVERIFY(fakes->prompts.shown[0].text.endsWith(QLatin1String("\n\nhttps://morvane.example.org/")));
+        }
     }
 
     void aboutBoxLooksAsDesigned()

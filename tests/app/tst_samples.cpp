@@ -297,6 +297,39 @@ private Q_SLOTS:
         QCOMPARE(captions(item(window->MnuSample, {"Animals"})->menu()), (QStringList{"Farm", "Zoo"}));
     }
 
+    // A German or Spanish desktop starts with lists in its language; any
+    // other desktop gets the English ones.
+    void firstStartTakesTheListsOfTheDesktopLanguage_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("theme");
+        QTest::newRow("German") << "de_DE"
+                                << "Tiere";
+        QTest::newRow("Austrian German") << "de_AT"
+                                         << "Tiere";
+        QTest::newRow("Spanish") << "es_ES"
+                                 << "Animales";
+        QTest::newRow("Mexican Spanish") << "es_MX"
+                                         << "Animales";
+        QTest::newRow("English") << "en_GB"
+                                 << "Animals";
+        QTest::newRow("French, no lists of its own") << "fr_FR"
+                                                     << "Animals";
+    }
+    void firstStartTakesTheListsOfTheDesktopLanguage()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, theme);
+        writeBytes(shipped() + QStringLiteral("/Animals/Pets.mrv"), "cat\r\n");
+        writeBytes(shipped() + QStringLiteral("-de/Tiere/Haustiere.mrv"), "Katze\r\n");
+        writeBytes(shipped() + QStringLiteral("-es/Animales/Mascotas.mrv"), "Gato\r\n");
+        const QLocale saved;
+        QLocale::setDefault(QLocale(locale));
+        start();
+        QLocale::setDefault(saved);
+        QCOMPARE(captions(window->MnuSample), QStringList{theme});
+    }
+
     void noSamplesAnywhereGivesAnEmptyMenu()
     {
         start();

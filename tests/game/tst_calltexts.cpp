@@ -1,9 +1,11 @@
 #include "FakeSpeaker.h"
 #include "Fixtures.h"
+#include "card/EnglishPlurals.h"
 #include "game/CallAnnouncer.h"
 #include "game/CallSession.h"
 #include "game/CallTexts.h"
 
+#include <QCoreApplication>
 #include <QTest>
 
 class TestCallTexts : public QObject
@@ -11,6 +13,9 @@ class TestCallTexts : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // The counted texts in English, as the program installs them.
+    void initTestCase() { installEnglishPlurals(*QCoreApplication::instance()); }
+
     void callText_data()
     {
         QTest::addColumn<QStringList>("entries");
@@ -272,5 +277,6 @@ private Q_SLOTS:
     }
 };
 
+// An application, for the English catalogue of the counted texts.
 QTEST_GUILESS_MAIN(TestCallTexts)
 #include "tst_calltexts.moc"

@@ -1,10 +1,14 @@
 #include "TestServices.h"
 #include "app/Translations.h"
+#include "app/UnitFrmFont.h"
 #include "app/UnitMain.h"
 #include "docs/FileErrors.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QKeySequence>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -12,6 +16,7 @@
 #include <QTest>
 #include <QTranslator>
 #include <cerrno>
+#include <memory>
 
 // The main window in the desktop's language, from the catalogues compiled
 // into the program.
@@ -147,6 +152,51 @@ private Q_SLOTS:
                 QVERIFY2(!taken.contains(key), qPrintable(taken.value(key) + QStringLiteral(" / ") + action->text()));
                 taken.insert(key, action->text());
             }
+        }
+    }
+
+    // Every caption of the main window and of Font Options shows whole in
+    // each language: no label runs past its box or into its control.
+    void captionsFitInEveryLanguage_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("window");
+        for (const char *locale : {"de_DE", "es_ES", "en_US"})
+            for (const char *window : {"main", "Font Options"})
+                QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(QLatin1String(locale), QLatin1String(window))))
+                    << QString::fromLatin1(locale) << QString::fromLatin1(window);
+    }
+    void captionsFitInEveryLanguage()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, window);
+        installTranslators(*qApp, QLocale(locale));
+        TestServices fakes;
+        TFrmMain main(fakes.services());
+        std::unique_ptr<TFrmFonts> fonts;
+        QWidget *shown = &main;
+        if (window == QLatin1String("Font Options")) {
+            fonts = std::make_unique<TFrmFonts>(fakes.prompts, fakes.fonts, &main);
+            shown = fonts.get();
+        }
+        for (const QLabel *l : shown->findChildren<QLabel *>()) {
+            if (l->wordWrap() || l->text().isEmpty() || l == main.Label1 || (fonts && l == fonts->LblFont))
+                continue;
+            const QString caption = l->text().remove(QLatin1Char('&')).trimmed();
+            const int width = QFontMetrics(l->font()).horizontalAdvance(caption);
+            QVERIFY2(width <= l->width(), qPrintable(caption));
+            if (l->buddy() && l->buddy()->x() > l->x() && l->buddy()->parentWidget() == l->parentWidget())
+                QVERIFY2(l->x() + width < l->buddy()->x(), qPrintable(caption));
+        }
+        // A check box needs room for its box too; a push button for its frame.
+        for (const QAbstractButton *b : shown->findChildren<QAbstractButton *>()) {
+            const QString caption = b->text().remove(QLatin1Char('&'));
+            if (caption.isEmpty())
+                continue;
+            const int needed = qobject_cast<const QCheckBox *>(b)
+                                   ? b->sizeHint().width()
+                                   : QFontMetrics(b->font()).horizontalAdvance(caption) + 8;
+            QVERIFY2(needed <= b->width(), qPrintable(caption));
         }
     }
 };

@@ -4,10 +4,12 @@
 #include "PrintFixtures.h"
 #include "RecordedCalls.h"
 #include "SequenceRandom.h"
+#include "card/EnglishPlurals.h"
 
 #include "print/CardPrintJob.h"
 #include "print/PrintPreview.h"
 
+#include <QCoreApplication>
 #include <QTest>
 
 namespace {
@@ -31,6 +33,9 @@ class TestPreviewJob : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // The counted texts in English, as the program installs them.
+    void initTestCase() { installEnglishPlurals(*QCoreApplication::instance()); }
+
     void pagesAreThePrintedPages_data()
     {
         QTest::addColumn<QStringList>("words");

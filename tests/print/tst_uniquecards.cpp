@@ -3,12 +3,14 @@
 #include "Fixtures.h"
 #include "PrintFixtures.h"
 #include "SequenceRandom.h"
+#include "card/EnglishPlurals.h"
 
 #include "card/ArrangeCard.h"
 #include "card/CommandGuard.h"
 #include "print/CardPrintJob.h"
 #include "print/UniqueCards.h"
 
+#include <QCoreApplication>
 #include <QSet>
 #include <QTest>
 
@@ -89,6 +91,9 @@ class TestUniqueCards : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // The counted texts in English, as the program installs them.
+    void initTestCase() { installEnglishPlurals(*QCoreApplication::instance()); }
+
     void allCardsOfTheLargestJobDiffer()
     {
         Job job(5, 5);
@@ -278,5 +283,6 @@ private Q_SLOTS:
     }
 };
 
-QTEST_APPLESS_MAIN(TestUniqueCards)
+// An application, for the English catalogue of the counted texts.
+QTEST_GUILESS_MAIN(TestUniqueCards)
 #include "tst_uniquecards.moc"

@@ -5,7 +5,8 @@
 #include <QList>
 #include <QString>
 
-// Records what it was asked to open, in order; opens nothing.
+// Records what it was asked to open, in order; opens nothing, and answers
+// as a desktop with or without a program for it would.
 class FakeShellOpener : public IShellOpener
 {
 public:
@@ -18,7 +19,16 @@ public:
     };
 
     QList<Opened> opened;
+    bool canOpen = true;
 
-    void openDocument(const QString &path) override { opened.append({Kind::Document, path}); }
-    void openAddress(const QString &address) override { opened.append({Kind::Address, address}); }
+    bool openDocument(const QString &path) override
+    {
+        opened.append({Kind::Document, path});
+        return canOpen;
+    }
+    bool openAddress(const QString &address) override
+    {
+        opened.append({Kind::Address, address});
+        return canOpen;
+    }
 };

@@ -9,7 +9,7 @@ QString pagesText(JobKind kind, int done, int total)
 {
     const QString doing = kind == JobKind::Export ? QCoreApplication::translate("QtProgress", "Exporting")
                                                   : QCoreApplication::translate("QtProgress", "Printing");
-    return QCoreApplication::translate("QtProgress", "%1: %2 of %3 pages").arg(doing).arg(done).arg(total);
+    return QCoreApplication::translate("QtProgress", "%1: %2 of %n page(s)", nullptr, total).arg(doing).arg(done);
 }
 
 class QtProgress : public IProgress

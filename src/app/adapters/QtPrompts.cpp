@@ -20,6 +20,8 @@ public:
         : QMessageBox(icon, Title, text, buttons, parent)
     {
         setTextFormat(Qt::PlainText);
+        // A file name or an address in a message can be copied from it.
+        setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     }
 
     // Set when the box was left by Escape or its close button rather than

@@ -3,12 +3,12 @@
 #include <QDesktopServices>
 #include <QUrl>
 
-void QtShellOpener::openDocument(const QString &path)
+bool QtShellOpener::openDocument(const QString &path)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
-void QtShellOpener::openAddress(const QString &address)
+bool QtShellOpener::openAddress(const QString &address)
 {
-    QDesktopServices::openUrl(QUrl(address, QUrl::StrictMode));
+    return QDesktopServices::openUrl(QUrl(address, QUrl::StrictMode));
 }

@@ -6,6 +6,6 @@
 class QtShellOpener : public IShellOpener
 {
 public:
-    void openDocument(const QString &path) override;
-    void openAddress(const QString &address) override;
+    bool openDocument(const QString &path) override;
+    bool openAddress(const QString &address) override;
 };

@@ -20,6 +20,7 @@ public:
 
     // The session must outlive the view or be replaced first; null shows nothing.
     void setSession(const CallSession *session);
+    const CallSession *session() const { return m_session; }
     // The entry drawn at the point, -1 for none.
     int itemAt(const QPointF &point) const;
     // Where the entry is drawn; empty when it is not on the board.

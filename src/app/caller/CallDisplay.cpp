@@ -1,5 +1,6 @@
 #include "app/caller/CallDisplay.h"
 
+#include "app/accessibility/Accessibility.h"
 #include "app/adapters/QtCanvas.h"
 #include "app/caller/CallerPalette.h"
 #include "render/TextFit.h"
@@ -20,12 +21,14 @@ void CallDisplay::setCall(const QString &call, const QString &fontName, bool wra
     m_fontName = fontName;
     m_wrap = wrap;
     update();
+    announceNameChange(this);
 }
 
 void CallDisplay::setHint(const QString &hint)
 {
     m_hint = hint;
     update();
+    announceNameChange(this);
 }
 
 void CallDisplay::paintEvent(QPaintEvent *)

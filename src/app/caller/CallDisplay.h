@@ -18,6 +18,7 @@ public:
     void setCall(const QString &call, const QString &fontName, bool wrap);
     void setHint(const QString &hint);
     const QString &call() const { return m_call; }
+    const QString &hint() const { return m_hint; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -17,6 +17,7 @@ public:
     explicit CallHistoryView(QWidget *parent = nullptr);
 
     void setSession(const CallSession *session);
+    const CallSession *session() const { return m_session; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -1,4 +1,6 @@
 // The caller window's controls, menus and the sizes of its texts.
+#include "app/accessibility/AccessKeys.h"
+#include "app/accessibility/Accessibility.h"
 #include "app/caller/BoardView.h"
 #include "app/caller/CallDisplay.h"
 #include "app/caller/CallHistoryView.h"
@@ -56,19 +58,22 @@ void TFrmCaller::buildControls()
     LblCalls = named(new QLabel(QCoreApplication::translate("TFrmCaller", "Calls in order"), this), "LblCalls");
     PBCalls = named(new CallHistoryView(this), "PBCalls");
 
-    LblPattern = named(new QLabel(QCoreApplication::translate("TFrmCaller", "&Pattern:"), this), "LblPattern");
+    LblPattern = named(new QLabel(QCoreApplication::translate("TFrmCaller", "Pa&ttern:"), this), "LblPattern");
     CboPattern = named(new QComboBox(this), "CboPattern");
     CboPattern->addItems(patternNames());
     LblPattern->setBuddy(CboPattern);
-    BtnCallNext = named(new QPushButton(QCoreApplication::translate("TFrmCaller", "Call Next"), this), "BtnCallNext");
+    BtnCallNext = named(new QPushButton(QCoreApplication::translate("TFrmCaller", "Call &Next"), this), "BtnCallNext");
     BtnUndoCall =
-        named(new QPushButton(QCoreApplication::translate("TFrmCaller", "Undo Last Call"), this), "BtnUndoCall");
+        named(new QPushButton(QCoreApplication::translate("TFrmCaller", "&Undo Last Call"), this), "BtnUndoCall");
     BtnCheckCard =
-        named(new QPushButton(QCoreApplication::translate("TFrmCaller", "Check Card..."), this), "BtnCheckCard");
-    // Space and Enter call the next entry wherever the focus is; a focused
-    // button would take them for itself.
-    for (QPushButton *button : {BtnCallNext, BtnUndoCall, BtnCheckCard})
-        button->setFocusPolicy(Qt::NoFocus);
+        named(new QPushButton(QCoreApplication::translate("TFrmCaller", "&Check Card..."), this), "BtnCheckCard");
+    // Space and Enter call the next entry wherever the focus is, but on a
+    // button reached by Tab they press that button. A click leaves the focus
+    // where it was.
+    for (QPushButton *button : {BtnCallNext, BtnUndoCall, BtnCheckCard}) {
+        button->setFocusPolicy(Qt::TabFocus);
+        keepActivationKeys(button);
+    }
     LblWinners = named(new QLabel(this), "LblWinners");
     LblWinners->setWordWrap(true);
     LblWinners->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -102,6 +107,7 @@ void TFrmCaller::buildControls()
     root->addWidget(PBCalls, 2);
     root->addLayout(controls);
     root->addWidget(LblWinners);
+    setAccessibleRole(this, QAccessible::Window);
 }
 
 void TFrmCaller::buildMenus()
@@ -166,6 +172,7 @@ void TFrmCaller::buildMenus()
     MnuFullScreen = item(MnuView, QCoreApplication::translate("TFrmCaller", "&Full Screen"), "MnuFullScreen",
                          {QKeySequence(Qt::Key_F11)});
     MnuFullScreen->setCheckable(true);
+    addMenuBarKey(this, CallerMenu);
 }
 
 void TFrmCaller::connectHandlers()

@@ -116,10 +116,11 @@ bool TFrmCaller::openGame(const QString &path)
     m_saveProblem.clear();
     showGame();
     if (m_game->passedOver() > 0)
-        m_services.prompts->information(
-            tr("%1 of the calls kept in the game file named no entry of the game, or repeated an earlier "
-               "call, and were left out.")
-                .arg(QLocale().toString(m_game->passedOver())));
+        m_services.prompts->information(QCoreApplication::translate(
+            "TFrmCaller",
+            "%Ln of the call(s) kept in the game file named no entry of the game, or repeated an earlier "
+            "call, and were left out.",
+            nullptr, int(m_game->passedOver())));
     return true;
 }
 
@@ -144,11 +145,13 @@ void TFrmCaller::showGame()
     CallSession &session = m_game->session();
     session.setPattern(AllWinPatterns[std::size_t(std::max(0, CboPattern->currentIndex()))]);
     if (m_game->hasCards())
-        LblGame->setText(tr("Game %1 · %2 cards · %3 x %3")
-                             .arg(record.code, QLocale().toString(qulonglong(record.cards)))
-                             .arg(record.settings.side()));
+        LblGame->setText(
+            QCoreApplication::translate("TFrmCaller", "Game %1 · %Ln card(s) · %2 x %2", nullptr, int(record.cards))
+                .arg(record.code)
+                .arg(record.settings.side()));
     else
-        LblGame->setText(tr("Word list · %1 entries, no cards").arg(QLocale().toString(session.board().size())));
+        LblGame->setText(QCoreApplication::translate("TFrmCaller", "Word list · %Ln entry(s), no cards", nullptr,
+                                                     session.board().size()));
     PBBoard->setSession(&session);
     PBCalls->setSession(&session);
     refresh();

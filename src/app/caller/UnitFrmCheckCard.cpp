@@ -45,6 +45,8 @@ TFrmCheckCard::TFrmCheckCard(CalledGame &game, QWidget *parent)
     BtnCheck->setDefault(true);
     auto *card = named(new CardPaintBox(this), "PBCard");
     card->setPaintHandler([this](QPainter &painter) { paintCard(painter); });
+    card->setTextHandler([this] { return cardText(); });
+    card->setAccessibleName(QCoreApplication::translate("TFrmCheckCard", "Card"));
     card->setMinimumSize(240, 240);
     PBCard = card;
     LblVerdict = named(new QLabel(this), "LblVerdict");
@@ -101,7 +103,7 @@ void TFrmCheckCard::showCard(int card)
     m_check = session.check(card);
     m_cells = m_check.inGame && m_game.cards() ? m_game.cards()->cells(std::uint64_t(card)) : QStringList();
     LblVerdict->setText(verdictText(m_check, session.pattern(), session.cardCount()));
-    PBCard->update();
+    static_cast<CardPaintBox *>(PBCard)->cardChanged();
     EdtCardNumber->setText(QString::number(card));
     // The next number typed replaces this one.
     EdtCardNumber->selectAll();
@@ -122,4 +124,15 @@ void TFrmCheckCard::paintCard(QPainter &painter)
     if (!m_check.inGame)
         return;
     paintCheckedCard(painter, PBCard->rect(), m_game.record().settings, m_cells, m_check, m_cellInches);
+}
+
+CardTextTable TFrmCheckCard::cardText() const
+{
+    if (!m_check.inGame)
+        return {};
+    CardTextTable table = cardTextTable(m_game.record().settings, m_cells);
+    for (int row = 1; row <= table.rowCount(); ++row)
+        for (int column = 1; column <= table.columnCount(); ++column)
+            table.called.push_back(m_check.isCalled(row, column));
+    return table;
 }

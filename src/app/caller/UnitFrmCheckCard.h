@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/WinCheck.h"
+#include "render/CardTextTable.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -38,6 +39,7 @@ protected:
 
 private:
     void paintCard(QPainter &painter);
+    CardTextTable cardText() const;
 
     CalledGame &m_game;
     CardCheck m_check;

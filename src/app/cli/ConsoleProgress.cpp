@@ -64,7 +64,7 @@ private:
 
     void show(int done)
     {
-        const QString text = CommandLineText::tr("Printing: %1 of %2 pages").arg(done).arg(m_total);
+        const QString text = CommandLineText::tr("Printing: %1 of %n page(s)", nullptr, m_total).arg(done);
         if (m_terminal)
             m_err << '\r' << text;
         else

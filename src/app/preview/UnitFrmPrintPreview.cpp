@@ -137,7 +137,7 @@ void TFrmPrintPreview::buildControls()
     if (m_printer)
         CboTarget->addItem(QCoreApplication::translate("TFrmPrintPreview", "Printer: %1").arg(m_printerName));
     CboTarget->addItem(QCoreApplication::translate("TFrmPrintPreview", "PDF export"));
-    LblTarget = label(this, "LblTarget", QCoreApplication::translate("TFrmPrintPreview", "Pages &for:"), CboTarget);
+    LblTarget = label(this, "LblTarget", QCoreApplication::translate("TFrmPrintPreview", "Pa&ges for:"), CboTarget);
     CboExportPaper = named(new QComboBox(this), "CboExportPaper");
     CboExportPaper->addItems(exportPaperNames());
     CboExportPaper->setCurrentText(m_exportPaper.paperName());
