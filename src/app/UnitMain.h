@@ -90,6 +90,9 @@ public:
     // Calls the game opened last, else a chosen one, else the word list alone.
     void MnuGameCallClick();
     void MnuLargePrintClick();
+    // Either item of Options > Card Kind.
+    void MnuCardKindClick();
+    CardKind cardKind() const;
     void MnuHelpFileClick();
     void MnuHomepageClick();
     void MnuAboutClick();
@@ -119,6 +122,11 @@ private:
     // Large Print and the export's paper.
     void readPrintOptions(const IniFile &ini);
     void writePrintOptions(IniFile &ini);
+    void readCardKind(const IniFile &ini);
+    void writeCardKind(IniFile &ini);
+    // Greys the options tickets leave aside and offers the kind's choices of
+    // cards per page.
+    void showCardKind();
     void buildSamplesMenu();
 
     // What the print commands read from the window.
@@ -170,6 +178,9 @@ private:
     QString m_lastGame;
     ExportPaper m_exportPaper;
     bool m_largePrintStored = false;
+    bool m_cardKindStored = false;
+    // The cards-per-page choice of the other kind, kept for switching back.
+    int m_otherKindPerPage = 0;
 
 public:
     // Controls, named as the product names them (also their objectName).
@@ -192,6 +203,9 @@ public:
     QAction *MnuGameOpen = nullptr;
     QAction *MnuGameCall = nullptr;
     QAction *MnuLargePrint = nullptr;
+    QMenu *MnuCardKind = nullptr;
+    QAction *MnuWordCards = nullptr;
+    QAction *MnuTickets = nullptr;
     QAction *MnuHelpFile = nullptr;
     QAction *MnuHomepage = nullptr;
     QAction *MnuAbout = nullptr;

@@ -11,6 +11,10 @@ GameCards::GameCards(GameRecord record)
 {
     for (qsizetype i = m_record.entries.size() - 1; i >= 0; --i)
         m_indexOf.insert(m_record.entries.at(i), std::uint32_t(i));
+    if (m_record.settings.kind == CardKind::Tickets90) {
+        m_tickets = std::make_unique<TicketDeck>(m_random, m_record.seed);
+        return;
+    }
     // As the print job does, from the same list and settings.
     const FaceCount faces = countFaces(m_record.entries, m_record.settings.sizeIndex, m_record.settings.freeSpace);
     m_unique = std::make_unique<UniqueCards>(m_record.entries, m_record.settings, m_random, faces);
@@ -23,6 +27,11 @@ void GameCards::makeUpTo(std::uint64_t k)
     m_cells.reserve(std::size_t(k) * std::size_t(m_shown));
     while (m_made < k) {
         ++m_made;
+        if (m_tickets) {
+            for (std::uint8_t n : m_tickets->ticket(m_made).cells)
+                m_cells.push_back(n == 0 ? NoEntry : m_indexOf.value(QString::number(n), NoEntry));
+            continue;
+        }
         m_random.reseedForCard(m_record.seed, m_made);
         m_unique->arrange(m_cardCells, UniqueCards::Arrangement::ShownCells);
         for (int i = 0; i < m_shown; ++i)
@@ -42,6 +51,6 @@ QStringList GameCards::cells(std::uint64_t k)
 {
     QStringList out;
     for (std::uint32_t i : entryIndices(k))
-        out.append(m_record.entries.at(i));
+        out.append(i == NoEntry ? QString() : m_record.entries.at(i));
     return out;
 }

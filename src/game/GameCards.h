@@ -1,6 +1,7 @@
 #pragma once
 
 #include "card/SeededRandom.h"
+#include "card/TicketDeck.h"
 #include "game/GameRecord.h"
 #include "print/UniqueCards.h"
 
@@ -18,10 +19,13 @@
 // number. Whether a card had to be arranged again depends on the cards
 // before it, so card k needs cards 1 to k; they are made when first asked
 // for and kept as indices into the entries, four bytes a cell, so all the
-// cards of the largest game take a few megabytes.
+// cards of the largest game take a few megabytes. Tickets are dealt again
+// strip by strip from the game's seed; a blank cell is NoEntry.
 class GameCards
 {
 public:
+    static constexpr std::uint32_t NoEntry = UINT32_MAX;
+
     explicit GameCards(GameRecord record);
     GameCards(const GameCards &) = delete;
     GameCards &operator=(const GameCards &) = delete;
@@ -42,7 +46,7 @@ public:
     void makeAll() { makeUpTo(count()); }
 
     // How often the unique-card rule arranged a card again so far.
-    std::uint64_t rearrangements() const { return m_unique->rearrangements(); }
+    std::uint64_t rearrangements() const { return m_tickets ? m_tickets->redeals() : m_unique->rearrangements(); }
 
 private:
     void makeUpTo(std::uint64_t k);
@@ -52,6 +56,7 @@ private:
     QHash<QString, std::uint32_t> m_indexOf;
     SeededRandomSource m_random;
     std::unique_ptr<UniqueCards> m_unique;
+    std::unique_ptr<TicketDeck> m_tickets;
     QStringList m_cardCells;
     std::uint64_t m_made = 0;
     std::vector<std::uint32_t> m_cells;

@@ -19,9 +19,10 @@ NumberedGame::NumberedGame(const PrintRequest &request, QString gamesFolder, std
     // canvas draws a size below one point at one point.
     m_record.settings.fontSize = std::max(1, clampedFontSize(request.settings.fontSize));
     // The job refuses a text that is no number before it begins.
-    m_record.cardsPerPage = layoutCardsPerPage(strToIntDef(request.cardsPerPageText, 1));
+    m_record.cardsPerPage = layoutCardsPerPage(request.settings.kind, strToIntDef(request.cardsPerPageText, 1));
     m_numbering.seed = seed;
     m_numbering.code = m_record.code;
+    m_numbering.kind = request.settings.kind;
     m_numbering.documentEnded = [this](std::uint64_t cards) { documentEnded(cards); };
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "card/CardKind.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -16,4 +18,6 @@ struct CardNumbering
     // Runs once the document has been handed over, with the number of cards
     // it holds; never after a cancel or a failure.
     std::function<void(std::uint64_t cards)> documentEnded;
+    // Tickets name their strip too.
+    CardKind kind = CardKind::WordCards;
 };
