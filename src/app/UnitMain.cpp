@@ -96,6 +96,9 @@ void TFrmMain::FormCreate()
     setWindowTitle(QStringLiteral("Morvane"));
     readOptions();
     CardCells.clear();
+    // A ticket is dealt from no list: the sample shows one from the start.
+    if (cardKind() == CardKind::Tickets90)
+        arrange();
     ListModified = false;
     CurrentFileName.clear();
     buildSamplesMenu();
