@@ -1,11 +1,11 @@
 // 90-ball strips: how many the dealer makes a second on one core, and how
 // its tickets compare with those of a plain rejection sampler, which draws
-// every ticket's pattern at random (five random columns in each row), keeps
-// six patterns only when no column is empty and the strip's columns hold
-// 9, 10, ..., 10, 11 numbers, and then keeps them with the weight of the ways
-// the numbers can be dealt into them: every valid strip equally likely, by
-// plain counting. The comparison is of the shapes only; the numbers follow
-// from them the same way in both.
+// five tickets' patterns at random (five random columns in each row, again
+// while a column is empty), gives the sixth what the strip's columns still
+// need (9, 10, ..., 10, 11) with the share of patterns those counts have,
+// and keeps the strip with the weight of the ways the numbers can be dealt
+// into it: every valid strip equally likely, by plain counting. The comparison is of the shapes only; the numbers
+// follow from them the same way in both.
 //
 //   bench_tickets [strips] [seconds for the rejection sampler]
 #include "card/SeededRandom.h"
@@ -16,11 +16,13 @@
 
 #include <QElapsedTimer>
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -56,15 +58,38 @@ std::array<std::uint32_t, 9> rowsOf(const Ticket &t)
     return bits;
 }
 
-// One strip of the plain rejection sampler, as patterns.
-bool rejectionStrip(SeededRandomSource &random, std::array<std::array<std::uint32_t, 9>, 6> &strip)
+// Patterns of 3 x 9 with five in every row, counted by their column counts
+// (as a base-4 number): every such pattern looked at once.
+std::vector<std::uint32_t> patternsByCounts()
+{
+    std::vector<int> rows;
+    for (int bits = 0; bits < 512; ++bits)
+        if (std::popcount(unsigned(bits)) == 5)
+            rows.push_back(bits);
+    std::vector<std::uint32_t> table(1u << 18, 0);
+    for (int a : rows)
+        for (int b : rows)
+            for (int c : rows) {
+                std::uint32_t key = 0;
+                for (int col = 0; col < 9; ++col)
+                    key |= std::uint32_t(((a >> col) & 1) + ((b >> col) & 1) + ((c >> col) & 1)) << (2 * col);
+                ++table[key];
+            }
+    return table;
+}
+
+// One strip of the plain rejection sampler, as patterns: five tickets drawn
+// as random patterns with no empty column; the sixth takes what the columns
+// still need, kept with the share of patterns those counts have, and is
+// drawn among them; the strip is then kept with the weight of the ways the
+// numbers go into it.
+bool rejectionStrip(SeededRandomSource &random, const std::vector<std::uint32_t> &patterns, std::uint32_t most,
+                    std::array<std::array<std::uint32_t, 9>, 6> &strip)
 {
     static constexpr std::array<int, 9> sizes{9, 10, 10, 10, 10, 10, 10, 10, 11};
     std::array<int, 9> totals{};
-    double factorials = 1;
-    for (auto &ticket : strip) {
-        // A pattern with five in every row, every one equally likely, until
-        // it leaves no column empty.
+    for (int t = 0; t < 5; ++t) {
+        auto &ticket = strip[std::size_t(t)];
         for (;;) {
             ticket.fill(0);
             for (int r = 0; r < 3; ++r) {
@@ -81,14 +106,36 @@ bool rejectionStrip(SeededRandomSource &random, std::array<std::array<std::uint3
             if (!none)
                 break;
         }
-        for (int c = 0; c < 9; ++c) {
-            const int n = std::popcount(ticket[std::size_t(c)]);
-            totals[std::size_t(c)] += n;
-            factorials *= n == 3 ? 6 : n == 2 ? 2 : 1;
-        }
+        for (int c = 0; c < 9; ++c)
+            totals[std::size_t(c)] += std::popcount(ticket[std::size_t(c)]);
     }
-    if (totals != sizes)
+    std::uint32_t key = 0;
+    std::array<int, 9> last{};
+    for (int c = 0; c < 9; ++c) {
+        last[std::size_t(c)] = sizes[std::size_t(c)] - totals[std::size_t(c)];
+        if (last[std::size_t(c)] < 1 || last[std::size_t(c)] > 3)
+            return false;
+        key |= std::uint32_t(last[std::size_t(c)]) << (2 * c);
+    }
+    if (random.below(most) >= patterns[key])
         return false;
+    auto &sixth = strip[5];
+    for (;;) {
+        std::array<int, 3> perRow{};
+        for (int c = 0; c < 9; ++c) {
+            const int n = last[std::size_t(c)];
+            const std::uint32_t r = random.below(3);
+            sixth[std::size_t(c)] = n == 3 ? 7u : n == 2 ? (7u & ~(1u << r)) : (1u << r);
+            for (int k = 0; k < 3; ++k)
+                perRow[std::size_t(k)] += int((sixth[std::size_t(c)] >> k) & 1);
+        }
+        if (perRow == std::array<int, 3>{5, 5, 5})
+            break;
+    }
+    double factorials = 1;
+    for (const auto &ticket : strip)
+        for (auto bits : ticket)
+            factorials *= std::popcount(bits) == 3 ? 6 : std::popcount(bits) == 2 ? 2 : 1;
     // The numbers go into these patterns in prod size! / prod n! ways; the
     // fewest factorials a valid strip can have is 2^36.
     const double keep = std::ldexp(1.0, 36) / factorials;
@@ -148,6 +195,8 @@ int main(int argc, char **argv)
     }
 
     Shapes sampled;
+    const std::vector<std::uint32_t> counted = patternsByCounts();
+    const std::uint32_t most = *std::max_element(counted.begin(), counted.end());
     std::array<std::array<std::uint32_t, 9>, 6> patterns;
     long tries = 0;
     long kept = 0;
@@ -155,7 +204,7 @@ int main(int argc, char **argv)
     while (double(timer.elapsed()) < seconds * 1000) {
         for (int i = 0; i < 10000; ++i) {
             ++tries;
-            if (!rejectionStrip(random, patterns))
+            if (!rejectionStrip(random, counted, most, patterns))
                 continue;
             ++kept;
             for (const auto &p : patterns)

@@ -57,7 +57,7 @@ CardPageLayout layoutTicketPage(int ticketsPerPage, const PageGeometry &page, in
     CardPageLayout layout;
     const int s = std::min(4 * h / tall, w / wide);
     layout.cellSide = s;
-    const int left = (page.width - wide * s) / 2;
+    const int left = (page.width - wide * s - page.pen) / 2;
     const int top = page.marginY;
     for (int strip = 0; strip < strips; ++strip)
         for (int t = 0; t < TicketsPerStrip; ++t)
