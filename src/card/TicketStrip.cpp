@@ -5,12 +5,11 @@
 
 namespace {
 
-// A uniform draw from [0, 1) with 53 bits.
+// A uniform draw from [0, 1) in steps of 2^-32: finer than any weight here
+// needs, in one draw.
 double uniform(IRandomSource &random)
 {
-    const std::uint64_t high = random.below(1u << 26);
-    const std::uint64_t low = random.below(1u << 27);
-    return double(high << 27 | low) * 0x1.0p-53;
+    return double(random.below(0xFFFFFFFFu)) * 0x1.0p-32;
 }
 
 // The layouts of one ticket (3 x 9, 5 in every row) whose columns hold given
@@ -100,14 +99,50 @@ ColumnSpreads spreadsSumming(int sum)
     return table;
 }
 
+constexpr int MostTaken = 3 * TicketsPerStrip;
+using Completions = std::array<std::array<double, MostTaken + 1>, TicketsPerStrip + 1>;
+
+// after[k][s]: the weight of tickets k.. together taking s numbers of the
+// column before the last, each ticket's two last counts making what it needs.
+void weighCompletions(const std::array<int, TicketsPerStrip> &need, Completions &after)
+{
+    after = {};
+    after[TicketsPerStrip][0] = 1;
+    for (int k = TicketsPerStrip - 1; k >= 0; --k) {
+        const int n = need[std::size_t(k)];
+        for (int x = std::max(1, n - 3); x <= std::min(3, n - 1); ++x) {
+            const double w = entryWeight(x) * entryWeight(n - x);
+            for (int s = 0; s + x <= MostTaken; ++s)
+                after[std::size_t(k)][std::size_t(s + x)] += w * after[std::size_t(k) + 1][std::size_t(s)];
+        }
+    }
+}
+
 struct Tables
 {
     std::array<ColumnSpreads, 2> spreads{spreadsSumming(9), spreadsSumming(10)};
     std::array<LayoutSplits, 4> splits{splitsFor(0), splitsFor(1), splitsFor(2), splitsFor(3)};
     // Layouts by columns of three, against the tilt's estimate.
     std::array<double, 4> layoutShare{};
+    // The most the last two columns can weigh, over every need they can meet.
+    double mostCompletions = 0;
     Tables()
     {
+        std::array<int, TicketsPerStrip> need{};
+        Completions after;
+        for (int code = 0; code < 15625; ++code) { // 5^6: needs of 2 to 6
+            int c = code;
+            int sum = 0;
+            for (int &n : need) {
+                n = 2 + c % 5;
+                c /= 5;
+                sum += n;
+            }
+            if (sum != columnSize(TicketColumns - 2) + columnSize(TicketColumns - 1))
+                continue;
+            weighCompletions(need, after);
+            mostCompletions = std::max(mostCompletions, after[0][std::size_t(columnSize(TicketColumns - 2))]);
+        }
         double most = 0;
         for (int g = 0; g < 4; ++g) {
             double tilted = 1;
@@ -139,10 +174,11 @@ using Counts = std::array<std::array<std::uint8_t, TicketColumns>, TicketsPerStr
 
 // The numbers every ticket takes from every column. The first seven columns
 // are drawn one by one from the weights above and thrown away as soon as a
-// ticket can no longer reach 15 with the columns left; the last two are then
-// drawn together, exactly by their weights among the splits that make every
-// ticket 15 and give the columns 10 and 11. Then each ticket is kept with
-// what is left of its layout count.
+// ticket can no longer reach 15 with the columns left, then kept with the
+// weight of the ways the last two can complete them; the last two are drawn
+// together, exactly by their weights among the splits that make every ticket
+// 15 and give the columns 10 and 11. Then each ticket is kept with what is
+// left of its layout count.
 void drawCounts(IRandomSource &random, Counts &counts)
 {
     const Tables &t = tables();
@@ -165,21 +201,12 @@ void drawCounts(IRandomSource &random, Counts &counts)
         }
         if (!fits)
             continue;
-        // after[k][s]: the weight of tickets k.. together taking s numbers of
-        // the column before the last.
-        constexpr int MostTaken = 3 * TicketsPerStrip;
-        std::array<std::array<double, MostTaken + 1>, TicketsPerStrip + 1> after{};
-        after[TicketsPerStrip][0] = 1;
-        for (int k = TicketsPerStrip - 1; k >= 0; --k) {
-            const int n = need[std::size_t(k)];
-            for (int x = std::max(1, n - 3); x <= std::min(3, n - 1); ++x) {
-                const double w = entryWeight(x) * entryWeight(n - x);
-                for (int s = 0; s + x <= MostTaken; ++s)
-                    after[std::size_t(k)][std::size_t(s + x)] += w * after[std::size_t(k) + 1][std::size_t(s)];
-            }
-        }
+        Completions after;
+        weighCompletions(need, after);
+        // Kept as often as the first seven columns leave room for the last
+        // two, so that every count comes out with its whole weight.
         int taken = columnSize(Before);
-        if (after[0][std::size_t(taken)] <= 0)
+        if (uniform(random) * t.mostCompletions >= after[0][std::size_t(taken)])
             continue;
         for (int k = 0; k < TicketsPerStrip; ++k) {
             const int n = need[std::size_t(k)];
