@@ -37,6 +37,7 @@ void TFrmMain::readOptions()
     MnuNumberCards->setChecked(ini.readInteger(Section, NumberCards, 0) == 1);
     m_numberCardsStored = MnuNumberCards->isChecked();
     readPrintOptions(ini);
+    readCardKind(ini);
     ini.close();
 }
 
@@ -54,5 +55,6 @@ void TFrmMain::writeOptions()
     if (MnuNumberCards->isChecked() || m_numberCardsStored)
         ini.writeBool(Section, NumberCards, MnuNumberCards->isChecked());
     writePrintOptions(ini);
+    writeCardKind(ini);
     ini.close();
 }

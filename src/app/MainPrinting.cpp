@@ -21,12 +21,16 @@
 PrintRequest TFrmMain::printRequest() const
 {
     PrintRequest r;
-    r.words = words().items();
     r.settings = cardSettings();
+    r.words = cardEntries(r.settings.kind, words().items());
     r.printerPosition = CboPrinters->currentIndex();
     // The spin box's text, not its value: an emptied box must fail as typed.
     r.cardCountText = EdtCardNum->text();
     r.cardsPerPageText = CboCardsPerPage->currentText();
+    // The tickets' choices are worded; the job reads the tickets they hold.
+    const QList<int> choices = cardsPerPageChoices(r.settings.kind);
+    if (r.settings.kind != CardKind::WordCards && CboCardsPerPage->currentIndex() >= 0)
+        r.cardsPerPageText = QString::number(choices.value(CboCardsPerPage->currentIndex(), choices.first()));
     return r;
 }
 

@@ -9,6 +9,7 @@
 #include "app/accessibility/Accessibility.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -221,6 +222,18 @@ void TFrmMain::buildMenus()
     MnuLargePrint =
         action(MnuOptions, "MnuLargePrint", QCoreApplication::translate("TFrmMain", "&Large Print"), QKeySequence());
     MnuLargePrint->setCheckable(true);
+    MnuCardKind = named(MnuOptions->addMenu(QCoreApplication::translate("TFrmMain", "Card &Kind")), "MnuCardKind");
+    MnuWordCards =
+        action(MnuCardKind, "MnuWordCards", QCoreApplication::translate("TFrmMain", "&Word Cards"), QKeySequence());
+    MnuTickets =
+        action(MnuCardKind, "MnuTickets", QCoreApplication::translate("TFrmMain", "&90-Ball Tickets"), QKeySequence());
+    auto *kinds = new QActionGroup(MnuCardKind);
+    kinds->setExclusive(true);
+    for (QAction *kind : {MnuWordCards, MnuTickets}) {
+        kind->setCheckable(true);
+        kinds->addAction(kind);
+    }
+    MnuWordCards->setChecked(true);
 
     MnuSample = named(MainMenu->addMenu(QCoreApplication::translate("TFrmMain", "&Samples")), "MnuSample");
 

@@ -6,6 +6,7 @@
 #include "app/CardPaintBox.h"
 #include "app/EntryListModel.h"
 #include "card/ArrangeCard.h"
+#include "card/TicketDeck.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -81,6 +82,8 @@ void TFrmMain::connectHandlers()
     connect(MnuGameOpen, &QAction::triggered, this, [this] { MnuGameOpenClick(); });
     connect(MnuGameCall, &QAction::triggered, this, [this] { MnuGameCallClick(); });
     connect(MnuLargePrint, &QAction::triggered, this, [this] { MnuLargePrintClick(); });
+    connect(MnuWordCards, &QAction::triggered, this, [this] { MnuCardKindClick(); });
+    connect(MnuTickets, &QAction::triggered, this, [this] { MnuCardKindClick(); });
     connect(MnuHelpFile, &QAction::triggered, this, [this] { MnuHelpFileClick(); });
     connect(MnuHomepage, &QAction::triggered, this, [this] { MnuHomepageClick(); });
     connect(MnuAbout, &QAction::triggered, this, [this] { MnuAboutClick(); });
@@ -97,6 +100,9 @@ void TFrmMain::FormCreate()
     setWindowTitle(QStringLiteral("Morvane"));
     readOptions();
     CardCells.clear();
+    // A ticket is dealt from no list: the sample shows one from the start.
+    if (cardKind() == CardKind::Tickets90)
+        arrange();
     ListModified = false;
     CurrentFileName.clear();
     buildSamplesMenu();
@@ -115,11 +121,19 @@ CardSettings TFrmMain::cardSettings() const
     s.fontName = CardFontName;
     s.fontSize = CardFontSize;
     s.largePrint = MnuLargePrint->isChecked();
+    s.kind = cardKind();
     return s;
 }
 
 void TFrmMain::arrange()
 {
+    if (cardKind() == CardKind::Tickets90) {
+        // The sample shows the first ticket of a strip.
+        Strip strip;
+        dealStrip(*m_services.random, strip);
+        CardCells = ticketCells(strip[0]);
+        return;
+    }
     ArrangeCard(m_words.items(), CboCardSize->currentIndex(), ChkFreeSpace->isChecked(), CardCells, *m_services.random);
 }
 

@@ -92,6 +92,9 @@ public:
     // Calls the game opened last, else a chosen one, else the word list alone.
     void MnuGameCallClick();
     void MnuLargePrintClick();
+    // Either item of Options > Card Kind.
+    void MnuCardKindClick();
+    CardKind cardKind() const;
     void MnuHelpFileClick();
     void MnuHomepageClick();
     void MnuAboutClick();
@@ -121,6 +124,11 @@ private:
     // Large Print and the export's paper.
     void readPrintOptions(const IniFile &ini);
     void writePrintOptions(IniFile &ini);
+    void readCardKind(const IniFile &ini);
+    void writeCardKind(IniFile &ini);
+    // Greys the options tickets leave aside and offers the kind's choices of
+    // cards per page.
+    void showCardKind();
     void buildSamplesMenu();
 
     // What the print commands read from the window.
@@ -173,6 +181,9 @@ private:
     ExportPaper m_exportPaper;
     bool m_largePrintStored = false;
     QPointer<HelpWindow> m_help;
+    bool m_cardKindStored = false;
+    // The cards-per-page choice of the other kind, kept for switching back.
+    int m_otherKindPerPage = 0;
 
 public:
     // Controls, named as the product names them (also their objectName).
@@ -195,6 +206,9 @@ public:
     QAction *MnuGameOpen = nullptr;
     QAction *MnuGameCall = nullptr;
     QAction *MnuLargePrint = nullptr;
+    QMenu *MnuCardKind = nullptr;
+    QAction *MnuWordCards = nullptr;
+    QAction *MnuTickets = nullptr;
     QAction *MnuHelpFile = nullptr;
     QAction *MnuHomepage = nullptr;
     QAction *MnuAbout = nullptr;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "card/CardKind.h"
+
 #include <QCoreApplication>
 #include <QString>
 
@@ -33,6 +35,8 @@ struct CardSettings
     // Every text of the card starts from fontSize, not from the size where
     // "Free Space!" fits a cell.
     bool largePrint = false;
+    // Tickets leave the size, free space, heading and word wrap aside.
+    CardKind kind = CardKind::WordCards;
 
     int side() const { return cardSide(sizeIndex); }
 };

@@ -16,7 +16,7 @@ PrintOutcome reprintCards(GameCards &cards, const std::vector<std::uint64_t> &nu
 {
     const GameRecord &record = cards.record();
     const CardSettings &settings = record.settings;
-    const int perPage = layoutCardsPerPage(record.cardsPerPage);
+    const int perPage = layoutCardsPerPage(settings.kind, record.cardsPerPage);
 
     // The original page of each card, with the slots it fills again.
     std::map<std::uint64_t, std::vector<std::uint64_t>> pagesOf;
@@ -30,15 +30,16 @@ PrintOutcome reprintCards(GameCards &cards, const std::vector<std::uint64_t> &nu
     service.selectPrinter(printerPosition);
     DocumentGuard document(service);
     const PageGeometry page = preparePage(service, settings);
-    const int columns = settings.side();
-    const int rows = columns + (settings.heading ? 1 : 0);
-    const CardPageLayout layout = layoutCardPage(perPage, page, columns, rows);
+    const CardShape shape = cardShape(settings);
+    const int columns = shape.columns;
+    const int rows = shape.rows();
+    const CardPageLayout layout = layoutKindPage(settings.kind, perPage, page, columns, rows);
     if (layout.cellSide <= 0)
         throw MorvaneError(PrintMessages::areaTooSmall());
 
     // The number lines are laid out for the whole game, as its job did, so
     // each stands where it stood.
-    const CardNumbering game{record.seed, record.code, {}, {}};
+    const CardNumbering game{record.seed, record.code, {}, {}, settings.kind};
     service.beginDoc();
     ICanvas &canvas = service.canvas();
     JobNumbering numbering(&game, context.random);

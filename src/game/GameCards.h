@@ -1,5 +1,7 @@
 #pragma once
 
+#include "card/SeededRandom.h"
+#include "card/TicketDeck.h"
 #include "game/GameRecord.h"
 
 #include <QStringList>
@@ -7,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <vector>
 
 class KeptCards;
 
@@ -47,6 +50,14 @@ public:
     std::uint64_t rearrangements() const;
 
 private:
+    void dealTicketsUpTo(std::uint64_t k);
+
     GameRecord m_record;
     std::unique_ptr<KeptCards> m_kept;
+    // Tickets are dealt again strip by strip from the game's seed; a blank
+    // cell is position -1.
+    SeededRandomSource m_random;
+    std::unique_ptr<TicketDeck> m_tickets;
+    std::vector<std::int32_t> m_ticketCells;
+    std::uint64_t m_ticketsMade = 0;
 };

@@ -81,7 +81,7 @@ using Keys = std::vector<std::pair<QString, QString>>;
 Keys cardKeys(const GameRecord &r)
 {
     const CardSettings &s = r.settings;
-    return {
+    Keys keys{
         {QStringLiteral("Code"), r.code},
         {QStringLiteral("Seed"), QString::number(r.seed)},
         {QStringLiteral("CardSize"), QString::number(s.sizeIndex)},
@@ -96,6 +96,10 @@ Keys cardKeys(const GameRecord &r)
         {QStringLiteral("Cards"), QString::number(r.cards)},
         {QStringLiteral("Entries"), QString::number(r.entries.size())},
     };
+    // A game of word cards writes no kind, and reads as it always did.
+    if (s.kind != CardKind::WordCards)
+        keys.insert(keys.begin() + 2, {QStringLiteral("Kind"), QString::number(storedCardKind(s.kind))});
+    return keys;
 }
 
 void appendLine(QString &out, const QString &line)
@@ -315,6 +319,16 @@ GameRecord recordOf(const Sections &sections, QByteArrayView bytes, const QStrin
     r.created = QDateTime::fromString(values.text("Created"), Qt::ISODate);
     r.seed = values.number("Seed", 0, UINT64_MAX);
     CardSettings &s = r.settings;
+    {
+        // Kinds this version does not know are a newer version's games.
+        const auto kind = sections.game.constFind(QStringLiteral("Kind"));
+        if (kind != sections.game.cend()) {
+            if (kind->trimmed() != QString::number(storedCardKind(CardKind::Tickets90)))
+                throw MorvaneError(newerVersion(name));
+            s.kind = CardKind::Tickets90;
+        }
+    }
+    const bool tickets = s.kind == CardKind::Tickets90;
     s.sizeIndex = int(values.number("CardSize", 0, 2));
     s.freeSpace = values.flag("ChkFreeSpace");
     s.freeSpaceText = values.text("TxtFreeSpace");
@@ -323,8 +337,8 @@ GameRecord recordOf(const Sections &sections, QByteArrayView bytes, const QStrin
     s.wordWrap = values.flag("ChkWordWrap");
     s.fontName = values.text("FontName");
     s.fontSize = int(values.number("FontSize", 1, MaxCardFontSize));
-    r.cardsPerPage = int(values.number("CardsPerPage", 1, 4));
-    r.cards = values.number("Cards", 1, GameRecord::MaxCards);
+    r.cardsPerPage = int(values.number("CardsPerPage", 1, tickets ? 12 : 4));
+    r.cards = values.number("Cards", 1, GameRecord::maxCards(s.kind));
     const std::uint64_t entries = values.number("Entries", 0, UINT32_MAX);
     const QString check = values.text("Check");
     // Written last: without it the file was cut short.
@@ -333,8 +347,10 @@ GameRecord recordOf(const Sections &sections, QByteArrayView bytes, const QStrin
     r.entries = *sections.entries;
 
     const QByteArray expected = checkOf(r);
-    if (std::uint64_t(r.entries.size()) != entries || r.cardsPerPage == 3 || !r.created.isValid()
-        || r.code != gameCode(r.seed) || r.entries.size() < shownCells(s) || check != QLatin1String(expected))
+    const bool layoutKnown = layoutCardsPerPage(s.kind, r.cardsPerPage) == r.cardsPerPage;
+    const bool entriesFit = tickets ? r.entries == cardEntries(s.kind, {}) : r.entries.size() >= shownCells(s);
+    if (std::uint64_t(r.entries.size()) != entries || !layoutKnown || !r.created.isValid() || r.code != gameCode(r.seed)
+        || !entriesFit || check != QLatin1String(expected))
         throw MorvaneError(changedByHand(name));
     const QSet<QString> known = entrySet(r.entries);
     if (r.format < 2) {

@@ -16,14 +16,20 @@ struct GameRecord
     static constexpr int CurrentFormat = 2;
     // A job of 99,999 cards four to a page prints 100,000.
     static constexpr std::uint64_t MaxCards = 100000;
+    // 99,999 tickets twelve to a page print 100,008.
+    static constexpr std::uint64_t MaxTickets = 100008;
+    static constexpr std::uint64_t maxCards(CardKind kind)
+    {
+        return kind == CardKind::Tickets90 ? MaxTickets : MaxCards;
+    }
 
     int format = CurrentFormat;
     QString code;
     QDateTime created;
     // In list order, as the job arranged from them.
     QStringList entries;
-    // Size, free space and heading with their texts, word wrap, and the card
-    // font the game was printed in.
+    // The kind of card; size, free space and heading with their texts, word
+    // wrap, and the card font the game was printed in.
     CardSettings settings;
     int cardsPerPage = 1;
     std::uint64_t cards = 0;
@@ -36,5 +42,5 @@ struct GameRecord
 };
 
 // The cells a card of these settings shows, the free centre aside: the
-// length of every regenerated card.
+// length of every regenerated card. A ticket's 27 cells count blanks too.
 int shownCells(const CardSettings &settings);

@@ -36,7 +36,7 @@ NumberedGame::NumberedGame(const PrintRequest &request, QString gamesFolder, std
     // canvas draws a size below one point at one point.
     m_record.settings.fontSize = std::max(1, clampedFontSize(request.settings.fontSize));
     // The job refuses a text that is no number before it begins.
-    m_record.cardsPerPage = layoutCardsPerPage(strToIntDef(request.cardsPerPageText, 1));
+    m_record.cardsPerPage = layoutCardsPerPage(request.settings.kind, strToIntDef(request.cardsPerPageText, 1));
     // Refused before a single card is made: a record the reader refuses
     // would leave cards whose game can never be called.
     GameRecord largest = m_record;
@@ -48,6 +48,7 @@ NumberedGame::NumberedGame(const PrintRequest &request, QString gamesFolder, std
                             "opened again. Print the cards without numbers, or use fewer or shorter entries."));
     m_numbering.seed = seed;
     m_numbering.code = m_record.code;
+    m_numbering.kind = request.settings.kind;
     m_numbering.documentEnding = [this](std::uint64_t cards) { documentEnding(cards); };
     m_numbering.documentFailed = [this] { documentFailed(); };
 }

@@ -14,14 +14,18 @@ CardJobPlan planCardJob(IPrintService &service, const PrintRequest &request)
     CardJobPlan plan;
     plan.page = preparePage(service, settings, &plan.area);
     const int cards = strToInt(request.cardCountText);
-    const int perPage = layoutCardsPerPage(strToInt(request.cardsPerPageText));
+    const int perPage = layoutCardsPerPage(settings.kind, strToInt(request.cardsPerPageText));
     plan.pages = pageCount(cards, perPage);
-    plan.columns = settings.side();
-    plan.rows = plan.columns + (settings.heading ? 1 : 0);
-    plan.layout = layoutCardPage(perPage, plan.page, plan.columns, plan.rows);
+    const CardShape shape = cardShape(settings);
+    plan.columns = shape.columns;
+    plan.rows = shape.rows();
+    plan.layout = layoutKindPage(settings.kind, perPage, plan.page, plan.columns, plan.rows);
     if (plan.layout.cellSide <= 0)
         throw MorvaneError(PrintMessages::areaTooSmall());
-    plan.faces = countFaces(request.words, settings.sizeIndex, settings.freeSpace);
+    // Tickets are never too few: a job deals far fewer than there are.
+    plan.faces = settings.kind == CardKind::Tickets90
+                     ? FaceCount{UINT64_MAX, false}
+                     : countFaces(request.words, settings.sizeIndex, settings.freeSpace);
     plan.cards = std::uint64_t(plan.pages) * std::uint64_t(perPage);
     return plan;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "card/CardKind.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -20,4 +22,6 @@ struct CardNumbering
     std::function<void(std::uint64_t cards)> documentEnding;
     // Runs when handing the document over failed after documentEnding.
     std::function<void()> documentFailed;
+    // Tickets name their strip too.
+    CardKind kind = CardKind::WordCards;
 };

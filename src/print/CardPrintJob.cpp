@@ -6,6 +6,8 @@
 #include "print/JobNumbering.h"
 #include "print/PrintSetup.h"
 
+#include <optional>
+
 PrintOutcome printCards(const PrintRequest &request, QStringList &cardCells, const PrintContext &context)
 {
     const CardSettings &settings = request.settings;
@@ -31,7 +33,14 @@ PrintOutcome printCards(const PrintRequest &request, QStringList &cardCells, con
     // The cards are arranged here; cardCells takes the last one, arranged in
     // full, once it is printed. Slots a standard-number card does not reach
     // keep the previous card's strings, as they would in cardCells itself.
-    StreamCards cards(request.words, settings, plan.faces, plan.cards, context.random, seed, cardCells);
+    std::optional<StreamCards> words;
+    std::optional<TicketCards> tickets;
+    ICardSource *source = nullptr;
+    if (settings.kind == CardKind::Tickets90)
+        source = &tickets.emplace(context.random, seed);
+    else
+        source = &words.emplace(request.words, settings, plan.faces, plan.cards, context.random, seed, cardCells);
+    ICardSource &cards = *source;
     for (int p = 0; p < plan.pages; ++p) {
         if (p > 0)
             service.newPage();
@@ -43,7 +52,7 @@ PrintOutcome printCards(const PrintRequest &request, QStringList &cardCells, con
         }
     }
     if (plan.cards > 0)
-        cardCells = std::move(cards.cells());
+        cardCells = std::move(tickets ? tickets->cells() : words->cells());
     numbering.documentEnding(plan.cards);
     try {
         document.endDoc();

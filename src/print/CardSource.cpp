@@ -21,3 +21,9 @@ const QStringList &StreamCards::card(std::uint64_t k)
     m_unique.arrange(m_cells, k == m_count ? UniqueCards::Arrangement::Full : UniqueCards::Arrangement::ShownCells);
     return m_cells;
 }
+
+const QStringList &TicketCards::card(std::uint64_t k)
+{
+    m_cells = ticketCells(m_deck.ticket(k));
+    return m_cells;
+}

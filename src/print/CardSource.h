@@ -3,12 +3,14 @@
 #include "card/CardSettings.h"
 #include "card/RandomSource.h"
 #include "card/SeededRandom.h"
+#include "card/TicketDeck.h"
 #include "print/FaceCount.h"
 #include "print/UniqueCards.h"
 
 #include <QStringList>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 // Where a job's cards come from: card k (1 to the job's count) as its cells,
@@ -43,5 +45,20 @@ private:
     UniqueCards m_unique;
     std::uint64_t m_count;
     std::uint64_t m_made = 0;
+    QStringList m_cells;
+};
+
+// The tickets of a job, strip by strip as TicketDeck deals them: from the
+// job's own source, or with a seed as numbered games are, in which case they
+// may be asked for in any order.
+class TicketCards : public ICardSource
+{
+public:
+    TicketCards(IRandomSource &plain, std::optional<std::uint64_t> seed) : m_deck(plain, seed) {}
+    const QStringList &card(std::uint64_t k) override;
+    QStringList &cells() { return m_cells; }
+
+private:
+    TicketDeck m_deck;
     QStringList m_cells;
 };

@@ -48,7 +48,8 @@ void JobNumbering::layOut(ICanvas &canvas, const PageGeometry &page, const CardP
     int width = 0;
     int height = 0;
     for (char d = '0'; d <= '9'; ++d) {
-        const QString line = numberLineText(QString(digits, QLatin1Char(d)), m_numbering->code);
+        const QString digit(digits, QLatin1Char(d));
+        const QString line = numberLineText(m_numbering->kind, digit, digit, m_numbering->code);
         width = std::max(width, canvas.textWidth(line));
         height = std::max(height, canvas.textHeight(line));
     }
@@ -80,7 +81,7 @@ void JobNumbering::endCard(ICanvas &canvas, std::uint64_t card)
         return;
     const NumberLinePlace &place = m_places[std::size_t((card - 1) % m_places.size())];
     const LineFont font(canvas);
-    const QString line = numberLineText(card, m_numbering->code);
+    const QString line = numberLineText(m_numbering->kind, card, m_numbering->code);
     int x = place.box.left;
     if (place.rightAligned)
         x += place.box.width - canvas.textWidth(line);

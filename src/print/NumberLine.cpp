@@ -13,6 +13,19 @@ QString numberLineText(std::uint64_t card, const QString &code)
     return numberLineText(QString::number(card), code);
 }
 
+QString numberLineText(CardKind kind, const QString &card, const QString &strip, const QString &code)
+{
+    if (kind != CardKind::Tickets90)
+        return numberLineText(card, code);
+    return QCoreApplication::translate("NumberLine", "Ticket %1 · Strip %2 · Game %3").arg(card, strip, code);
+}
+
+QString numberLineText(CardKind kind, std::uint64_t card, const QString &code)
+{
+    const std::uint64_t strip = (card - 1) / std::uint64_t(cardsPerDeal(kind)) + 1;
+    return numberLineText(kind, QString::number(card), QString::number(strip), code);
+}
+
 int numberLineGap(int lineHeight, int pen)
 {
     return std::max(pen, lineHeight / 4);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "card/CardKind.h"
 #include "print/PageLayout.h"
 #include "render/Canvas.h"
 
@@ -15,6 +16,10 @@ constexpr int NumberLinePoints = 8;
 // "Card 17 · Game K7Q2MX"
 QString numberLineText(std::uint64_t card, const QString &code);
 QString numberLineText(const QString &card, const QString &code);
+// "Ticket 17 · Strip 3 · Game K7Q2MX" for tickets, the line above for cards.
+QString numberLineText(CardKind kind, std::uint64_t card, const QString &code);
+// The same with the digits given, for measuring.
+QString numberLineText(CardKind kind, const QString &card, const QString &strip, const QString &code);
 
 // Where a card's number line may go: a box, and the side of it the text
 // keeps to.

@@ -1,5 +1,7 @@
 #include "print/PageLayout.h"
 
+#include "card/TicketStrip.h"
+
 #include <algorithm>
 
 PageGeometry pageGeometry(const PrintableArea &area, int pen)
@@ -41,6 +43,34 @@ CardPageLayout layoutCardPage(int cardsPerPage, const PageGeometry &page, int co
     }
     }
     return layout;
+}
+
+CardPageLayout layoutTicketPage(int ticketsPerPage, const PageGeometry &page, int columns, int rows)
+{
+    const int strips = ticketsPerPage / TicketsPerStrip;
+    const int w = page.width - 2 * page.marginX - page.pen;
+    const int h = page.height - 2 * page.marginY - page.pen;
+    // Down the page, in quarter cells: six tickets and five gaps of three
+    // quarters; across: the strips and a cell between them.
+    const int tall = 4 * TicketsPerStrip * rows + 3 * (TicketsPerStrip - 1);
+    const int wide = strips * columns + (strips - 1);
+    CardPageLayout layout;
+    const int s = std::min(4 * h / tall, w / wide);
+    layout.cellSide = s;
+    const int left = (page.width - wide * s - page.pen) / 2;
+    const int top = page.marginY;
+    for (int strip = 0; strip < strips; ++strip)
+        for (int t = 0; t < TicketsPerStrip; ++t)
+            layout.slots.push_back({left + strip * (columns + 1) * s, top + t * (rows * s + 3 * s / 4)});
+    return layout;
+}
+
+CardPageLayout layoutKindPage(CardKind kind, int cardsPerPage, const PageGeometry &page, int columns, int rows)
+{
+    const int perPage = layoutCardsPerPage(kind, cardsPerPage);
+    if (kind == CardKind::Tickets90)
+        return layoutTicketPage(perPage, page, columns, rows);
+    return layoutCardPage(perPage, page, columns, rows);
 }
 
 int pageCount(int cards, int cardsPerPage)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "card/CardKind.h"
 #include "print/PrintService.h"
 
 #include <vector>
@@ -38,6 +39,14 @@ int layoutCardsPerPage(int cardsPerPage);
 // The cards of a page for 1, 2 or 4 per page, each columns x rows cells (rows
 // include the heading row).
 CardPageLayout layoutCardPage(int cardsPerPage, const PageGeometry &page, int columns, int rows);
+
+// The tickets of a page: one strip of six stacked down the page, or two
+// strips side by side, each ticket columns x rows cells, three quarters of
+// a cell apart so that a number line fits between them.
+CardPageLayout layoutTicketPage(int ticketsPerPage, const PageGeometry &page, int columns, int rows);
+
+// The page of a job of that kind.
+CardPageLayout layoutKindPage(CardKind kind, int cardsPerPage, const PageGeometry &page, int columns, int rows);
 
 // Pages for the cards, every page printed full; none for a count below 1.
 int pageCount(int cards, int cardsPerPage);

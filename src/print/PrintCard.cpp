@@ -6,7 +6,10 @@
 void PrintCard(ICanvas &canvas, const CardSettings &settings, const QStringList &cardCells, int x, int y, int columns,
                int rows, int cellSide, CellTextMemo *memo)
 {
-    const StartSize start = startSizeFor(settings.largePrint);
+    // A ticket's numbers start from the card font: there is no free-space
+    // text whose fit would size them.
+    const StartSize start =
+        settings.kind == CardKind::Tickets90 ? StartSize::FontSize : startSizeFor(settings.largePrint);
     const auto cellText = [&](int left, int top, const QString &text, int side) {
         if (memo)
             memo->print(canvas, left, top, text, side, side, settings.wordWrap, start);
@@ -36,17 +39,25 @@ void PrintCard(ICanvas &canvas, const CardSettings &settings, const QStringList 
         ruleGrid();
 
     const int inner = s - p;
-    int headingRows = 0;
-    if (settings.heading) {
-        headingRows = 1;
-        const QStringList letters = headingLetters(settings.headingText, columns);
-        for (qsizetype j = 0; j < letters.size(); ++j)
-            cellText(x + int(j) * s + p, y + p, letters.at(j), inner);
-    }
-
-    for (const BodyCell &cell : bodyCells(cardCells, columns, settings.freeSpace, settings.freeSpaceText)) {
-        const int row = cell.row + headingRows;
-        cellText(x + (cell.column - 1) * s + p, y + (row - 1) * s + p, cell.text, inner);
+    const CardShape shape = cardShape(settings);
+    if (shape.blankCells) {
+        // Cell by cell; a blank is left white.
+        for (qsizetype k = 0; k < cardCells.size() && k < shape.bodyCellCount(); ++k) {
+            if (!cardCells.at(k).isEmpty())
+                cellText(x + int(k) % columns * s + p, y + int(k) / columns * s + p, cardCells.at(k), inner);
+        }
+    } else {
+        int headingRows = 0;
+        if (shape.headingRows > 0) {
+            headingRows = 1;
+            const QStringList letters = headingLetters(settings.headingText, columns);
+            for (qsizetype j = 0; j < letters.size(); ++j)
+                cellText(x + int(j) * s + p, y + p, letters.at(j), inner);
+        }
+        for (const BodyCell &cell : bodyCells(cardCells, columns, settings.freeSpace, settings.freeSpaceText)) {
+            const int row = cell.row + headingRows;
+            cellText(x + (cell.column - 1) * s + p, y + (row - 1) * s + p, cell.text, inner);
+        }
     }
     if (settings.largePrint)
         ruleGrid();

@@ -69,8 +69,11 @@ void PrintPreview::layOut(IPrintService &service, int printerPosition)
     // request's, whatever the paper.
     if (!m_cards) {
         const std::uint64_t seed = m_numbering ? m_numbering->seed : m_seed;
-        m_cards = std::make_unique<KeptCards>(m_request.words, m_request.settings, m_plan.faces, m_plan.cards, seed,
-                                              m_startCells);
+        if (m_request.settings.kind == CardKind::Tickets90)
+            m_cards = std::make_unique<TicketCards>(m_unseeded, seed);
+        else
+            m_cards = std::make_unique<KeptCards>(m_request.words, m_request.settings, m_plan.faces, m_plan.cards, seed,
+                                                  m_startCells);
     }
 }
 

@@ -67,5 +67,7 @@ private:
     PaperSheet m_paper;
     std::unique_ptr<JobNumbering> m_lines;
     std::unique_ptr<CellTextMemo> m_memo;
-    std::unique_ptr<KeptCards> m_cards;
+    // A seeded deck never draws from it.
+    SeededRandomSource m_unseeded;
+    std::unique_ptr<ICardSource> m_cards;
 };

@@ -32,6 +32,42 @@ void drawIn(ICanvas &canvas, const CanvasRect &box, const QString &text, bool wo
 
 } // namespace
 
+namespace {
+
+// A ticket keeps square cells, as on paper: as wide as the box allows and
+// centred in its height.
+void paintTicket(ICanvas &canvas, const CardSettings &settings, const QStringList &cardCells, const CanvasRect &area)
+{
+    const CardShape shape = cardShape(settings);
+    PreviewGrid grid = previewGrid(shape.columns, false, area.width, area.height, canvas.penWidth());
+    grid.rows = shape.bodyRows;
+    grid.rowHeight = std::min(grid.columnWidth, (area.height - grid.pen) / shape.bodyRows);
+    const int top = (area.height - grid.height()) / 2;
+    const auto rule = [&] {
+        for (int i = 0; i <= grid.rows; ++i) {
+            canvas.moveTo(0, top + i * grid.rowHeight);
+            canvas.lineTo(grid.width(), top + i * grid.rowHeight);
+        }
+        for (int j = 0; j <= grid.side; ++j) {
+            canvas.moveTo(j * grid.columnWidth, top);
+            canvas.lineTo(j * grid.columnWidth, top + grid.height());
+        }
+    };
+    if (!settings.largePrint)
+        rule();
+    for (qsizetype k = 0; k < cardCells.size() && k < shape.bodyCellCount(); ++k) {
+        if (cardCells.at(k).isEmpty())
+            continue;
+        CanvasRect box = entryBox(grid, int(k) / shape.columns + 1, int(k) % shape.columns + 1);
+        box.top += top;
+        drawIn(canvas, box, cardCells.at(k), false);
+    }
+    if (settings.largePrint)
+        rule();
+}
+
+} // namespace
+
 void paintPreview(ICanvas &canvas, const CardSettings &settings, const QStringList &cardCells)
 {
     const CanvasRect area = canvas.clipRect();
@@ -44,6 +80,10 @@ void paintPreview(ICanvas &canvas, const CardSettings &settings, const QStringLi
     canvas.setFontName(settings.fontName);
     canvas.setFontColor(0x000000);
 
+    if (settings.kind == CardKind::Tickets90) {
+        paintTicket(canvas, settings, cardCells, area);
+        return;
+    }
     const PreviewGrid grid = previewGrid(settings.side(), settings.heading, area.width, area.height, canvas.penWidth());
     if (startSizeFor(settings.largePrint) == StartSize::Base)
         lowerToBaseSize(canvas, grid.columnWidth, ScreenMargins);

@@ -138,6 +138,8 @@ private Q_SLOTS:
                                     << "'3' cards per page cannot be printed: use 1, 2 or 4.";
         QTest::newRow("unknown paper") << QStringList{"--export", "x.pdf", "--paper=B5", "list.mrv"}
                                        << "'B5' is not a paper Morvane knows: use A4, Letter, Legal, A5 or A3.";
+        QTest::newRow("unknown kind") << QStringList{"--export", "x.pdf", "--kind", "bingo", "list.mrv"}
+                                      << "'bingo' is no kind Morvane makes: use cards or tickets.";
         QTest::newRow("unknown option") << QStringList{"--export", "x.pdf", "--copies", "2", "list.mrv"}
                                         << "Unknown option --copies";
         QTest::newRow("unknown option alone") << QStringList{"--frobnicate"} << "Unknown option --frobnicate";
@@ -186,6 +188,9 @@ private Q_SLOTS:
                                         << "Invalid filename.";
         QTest::newRow("unreadable list") << QStringList() << QByteArray() << QStringList{"x.pdf"}
                                          << "Cannot read the list \"%1\": File not found.";
+        QTest::newRow("tickets, 4 strips a page")
+            << eight << QByteArray() << QStringList{"x.pdf", "--kind", "tickets", "--per-page", "4"}
+            << "'4' strips per page cannot be printed: use 1 or 2.";
         QTest::newRow("repeated cards") << eight << threeByThree << QStringList{"x.pdf", "--cards", "40321"}
                                         << onlyFaces + " No: --force answers Yes.";
     }
@@ -278,6 +283,49 @@ private Q_SLOTS:
             }
         }
         QCOMPARE(recordedGames(), QStringList());
+    }
+
+    // Tickets from a list of two words: the numbers 1 to 90 in strips of
+    // six, whole strips on every page, the kind chosen in Options.ini or on
+    // the command line, the game recorded with its kind.
+    void ticketsExportFromAnyList_data()
+    {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("--kind tickets, 1 strip a page") << QByteArray() << QStringList{"--kind", "tickets"} << 2;
+        QTest::newRow("chosen in the window, 2 strips a page")
+            << QByteArray("[Options]\nCardKind=1\n") << QStringList{"--per-page", "2"} << 1;
+    }
+    void ticketsExportFromAnyList()
+    {
+        skipWithoutPoppler();
+        QFETCH(QByteArray, ini);
+        QFETCH(QStringList, options);
+        QFETCH(int, pages);
+        if (!ini.isEmpty())
+            writeBytes(OptionsFilePath(), ini);
+        const Run run = morvane(QStringList{"--export", "t.pdf", "--number", "--cards", "7"} + options
+                                + QStringList{listOf(letters("ab"))});
+        QCOMPARE(run.exitCode, 0);
+        const QList<PdfPage> read = pdfPages(dir->filePath(QStringLiteral("t.pdf")));
+        QCOMPARE(read.size(), pages);
+        QList<int> numbers;
+        QStringList words;
+        for (const PdfPage &page : read)
+            for (const PdfWord &w : page.words) {
+                words.append(w.text);
+                if (w.text.toInt() >= 1 && w.text.toInt() <= 90 && w.text == QString::number(w.text.toInt()))
+                    numbers.append(w.text.toInt());
+            }
+        const QString code = run.out.trimmed();
+        QCOMPARE(recordedGames(), QStringList{code + QStringLiteral(".mrvgame")});
+        QCOMPARE(readGameRecord(QDir(GamesPath()).filePath(code + QStringLiteral(".mrvgame"))).settings.kind,
+                 CardKind::Tickets90);
+        QVERIFY(words.join(QLatin1Char(' ')).contains(QStringLiteral("Ticket 12 · Strip 2 · Game ") + code));
+        // Two strips: every number twice, among the ticket and strip numbers.
+        for (int n = 1; n <= 90; ++n)
+            QVERIFY2(numbers.count(n) >= 2, qPrintable(QString::number(n)));
     }
 
     void forceAnswersTheRepeatQuestionYes()

@@ -13,8 +13,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -144,7 +146,11 @@ private Q_SLOTS:
         QCOMPARE(window->MnuGame->objectName(), QStringLiteral("MnuGame"));
 
         QCOMPARE(window->MnuOptions->actions(),
-                 (QList<QAction *>{window->MnuFont, window->MnuNumberCards, window->MnuLargePrint}));
+                 (QList<QAction *>{window->MnuFont, window->MnuNumberCards, window->MnuLargePrint,
+                                   window->MnuCardKind->menuAction()}));
+        QCOMPARE(window->MnuCardKind->actions(), (QList<QAction *>{window->MnuWordCards, window->MnuTickets}));
+        QCOMPARE(window->MnuCardKind->title(), QStringLiteral("Card &Kind"));
+        QVERIFY(window->MnuWordCards->isChecked());
         QCOMPARE(window->MnuNumberCards->text(), QStringLiteral("&Number Cards"));
         QVERIFY(window->MnuNumberCards->isCheckable());
         QVERIFY(!window->MnuNumberCards->isChecked());
@@ -199,6 +205,71 @@ private Q_SLOTS:
         QVERIFY(fakes->prompts.shown.isEmpty());
         start();
         QCOMPARE(window->MnuNumberCards->isChecked(), on != toggle);
+    }
+
+    // As Number Cards: the line is written once the kind was changed, and
+    // only a plain 1 reads as tickets.
+    void cardKindIsReadAndWritten_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<bool>("tickets");
+        QTest::addColumn<bool>("choose");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("absent stays absent") << QByteArray() << false << false << QByteArray();
+        QTest::newRow("tickets chosen is written") << QByteArray() << false << true << QByteArray("CardKind=1");
+        QTest::newRow("1 is tickets") << QByteArray("CardKind=1") << true << false << QByteArray("CardKind=1");
+        QTest::newRow("word cards chosen is written")
+            << QByteArray("CardKind=1") << true << true << QByteArray("CardKind=0");
+        QTest::newRow("0 is word cards") << QByteArray("CardKind=0") << false << false << QByteArray("CardKind=0");
+        QTest::newRow("7 is word cards") << QByteArray("CardKind=7") << false << false << QByteArray("CardKind=7");
+        QTest::newRow("text is word cards") << QByteArray("CardKind=x") << false << false << QByteArray("CardKind=x");
+    }
+    void cardKindIsReadAndWritten()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(bool, tickets);
+        QFETCH(bool, choose);
+        QFETCH(QByteArray, after);
+        writeBytes(optionsFile(), "[Options]\r\nChkHeading=0\r\n" + stored + "\r\n");
+        start();
+        QCOMPARE(window->MnuTickets->isChecked(), tickets);
+        QCOMPARE(window->MnuWordCards->isChecked(), !tickets);
+        if (choose)
+            (tickets ? window->MnuWordCards : window->MnuTickets)->trigger();
+        QVERIFY(window->close());
+        const QByteArray bytes = readBytes(optionsFile());
+        if (after.isEmpty())
+            QVERIFY2(!bytes.contains("CardKind"), bytes.constData());
+        else
+            QVERIFY2(bytes.contains(after + "\r\n"), bytes.constData());
+        start();
+        QCOMPARE(window->MnuTickets->isChecked(), tickets != choose);
+    }
+
+    // Tickets grey what only square cards have, count strips per page and
+    // show a ticket; word cards get it all back as it was.
+    void ticketsGreyTheSquareOptions()
+    {
+        start();
+        window->CboCardsPerPage->setCurrentIndex(2);
+        const QList<QWidget *> square{window->CboCardSize, window->ChkFreeSpace, window->TxtFreeSpace,
+                                      window->ChkHeading,  window->TxtHeading,   window->ChkWordWrap};
+        window->MnuTickets->trigger();
+        for (QWidget *w : square)
+            QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
+        QStringList perPage;
+        for (int i = 0; i < window->CboCardsPerPage->count(); ++i)
+            perPage.append(window->CboCardsPerPage->itemText(i));
+        QCOMPARE(perPage, (QStringList{"1 strip (6 tickets)", "2 strips (12 tickets)"}));
+        QCOMPARE(window->CardCells.size(), 27);
+        QCOMPARE(window->CardCells.count(QString()), 12);
+        QCOMPARE(window->cardSettings().kind, CardKind::Tickets90);
+
+        window->MnuWordCards->trigger();
+        for (QWidget *w : square)
+            QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
+        QCOMPARE(window->CboCardsPerPage->currentText(), QStringLiteral("4"));
+        QVERIFY(window->CardCells.isEmpty()); // the empty list arranges nothing
     }
 
     void numberedJobRecordsOneGame_data()

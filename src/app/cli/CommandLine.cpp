@@ -22,6 +22,11 @@ QList<QCommandLineOption> exportOptions()
          QStringLiteral("N")},
         {QStringLiteral("per-page"), CommandLineText::tr("Cards on each page: 1, 2 or 4 (default 1)."),
          QStringLiteral("1|2|4")},
+        {QStringLiteral("kind"),
+         CommandLineText::tr("What to make: cards, from the list, or tickets, 90-ball tickets of the numbers 1 to 90 "
+                             "in strips of six, whatever the list holds; --cards then counts tickets and --per-page "
+                             "strips (1 or 2). Default: the kind chosen in the window."),
+         QStringLiteral("cards|tickets")},
         {QStringLiteral("paper"),
          CommandLineText::tr(
              "The paper: A4, Letter, Legal, A5 or A3 (default: Letter where the language settings measure in inches, "
@@ -225,6 +230,15 @@ CommandLine parseCommandLine(const QStringList &allArguments)
         if (!offered.contains(line.perPage))
             return refused(
                 CommandLineText::tr("'%1' cards per page cannot be printed: use 1, 2 or 4.").arg(line.perPage));
+    }
+    if (parser.isSet(QStringLiteral("kind"))) {
+        const QString kind = parser.value(QStringLiteral("kind"));
+        if (kind == QStringLiteral("cards"))
+            line.kind = CardKind::WordCards;
+        else if (kind == QStringLiteral("tickets"))
+            line.kind = CardKind::Tickets90;
+        else
+            return refused(CommandLineText::tr("'%1' is no kind Morvane makes: use cards or tickets.").arg(kind));
     }
     if (parser.isSet(QStringLiteral("paper"))) {
         const QString name = parser.value(QStringLiteral("paper"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "card/CardKind.h"
+
 #include <QPageSize>
 #include <QString>
 #include <QStringList>
@@ -19,6 +21,8 @@ struct CommandLine
     QString cards = QStringLiteral("1");
     QString perPage = QStringLiteral("1");
     std::optional<QPageSize::PageSizeId> paper; // none: the locale's
+    // none: the kind chosen in the window
+    std::optional<CardKind> kind;
     bool number = false;
     bool force = false;
 

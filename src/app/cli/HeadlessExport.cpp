@@ -34,6 +34,8 @@ PrintRequest requestFor(const CommandLine &line)
 {
     PrintRequest request;
     request.settings = readStoredCardSettings(OptionsFilePath());
+    if (line.kind)
+        request.settings.kind = *line.kind;
     QStringList entries;
     try {
         ReadCardList(line.list, entries);
@@ -45,9 +47,18 @@ PrintRequest requestFor(const CommandLine &line)
     // In the order the window's list keeps them, which a numbered game records.
     WordList words;
     words.insertMany(entries);
-    request.words = words.items();
+    request.words = cardEntries(request.settings.kind, words.items());
     request.cardCountText = line.cards;
     request.cardsPerPageText = line.perPage;
+    if (request.settings.kind == CardKind::Tickets90) {
+        // Strips per page, as the window offers them.
+        const QList<int> choices = cardsPerPageChoices(request.settings.kind);
+        const qsizetype strips = line.perPage.toInt();
+        if (strips < 1 || strips > choices.size())
+            throw MorvaneError(
+                CommandLineText::tr("'%1' strips per page cannot be printed: use 1 or 2.").arg(line.perPage));
+        request.cardsPerPageText = QString::number(choices.at(strips - 1));
+    }
     return request;
 }
 

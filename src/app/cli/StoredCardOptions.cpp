@@ -21,5 +21,6 @@ CardSettings readStoredCardSettings(const QString &optionsPath)
     s.wordWrap = ini.readBool(section, QStringLiteral("ChkWordWrap"), defaults.wordWrap);
     // As the window reads it: only a plain 1 turns it on.
     s.largePrint = ini.readInteger(section, QStringLiteral("LargePrint"), 0) == 1;
+    s.kind = cardKindFromStored(ini.readInteger(section, QStringLiteral("CardKind"), 0));
     return s;
 }
