@@ -1,6 +1,7 @@
 #include "game/CallAnnouncer.h"
 
 #include "game/CallBoard.h"
+#include "game/CallNames.h"
 #include <QCoreApplication>
 
 QString CallAnnouncer::unavailableNote()
@@ -11,6 +12,8 @@ QString CallAnnouncer::unavailableNote()
 
 void CallAnnouncer::announce(const CallBoard &board, int item)
 {
-    if (enabled() && item >= 0 && item < board.size())
-        m_speaker.say(board.spokenText(item));
+    if (!enabled() || item < 0 || item >= board.size())
+        return;
+    const QString name = m_callNames ? callName(board.label(item)) : QString();
+    m_speaker.say(name.isEmpty() ? board.spokenText(item) : board.spokenText(item) + QStringLiteral(". ") + name);
 }

@@ -18,10 +18,13 @@ public:
 
     bool enabled() const { return m_enabled && available(); }
     void setEnabled(bool on) { m_enabled = on; }
+    // "Show Call Names": the call's traditional name is said after it.
+    void setCallNames(bool on) { m_callNames = on; }
 
     void announce(const CallBoard &board, int item);
 
 private:
     ISpeaker &m_speaker;
     bool m_enabled = false;
+    bool m_callNames = false;
 };
