@@ -62,7 +62,7 @@ QString winnersLineText(std::vector<ShownWinner> winners, int latestCall, int li
 QString stageLineText(const GameStages &stages, const PrizeStages &prizes)
 {
     const int count = int(prizes.size());
-    QString text = stages.finished() ? QCoreApplication::translate("CallTexts", "All %1 stages won").arg(count)
+    QString text = stages.finished() ? QCoreApplication::translate("CallTexts", "All stages won")
                                      : QCoreApplication::translate("CallTexts", "Stage %1 of %2: %3")
                                            .arg(stages.current() + 1)
                                            .arg(count)

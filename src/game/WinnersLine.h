@@ -31,5 +31,5 @@ std::vector<ShownWinner> shownWinners(const GameStages &stages, const PrizeStage
 QString winnersLineText(std::vector<ShownWinner> winners, int latestCall, int limit = -1);
 
 // The stage being played, and the last one won: "Stage 2 of 4: Two Lines ·
-// Any Line won at call 12", or "All 4 stages won · Full Card won at call 52".
+// Any Line won at call 12", or "All stages won · Full Card won at call 52".
 QString stageLineText(const GameStages &stages, const PrizeStages &prizes);

@@ -13,6 +13,7 @@
 #include "game/CallRandom.h"
 #include "game/CallTexts.h"
 #include "game/CalledGame.h"
+#include "game/WinnersLine.h"
 
 #include <QAction>
 #include <QApplication>
@@ -53,6 +54,7 @@ TFrmCaller::TFrmCaller(const CallerServices &services, QWidget *parent)
     buildControls();
     buildMenus();
     connectHandlers();
+    buildHall();
     if (const QScreen *screen = this->screen()) {
         const QRect area = screen->availableGeometry();
         resize(area.width() * 4 / 5, area.height() * 4 / 5);
@@ -77,6 +79,7 @@ bool TFrmCaller::openGame(const QString &path)
     if (!ok)
         return false;
     m_game = std::move(opened);
+    loadStages();
     showGame();
     if (m_game->passedOver() > 0)
         m_services.prompts->information(
@@ -129,7 +132,7 @@ void TFrmCaller::refresh()
                         !session.board().numbered());
         PBCall->setHint(QCoreApplication::translate("TFrmCaller", "Press Space to make the first call"));
         LblCallCount->setText(callCountText(session.callCount(), session.board().size()));
-        const std::vector<Winner> winners = cards ? session.winners() : std::vector<Winner>();
+        const std::vector<ShownWinner> winners = cards ? shownWinnersNow() : std::vector<ShownWinner>();
         if (!cards)
             LblWinners->setText(
                 QCoreApplication::translate("TFrmCaller", "No cards in this game: winners are not checked."));
@@ -154,25 +157,28 @@ void TFrmCaller::refresh()
     BtnCheckCard->setEnabled(MnuCheckCard->isEnabled());
     PBBoard->update();
     PBCalls->update();
+    refreshHall();
 }
 
-QString TFrmCaller::winnersText(const std::vector<Winner> &winners) const
+QString TFrmCaller::winnersText(const std::vector<ShownWinner> &winners) const
 {
+    const int latest = m_game->session().callCount();
+    const auto lineText = [&](int limit) { return winnersLineText(winners, latest, limit); };
     // As many winners as the two lines hold, the rest summed up after them.
     const QFontMetrics metrics(LblWinners->font());
     const QRect room(0, 0, std::max(1, LblWinners->width()), LblWinners->height());
     const auto fits = [&](int limit) {
-        return metrics.boundingRect(room, Qt::TextWordWrap, bingoText(winners, limit)).height() <= room.height();
+        return metrics.boundingRect(room, Qt::TextWordWrap, lineText(limit)).height() <= room.height();
     };
     int low = 1;
     int high = int(std::min<std::size_t>(winners.size(), 100));
     if (fits(high))
-        return bingoText(winners, high);
+        return lineText(high);
     while (high - low > 1) {
         const int mid = (low + high) / 2;
         (fits(mid) ? low : high) = mid;
     }
-    return bingoText(winners, low);
+    return lineText(low);
 }
 
 void TFrmCaller::callsChanged(int newCall)
@@ -188,6 +194,11 @@ void TFrmCaller::MnuCallNextClick()
 {
     if (!m_game)
         return;
+    // While calls come by themselves the call keys pause them.
+    if (autoCalling()) {
+        pauseAutoCall();
+        return;
+    }
     const int item = m_game->session().callNext(*m_services.random);
     if (item >= 0)
         callsChanged(item);
