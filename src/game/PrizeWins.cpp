@@ -8,6 +8,7 @@ namespace {
 
 constexpr int CellBits = 6;
 constexpr std::uint32_t CellMask = (1u << CellBits) - 1;
+constexpr std::size_t Cells = std::size_t{1} << CellBits;
 
 } // namespace
 
@@ -16,11 +17,14 @@ PrizeWins::PrizeWins(PrizeStages prizes, int cards)
       m_cards(cards),
       m_firstWin(m_prizes.size() * std::size_t(cards), 0)
 {
-    for (const Prize &prize : m_prizes) {
-        std::uint64_t any = 0;
-        for (std::uint64_t shape : prize.shapes)
-            any |= shape;
-        m_touches.push_back(any);
+    m_through.resize(m_prizes.size() * Cells);
+    for (std::size_t p = 0; p < m_prizes.size(); ++p) {
+        for (std::size_t cell = 0; cell < Cells; ++cell) {
+            for (std::uint64_t shape : m_prizes[p].shapes) {
+                if (shape >> cell & 1)
+                    m_through[p * Cells + cell].push_back(shape);
+            }
+        }
     }
 }
 
@@ -29,14 +33,22 @@ void PrizeWins::called(const WinIndex &index, int item, int callNumber)
     const auto number = std::uint32_t(callNumber);
     for (std::uint32_t holder : index.holders(item)) {
         const std::uint32_t card = holder >> CellBits;
-        const std::uint64_t cell = std::uint64_t{1} << (holder & CellMask);
+        const std::size_t cell = holder & CellMask;
         const std::uint64_t covered = index.calledCells(int(card) + 1);
         for (std::size_t p = 0; p < m_prizes.size(); ++p) {
             std::uint32_t &first = m_firstWin[p * std::size_t(m_cards) + card];
-            // Only a shape through the new cell can have become complete.
-            if (first != 0 || !(m_touches[p] & cell))
+            if (first != 0)
                 continue;
-            if (m_prizes[p].wonBy(covered))
+            // Only a shape through the new cell can have become complete,
+            // and only then can the count of complete shapes have grown.
+            bool completed = false;
+            for (std::uint64_t shape : m_through[p * Cells + cell]) {
+                if ((covered & shape) == shape) {
+                    completed = true;
+                    break;
+                }
+            }
+            if (completed && (m_prizes[p].atLeast == 1 || m_prizes[p].wonBy(covered)))
                 first = number;
         }
     }

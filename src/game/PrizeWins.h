@@ -38,7 +38,7 @@ public:
 private:
     PrizeStages m_prizes;
     int m_cards = 0;
-    // Per prize and cell, whether any of the prize's shapes holds the cell.
-    std::vector<std::uint64_t> m_touches;
+    // Per prize and cell, the prize's shapes through the cell.
+    std::vector<std::vector<std::uint64_t>> m_through;
     std::vector<std::uint32_t> m_firstWin; // prize * cards + card index
 };

@@ -223,14 +223,17 @@ private Q_SLOTS:
         QFETCH(int, limit);
         QFETCH(QString, text);
         const std::vector<Winner> inCardOrder{{1, 5}, {2, 9}, {4, 23}, {9, 23}};
-        QCOMPARE(winnersLineText(shownWinners(inCardOrder), latest, limit), text);
+        std::vector<ShownWinner> winners = shownWinners(inCardOrder);
+        orderNewestFirst(winners, limit < 0 ? SIZE_MAX : std::size_t(limit));
+        QCOMPARE(winnersLineText(winners, latest, limit), text);
     }
 
     void winnersLineNamesThePrizes()
     {
-        const std::vector<ShownWinner> winners{
-            {3, 12, 0, "Any Line"}, {3, 31, 1, "Two Lines"}, {8, 31, 2, "Four Corners"}};
-        QCOMPARE(winnersLineText(winners, 31),
+        const PrizeStages prizes = squarePrizes(5);
+        std::vector<ShownWinner> winners{{3, 12, 0}, {3, 31, 1}, {8, 31, 2}};
+        orderNewestFirst(winners);
+        QCOMPARE(winnersLineText(winners, 31, -1, prizes),
                  QString::fromUtf8("Bingo: \u2605 card 8 (Four Corners, call 31), \u2605 card 3 (Two Lines, call 31), "
                                    "card 3 (Any Line, call 12)"));
     }

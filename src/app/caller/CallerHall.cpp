@@ -110,7 +110,7 @@ std::vector<ShownWinner> TFrmCaller::shownWinnersNow() const
     const CallSession &session = m_game->session();
     if (session.prizeWins().empty())
         return shownWinners(session.winners());
-    return shownWinners(GameStages(session.prizeWins()), session.prizeWins().prizes());
+    return shownWinners(GameStages(session.prizeWins()));
 }
 
 void TFrmCaller::loadStages()

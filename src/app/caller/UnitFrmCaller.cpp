@@ -160,10 +160,14 @@ void TFrmCaller::refresh()
     refreshHall();
 }
 
-QString TFrmCaller::winnersText(const std::vector<ShownWinner> &winners) const
+QString TFrmCaller::winnersText(std::vector<ShownWinner> winners) const
 {
-    const int latest = m_game->session().callCount();
-    const auto lineText = [&](int limit) { return winnersLineText(winners, latest, limit); };
+    constexpr int MostShown = 100;
+    orderNewestFirst(winners, MostShown);
+    const CallSession &session = m_game->session();
+    const auto lineText = [&](int limit) {
+        return winnersLineText(winners, session.callCount(), limit, session.prizeWins().prizes());
+    };
     // As many winners as the two lines hold, the rest summed up after them.
     const QFontMetrics metrics(LblWinners->font());
     const QRect room(0, 0, std::max(1, LblWinners->width()), LblWinners->height());
@@ -171,7 +175,7 @@ QString TFrmCaller::winnersText(const std::vector<ShownWinner> &winners) const
         return metrics.boundingRect(room, Qt::TextWordWrap, lineText(limit)).height() <= room.height();
     };
     int low = 1;
-    int high = int(std::min<std::size_t>(winners.size(), 100));
+    int high = int(std::min<std::size_t>(winners.size(), MostShown));
     if (fits(high))
         return lineText(high);
     while (high - low > 1) {

@@ -135,7 +135,7 @@ private:
     // After a change of the calls: keeps them, shows them, and says a new one.
     void callsChanged(int newCall);
     void refresh();
-    QString winnersText(const std::vector<ShownWinner> &winners) const;
+    QString winnersText(std::vector<ShownWinner> winners) const;
     // CallerHall.cpp: the stages, call names, auto call and room display.
     void buildHall();
     void refreshHall();
