@@ -22,6 +22,8 @@ TFrmDrawPattern::TFrmDrawPattern(int side, QWidget *parent) : QDialog(parent), m
             auto *cell = new QPushButton(this);
             cell->setObjectName(QStringLiteral("BtnCell%1_%2").arg(r + 1).arg(c + 1));
             cell->setCheckable(true);
+            // Space toggles a cell; Return is the dialog's OK.
+            cell->setAutoDefault(false);
             cell->setFixedSize(44, 44);
             cell->setAccessibleName(
                 QCoreApplication::translate("TFrmDrawPattern", "Row %1, column %2").arg(r + 1).arg(c + 1));

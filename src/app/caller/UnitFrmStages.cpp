@@ -62,7 +62,8 @@ TFrmStages::TFrmStages(int side, const PrizeStages &stages, const QString &patte
     grid->addWidget(BtnsStages, 6, 0, 1, 4);
 
     connect(BtnAddStage, &QPushButton::clicked, this, &TFrmStages::BtnAddStageClick);
-    connect(LstPrizes, &QListWidget::itemActivated, this, &TFrmStages::BtnAddStageClick);
+    // A double-click adds; Return stays the dialog's OK, as everywhere.
+    connect(LstPrizes, &QListWidget::itemDoubleClicked, this, &TFrmStages::BtnAddStageClick);
     connect(BtnDrawPattern, &QPushButton::clicked, this, &TFrmStages::BtnDrawPatternClick);
     connect(BtnRemoveStage, &QPushButton::clicked, this, &TFrmStages::BtnRemoveStageClick);
     connect(BtnStageUp, &QPushButton::clicked, this, [this] { BtnMoveStageClick(-1); });
