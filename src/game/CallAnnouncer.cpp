@@ -1,6 +1,7 @@
 #include "game/CallAnnouncer.h"
 
 #include "game/CallBoard.h"
+#include "game/CallNames.h"
 #include <QCoreApplication>
 
 CallAnnouncer::CallAnnouncer(ISpeaker &speaker, int answerTimeMs) : m_speaker(speaker)
@@ -44,7 +45,9 @@ void CallAnnouncer::announce(const CallBoard &board, int item)
     // takes none of a quick run of calls is found out all the same.
     if (m_waiting++ == 0)
         m_answer.start();
-    m_speaker.say(board.spokenText(item), [this] {
+    const QString name = m_callNames ? callName(board.label(item)) : QString();
+    const QString text = name.isEmpty() ? board.spokenText(item) : board.spokenText(item) + QStringLiteral(". ") + name;
+    m_speaker.say(text, [this] {
         if (m_waiting > 0 && --m_waiting == 0)
             m_answer.stop();
     });

@@ -37,6 +37,8 @@ public:
     // Set once speech was turned off for a service that did not answer,
     // until the user turns it on again.
     bool stoppedAnswering() const { return m_stoppedAnswering; }
+    // "Show Call Names": the call's traditional name is said after it.
+    void setCallNames(bool on) { m_callNames = on; }
 
     void announce(const CallBoard &board, int item);
 
@@ -50,4 +52,5 @@ private:
     bool m_enabled = false;
     bool m_stoppedAnswering = false;
     int m_waiting = 0; // texts handed over and not yet taken
+    bool m_callNames = false;
 };

@@ -33,12 +33,14 @@ void CallSession::call(int item)
     m_calls.push_back(item);
     m_callNumber[static_cast<std::size_t>(item)] = callCount();
     m_index.call(item, callCount());
+    m_prizes.called(m_index, item, callCount());
 }
 
 void CallSession::undo()
 {
     const int item = m_calls.back();
     m_index.uncall(item, callCount());
+    m_prizes.uncalled(m_index, item, callCount());
     m_callNumber[static_cast<std::size_t>(item)] = 0;
     m_calls.pop_back();
 }
@@ -90,6 +92,17 @@ void CallSession::newGame()
         m_callNumber[static_cast<std::size_t>(item)] = 0;
     m_calls.clear();
     m_index.clear();
+    m_prizes.clear();
+}
+
+void CallSession::setPrizes(PrizeStages prizes)
+{
+    // The first wins of the new prizes need the calls made again in order.
+    const std::vector<int> calls = m_calls;
+    newGame();
+    m_prizes = PrizeWins(std::move(prizes), cardCount());
+    for (int item : calls)
+        call(item);
 }
 
 int CallSession::restore(const QStringList &calledTexts)

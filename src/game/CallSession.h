@@ -2,6 +2,7 @@
 
 #include "card/RandomSource.h"
 #include "game/CallBoard.h"
+#include "game/PrizeWins.h"
 #include "game/WinCheck.h"
 #include "game/WinIndex.h"
 
@@ -56,6 +57,11 @@ public:
     std::vector<Winner> winners() const { return m_index.winners(m_pattern); }
     CardCheck check(int card) const { return checkCard(m_index, m_pattern, card); }
 
+    // Prizes followed beside the patterns, for a game played in stages; none
+    // by default. The calls made so far count for them at once.
+    void setPrizes(PrizeStages prizes);
+    const PrizeWins &prizeWins() const { return m_prizes; }
+
 private:
     void call(int item);
     void undo();
@@ -63,6 +69,7 @@ private:
     CallBoard m_board;
     WinIndex m_index;
     WinPattern m_pattern = WinPattern::AnyLine;
+    PrizeWins m_prizes;
     std::vector<int> m_calls;
     std::vector<int> m_callNumber;
 };

@@ -53,6 +53,15 @@ public:
     }
     // In card order.
     std::vector<Winner> winners(WinPattern pattern) const;
+    // The cells that show the item, each as its card's index (from 0) << 6 |
+    // its cell: what else keeps count of a game's cards follows the calls here.
+    std::span<const std::uint32_t> holders(int item) const
+    {
+        if (m_offsets.empty())
+            return {};
+        return std::span<const std::uint32_t>(m_postings)
+            .subspan(m_offsets[item], m_offsets[item + 1] - m_offsets[item]);
+    }
 
     std::size_t memoryBytes() const;
 

@@ -52,6 +52,11 @@ void TFrmCaller::buildControls()
 {
     LblGame = named(new QLabel(this), "LblGame");
     PBCall = named(new CallDisplay(this), "PBCall");
+    LblCallName = named(new QLabel(this), "LblCallName");
+    LblCallName->setAlignment(Qt::AlignCenter);
+    LblCallName->hide();
+    LblStage = named(new QLabel(this), "LblStage");
+    LblStage->hide();
     LblCallCount = named(new QLabel(this), "LblCallCount");
     LblCallCount->setAlignment(Qt::AlignCenter);
     PBBoard = named(new BoardView(this), "PBBoard");
@@ -89,6 +94,7 @@ void TFrmCaller::buildControls()
     auto *left = new QVBoxLayout;
     left->addWidget(LblGame);
     left->addWidget(PBCall, 1);
+    left->addWidget(LblCallName);
     left->addWidget(LblCallCount);
     auto *top = new QHBoxLayout;
     top->addLayout(left, 2);
@@ -96,6 +102,7 @@ void TFrmCaller::buildControls()
     auto *controls = new QHBoxLayout;
     controls->addWidget(LblPattern);
     controls->addWidget(CboPattern);
+    controls->addWidget(LblStage);
     controls->addStretch(1);
     controls->addWidget(BtnCallNext);
     controls->addWidget(BtnUndoCall);
@@ -202,13 +209,14 @@ void TFrmCaller::scaleFonts()
     setPixelSize(LblGame, std::clamp(unit / 48, 12, 28));
     setPixelSize(LblCalls, std::clamp(unit / 48, 12, 28));
     setPixelSize(LblCallCount, std::clamp(unit / 22, 14, 56), true);
+    setPixelSize(LblCallName, std::clamp(unit / 22, 14, 56), true);
     const int winners = std::clamp(unit / 34, 13, 40);
     setPixelSize(LblWinners, winners, true);
     setPixelSize(LblSaveProblem, std::clamp(unit / 40, 13, 32), true);
     LblWinners->setFixedHeight(QFontMetrics(LblWinners->font()).lineSpacing() * 2 + 4);
     const int controls = std::clamp(unit / 56, 12, 24);
-    for (QWidget *w :
-         {static_cast<QWidget *>(LblPattern), static_cast<QWidget *>(CboPattern), static_cast<QWidget *>(BtnCallNext),
-          static_cast<QWidget *>(BtnUndoCall), static_cast<QWidget *>(BtnCheckCard)})
+    for (QWidget *w : {static_cast<QWidget *>(LblPattern), static_cast<QWidget *>(CboPattern),
+                       static_cast<QWidget *>(LblStage), static_cast<QWidget *>(BtnCallNext),
+                       static_cast<QWidget *>(BtnUndoCall), static_cast<QWidget *>(BtnCheckCard)})
         setPixelSize(w, controls);
 }

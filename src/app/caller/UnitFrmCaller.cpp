@@ -14,6 +14,7 @@
 #include "game/CallRandom.h"
 #include "game/CallTexts.h"
 #include "game/CalledGame.h"
+#include "game/WinnersLine.h"
 
 #include <QAction>
 #include <QApplication>
@@ -84,6 +85,7 @@ TFrmCaller::TFrmCaller(const CallerServices &services, QWidget *parent)
     // item follows what is found.
     m_announcer->start([this] { speechChanged(); });
     qApp->installEventFilter(this);
+    buildHall();
     if (const QScreen *screen = this->screen()) {
         const QRect area = screen->availableGeometry();
         resize(area.width() * 4 / 5, area.height() * 4 / 5);
@@ -114,6 +116,7 @@ bool TFrmCaller::openGame(const QString &path)
         return false;
     m_game = std::move(opened);
     m_saveProblem.clear();
+    loadStages();
     showGame();
     if (m_game->passedOver() > 0)
         m_services.prompts->information(QCoreApplication::translate(
@@ -168,7 +171,7 @@ void TFrmCaller::refresh()
                         !session.board().numbered());
         PBCall->setHint(QCoreApplication::translate("TFrmCaller", "Press Space to make the first call"));
         LblCallCount->setText(callCountText(session.callCount(), session.board().size()));
-        const std::vector<Winner> winners = cards ? session.winners() : std::vector<Winner>();
+        const std::vector<ShownWinner> winners = cards ? shownWinnersNow() : std::vector<ShownWinner>();
         if (!cards)
             LblWinners->setText(
                 QCoreApplication::translate("TFrmCaller", "No cards in this game: winners are not checked."));
@@ -195,25 +198,32 @@ void TFrmCaller::refresh()
     PBCalls->update();
     if (!m_saveProblem.isEmpty() && open)
         showSaveProblem(m_saveProblem);
+    refreshHall();
 }
 
-QString TFrmCaller::winnersText(const std::vector<Winner> &winners) const
+QString TFrmCaller::winnersText(std::vector<ShownWinner> winners) const
 {
+    constexpr int MostShown = 100;
+    orderNewestFirst(winners, MostShown);
+    const CallSession &session = m_game->session();
+    const auto lineText = [&](int limit) {
+        return winnersLineText(winners, session.callCount(), limit, session.prizeWins().prizes());
+    };
     // As many winners as the two lines hold, the rest summed up after them.
     const QFontMetrics metrics(LblWinners->font());
     const QRect room(0, 0, std::max(1, LblWinners->width()), LblWinners->height());
     const auto fits = [&](int limit) {
-        return metrics.boundingRect(room, Qt::TextWordWrap, bingoText(winners, limit)).height() <= room.height();
+        return metrics.boundingRect(room, Qt::TextWordWrap, lineText(limit)).height() <= room.height();
     };
     int low = 1;
-    int high = int(std::min<std::size_t>(winners.size(), 100));
+    int high = int(std::min<std::size_t>(winners.size(), MostShown));
     if (fits(high))
-        return bingoText(winners, high);
+        return lineText(high);
     while (high - low > 1) {
         const int mid = (low + high) / 2;
         (fits(mid) ? low : high) = mid;
     }
-    return bingoText(winners, low);
+    return lineText(low);
 }
 
 void TFrmCaller::callsChanged(int newCall)
@@ -286,6 +296,11 @@ void TFrmCaller::MnuCallNextClick()
 {
     if (!m_game)
         return;
+    // While calls come by themselves the call keys pause them.
+    if (autoCalling()) {
+        pauseAutoCall();
+        return;
+    }
     // No call while one is not saved: the call key tries the write again.
     if (!m_saveProblem.isEmpty()) {
         keepCalls();

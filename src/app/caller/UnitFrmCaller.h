@@ -4,14 +4,17 @@
 #include "card/CardSettings.h"
 #include "game/WinIndex.h"
 
+#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
 #include <memory>
+#include <vector>
 
 class BoardView;
 class CallAnnouncer;
 class CallDisplay;
+class CallFlash;
 class CallHistoryView;
 class CalledGame;
 class QAction;
@@ -20,6 +23,9 @@ class QLabel;
 class QMenu;
 class QMenuBar;
 class QPushButton;
+class QTimer;
+class TFrmRoomDisplay;
+struct ShownWinner;
 
 // The caller window, "Caller": a game called on screen, large enough to
 // read from the back of a hall. It shows the current call, the count, the
@@ -59,6 +65,21 @@ public:
     void MnuFullScreenClick();
     void CboPatternSelect(int index);
     void BoardItemClick(int item);
+    // For a hall (CallerHall.cpp).
+    void MnuStagesClick();
+    void MnuRepeatCallClick();
+    void MnuAutoCallClick();
+    void MnuAutoIntervalClick();
+    void MnuCallNamesClick();
+    void MnuRoomDisplayClick();
+    void TmrAutoCallTimer();
+
+    // "Auto Call": seconds between its calls, 3 to 60.
+    int autoCallSeconds() const { return m_autoSeconds; }
+    void setAutoCallSeconds(int seconds);
+    bool autoCalling() const;
+    // Null until View > Room Display first opens it.
+    TFrmRoomDisplay *roomDisplay() const;
 
     // Controls (also their objectName).
     QMenuBar *CallerMenu = nullptr;
@@ -75,6 +96,12 @@ public:
     QAction *MnuSpeakCalls = nullptr;
     QAction *MnuSpeechNote = nullptr;
     QAction *MnuFullScreen = nullptr;
+    QAction *MnuStages = nullptr;
+    QAction *MnuRepeatCall = nullptr;
+    QAction *MnuAutoCall = nullptr;
+    QAction *MnuAutoInterval = nullptr;
+    QAction *MnuCallNames = nullptr;
+    QAction *MnuRoomDisplay = nullptr;
 
     QLabel *LblGame = nullptr;
     CallDisplay *PBCall = nullptr;
@@ -90,6 +117,9 @@ public:
     QLabel *LblWinners = nullptr;
     // Stays while calls are not saved in the game file: which, where, why.
     QLabel *LblSaveProblem = nullptr;
+    QLabel *LblCallName = nullptr;
+    QLabel *LblStage = nullptr;
+    QTimer *TmrAutoCall = nullptr;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -118,7 +148,13 @@ private:
     bool mayDropUnsaved(const QString &question);
     void speechChanged();
     void refresh();
-    QString winnersText(const std::vector<Winner> &winners) const;
+    QString winnersText(std::vector<ShownWinner> winners) const;
+    // CallerHall.cpp: the stages, call names, auto call and room display.
+    void buildHall();
+    void refreshHall();
+    void loadStages();
+    std::vector<ShownWinner> shownWinnersNow() const;
+    void pauseAutoCall();
 
     template <typename F>
     bool guarded(F &&command);
@@ -136,4 +172,7 @@ private:
     // that call was still being made.
     quint64 m_callKeyTime = 0;
     quint64 m_busyUntil = 0;
+    CallFlash *m_flash = nullptr;
+    QPointer<TFrmRoomDisplay> m_room;
+    int m_autoSeconds = 10;
 };
