@@ -20,6 +20,7 @@ class QLabel;
 class QMenu;
 class QMenuBar;
 class QPushButton;
+class PlayPanel;
 
 // The caller window, "Caller": a game called on screen, large enough to
 // read from the back of a hall. It shows the current call, the count, the
@@ -55,6 +56,8 @@ public:
     void MnuNewGameClick();
     void MnuCheckCardClick();
     void MnuPrintCardClick();
+    void MnuPlayOnPhonesClick();
+    void MnuPlayerLinksClick();
     void MnuSpeakCallsClick();
     void MnuFullScreenClick();
     void CboPatternSelect(int index);
@@ -70,6 +73,8 @@ public:
     QAction *MnuNewGame = nullptr;
     QAction *MnuCheckCard = nullptr;
     QAction *MnuPrintCard = nullptr;
+    QAction *MnuPlayOnPhones = nullptr;
+    QAction *MnuPlayerLinks = nullptr;
     QAction *MnuClose = nullptr;
     QList<QAction *> MnuPatterns; // in the order of AllWinPatterns
     QAction *MnuSpeakCalls = nullptr;
@@ -88,6 +93,8 @@ public:
     QPushButton *BtnUndoCall = nullptr;
     QPushButton *BtnCheckCard = nullptr;
     QLabel *LblWinners = nullptr;
+    // The room of the game, while it is played on phones.
+    PlayPanel *PnlPlay = nullptr;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -106,6 +113,7 @@ private:
     void callsChanged(int newCall);
     void refresh();
     QString winnersText(const std::vector<Winner> &winners) const;
+    void stopPlay();
 
     template <typename F>
     bool guarded(F &&command);
