@@ -78,6 +78,8 @@ struct PhoneSocket
         QTimer::singleShot(5000, &loop, &QEventLoop::quit);
         if (socket.state() != QAbstractSocket::ConnectedState)
             loop.exec();
+        if (socket.state() != QAbstractSocket::ConnectedState)
+            qWarning("phone socket: %s", qPrintable(socket.errorString()));
         return socket.state() == QAbstractSocket::ConnectedState;
     }
     void send(const QByteArray &json) { socket.sendTextMessage(QString::fromUtf8(json)); }
@@ -199,18 +201,23 @@ private Q_SLOTS:
     void socketMessagesReachOnlyTheirOwnCard_data()
     {
         QTest::addColumn<QByteArrayList>("messages");
+        QTest::addColumn<bool>("dropped"); // the phone's socket is closed for it
         QTest::newRow("desk commands")
             << QByteArrayList{"{\"t\":\"call\"}", "{\"t\":\"undo\"}", "{\"t\":\"confirm\",\"id\":1}",
-                              "{\"t\":\"reject\",\"id\":1}", "{\"t\":\"close\"}", "{\"t\":\"hand\",\"card\":5}"};
+                              "{\"t\":\"reject\",\"id\":1}", "{\"t\":\"close\"}", "{\"t\":\"hand\",\"card\":5}"}
+            << false;
         QTest::newRow("another card's token, changed")
-            << QByteArrayList{"{\"t\":\"hello\",\"token\":\"BO\"}", "{\"t\":\"dab\",\"cell\":1,\"on\":true}"};
+            << QByteArrayList{"{\"t\":\"hello\",\"token\":\"BO\"}", "{\"t\":\"dab\",\"cell\":1,\"on\":true}"} << false;
         QTest::newRow("malformed") << QByteArrayList{"{", "[]", "null", "{\"t\":\"dab\",\"cell\":-5,\"on\":true}",
-                                                     "{\"t\":\"dab\",\"cell\":99999,\"on\":true}",
-                                                     QByteArray(5000, 'x')};
+                                                     "{\"t\":\"dab\",\"cell\":99999,\"on\":true}"}
+                                   << false;
+        QTest::newRow("too large") << QByteArrayList{"{\"t\":\"claim\",\"x\":\"" + QByteArray(5000, 'x') + "\"}"}
+                                   << true;
     }
     void socketMessagesReachOnlyTheirOwnCard()
     {
         QFETCH(QByteArrayList, messages);
+        QFETCH(bool, dropped);
         // Ada's claim is waiting; nothing Bo's phone sends may touch it.
         PhoneSocket ada(m_port);
         QVERIFY(ada.waitOpen());
@@ -232,8 +239,12 @@ private Q_SLOTS:
         const Desk before = desk();
         for (QByteArray m : messages)
             bo.send(m.replace("BO", m_ada.toUpper().toLatin1()));
-        bo.send("{\"t\":\"dab\",\"cell\":0,\"on\":true}");
-        QTRY_VERIFY(m_room->held(m_bo)->dabs[0]);
+        if (dropped) {
+            QTRY_VERIFY(bo.closed);
+        } else {
+            bo.send("{\"t\":\"dab\",\"cell\":0,\"on\":true}");
+            QTRY_VERIFY(m_room->held(m_bo)->dabs[0]);
+        }
         QCOMPARE(m_room->pendingClaims().front()->card, 1u);
         QCOMPARE(m_room->held(m_ada)->dabs, std::vector<bool>(25, false));
         // Bo's page knows Bo's card alone, and his name as a plain string.

@@ -144,13 +144,18 @@ QByteArray PlayServer::page() const
 
 bool PlayServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *socket)
 {
+    const QByteArray method = QVariant::fromValue(request.method()).toString().toUpper().toLatin1();
+    const RoutedRequest routed = routeRequest(method, request.url().path(QUrl::FullyEncoded).toLatin1());
+    const bool upgrade = request.value("Upgrade").compare("websocket", Qt::CaseInsensitive) == 0;
+    // Qt's server upgrades a request to a WebSocket once we call it handled
+    // without writing an answer.
+    if (routed.route == PlayRoute::Socket && upgrade)
+        return true;
     QHttpServerResponder responder = makeResponder(request, socket);
     if (!m_requests.allow(request.remoteAddress().toString(), nowMs())) {
         plain(responder, Status::TooManyRequests, "Too many requests.");
         return true;
     }
-    const QByteArray method = QVariant::fromValue(request.method()).toString().toUpper().toLatin1();
-    const RoutedRequest routed = routeRequest(method, request.url().path(QUrl::FullyEncoded).toLatin1());
     switch (routed.route) {
     case PlayRoute::Page:
         if (!routed.token.isEmpty() && !m_room.held(routed.token)) {
@@ -197,8 +202,6 @@ bool PlayServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *so
         return true;
     }
     case PlayRoute::Socket:
-        // Only an upgrade reaches the room's WebSockets; that happens
-        // before this, so a plain request for it is a wrong one.
         plain(responder, Status::BadRequest, "Bad request.");
         return true;
     case PlayRoute::BadMethod:
