@@ -9,7 +9,7 @@
 //   bench_play [phones] [calls]
 #include "BenchUtil.h"
 #include "app/play/PlayServer.h"
-#include "card/RandomSource.h"
+#include "game/CallRandom.h"
 #include "game/CalledGame.h"
 #include "game/GameCode.h"
 #include "game/GameFile.h"
@@ -61,6 +61,7 @@ int runClients(quint16 port, const QString &tokensPath, int calls)
     for (const QByteArray &t : tokens)
         if (!t.isEmpty())
             phones.push_back({std::make_unique<QWebSocket>(), t});
+    std::fprintf(stderr, "client: %zu phones to port %u\n", phones.size(), unsigned(port));
     int ready = 0;
     std::vector<int> gotCall(std::size_t(calls) + 1, 0);
     std::vector<qint64> lastAt(std::size_t(calls) + 1, 0);
@@ -72,6 +73,9 @@ int runClients(quint16 port, const QString &tokensPath, int calls)
         QObject::connect(s, &QWebSocket::connected, [&, i, s] {
             s->sendTextMessage(QStringLiteral("{\"t\":\"hello\",\"token\":\"%1\"}").arg(QString::fromLatin1(phones[i].token)));
         });
+        QObject::connect(s, qOverload<QAbstractSocket::SocketError>(&QWebSocket::error), [s] {
+            std::fprintf(stderr, "phone: %s\n", qPrintable(s->errorString()));
+        });
         QObject::connect(s, &QWebSocket::disconnected, [&, i] {
             if (!phones[i].ready)
                 QTimer::singleShot(300, [&, i] { open(i); });
@@ -80,7 +84,7 @@ int runClients(quint16 port, const QString &tokensPath, int calls)
         });
         QObject::connect(s, &QWebSocket::textMessageReceived, [&, i](const QString &m) {
             Phone &p = phones[i];
-            if (!p.ready && m.startsWith(QLatin1String("{\"t\":\"state\""))) {
+            if (!p.ready && m.contains(QLatin1String("\"t\":\"state\""))) {
                 p.ready = true;
                 if (++ready == int(phones.size())) {
                     std::printf("READY\n");
@@ -91,7 +95,9 @@ int runClients(quint16 port, const QString &tokensPath, int calls)
             const qsizetype at = m.indexOf(QLatin1String("\"count\":"));
             if (at < 0)
                 return;
-            const int n = QStringView(m).mid(at + 8).split(u'}').first().toInt();
+            int n = 0;
+            for (qsizetype k = at + 8; k < m.size() && m.at(k).isDigit(); ++k)
+                n = n * 10 + m.at(k).digitValue();
             if (n < 1 || n > calls)
                 return;
             ++p.got;
@@ -145,6 +151,7 @@ int main(int argc, char **argv)
     for (int k = 1; k <= phones; ++k)
         tokens += room.linkCard(std::uint64_t(k)).toLatin1() + '\n';
     std::printf("linked %d cards, each kept and synced: %.1f ms\n", phones, double(linking.nsecsElapsed()) / 1e6);
+    std::fflush(stdout);
     const QString tokensPath = QDir(dir.path()).filePath(QStringLiteral("tokens"));
     QFile out(tokensPath);
     if (!out.open(QIODevice::WriteOnly) || out.write(tokens) != tokens.size())
