@@ -6,6 +6,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
 // The room's rules: who gets which card, what a claim is told, and what
 // survives in the room file.
 class TestRoom : public QObject
@@ -183,6 +187,26 @@ private Q_SLOTS:
         // Written after the torn line, a new event still reads back.
         again->setOpen(true);
         QVERIFY(room()->isOpen());
+    }
+
+    void killedRightAfterAConfirmLosesNothing()
+    {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            auto r = room();
+            const QString ada = r->linkCard(4, QStringLiteral("Ada"));
+            callCells(*m_game, 4, {0, 5, 10, 14, 19});
+            r->decide(r->claim(ada).claimId, true);
+            ::kill(::getpid(), SIGKILL);
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(pid, &status, 0), pid);
+        QVERIFY(WIFSIGNALED(status));
+        auto again = room();
+        QCOMPARE(again->heldCards().size(), 1u);
+        QCOMPARE(again->heldCards().front()->name, QStringLiteral("Ada"));
+        QVERIFY(again->latestClaim(4));
+        QCOMPARE(again->latestClaim(4)->state, RoomClaim::Confirmed);
     }
 
     void tokensAreRandomAndLong()
