@@ -32,8 +32,7 @@ namespace {
 
 qint64 monotonicNs()
 {
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
         .count();
 }
 
@@ -71,11 +70,11 @@ int runClients(quint16 port, const QString &tokensPath, int calls)
     for (std::size_t i = 0; i < phones.size(); ++i) {
         QWebSocket *s = phones[i].socket.get();
         QObject::connect(s, &QWebSocket::connected, [&, i, s] {
-            s->sendTextMessage(QStringLiteral("{\"t\":\"hello\",\"token\":\"%1\"}").arg(QString::fromLatin1(phones[i].token)));
+            s->sendTextMessage(
+                QStringLiteral("{\"t\":\"hello\",\"token\":\"%1\"}").arg(QString::fromLatin1(phones[i].token)));
         });
-        QObject::connect(s, qOverload<QAbstractSocket::SocketError>(&QWebSocket::error), [s] {
-            std::fprintf(stderr, "phone: %s\n", qPrintable(s->errorString()));
-        });
+        QObject::connect(s, qOverload<QAbstractSocket::SocketError>(&QWebSocket::error),
+                         [s] { std::fprintf(stderr, "phone: %s\n", qPrintable(s->errorString())); });
         QObject::connect(s, &QWebSocket::disconnected, [&, i] {
             if (!phones[i].ready)
                 QTimer::singleShot(300, [&, i] { open(i); });
@@ -194,8 +193,8 @@ int main(int argc, char **argv)
             } else if (w.value(0) == "LOST") {
                 ++lost;
             } else if (w.value(0) == "DONE") {
-                std::printf("calls: %d; desktop time of a call and its broadcast: median %.2f ms, max %.2f ms\n",
-                            calls, median(deskMs), *std::max_element(deskMs.begin(), deskMs.end()));
+                std::printf("calls: %d; desktop time of a call and its broadcast: median %.2f ms, max %.2f ms\n", calls,
+                            median(deskMs), *std::max_element(deskMs.begin(), deskMs.end()));
                 std::printf("until the last of %d phones has the call: median %.1f ms, max %.1f ms\n", phones,
                             median(deliveryMs), *std::max_element(deliveryMs.begin(), deliveryMs.end()));
                 std::printf("phones that missed a call: %s; connections lost: %d\n", w.value(1).constData(), lost);

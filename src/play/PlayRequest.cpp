@@ -63,8 +63,8 @@ bool isPhoneId(QStringView text)
     if (text.size() < 16 || text.size() > 64)
         return false;
     for (QChar c : text)
-        if (!((c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == u'_' ||
-              c == u'-'))
+        if (!((c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == u'_'
+              || c == u'-'))
             return false;
     return true;
 }

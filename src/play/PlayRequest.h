@@ -14,9 +14,9 @@ constexpr qsizetype MaxPlayBody = 2048;
 constexpr qsizetype MaxPlayerName = 40;
 
 enum class PlayRoute {
-    Page,      // GET / or GET /c/<token>: the one page, joining or playing
-    Join,      // POST /join {"name","phone"}
-    Socket,    // GET /ws, upgraded to a WebSocket
+    Page,   // GET / or GET /c/<token>: the one page, joining or playing
+    Join,   // POST /join {"name","phone"}
+    Socket, // GET /ws, upgraded to a WebSocket
     NotFound,
     BadMethod,
 };

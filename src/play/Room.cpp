@@ -48,8 +48,8 @@ void Room::replay(const QJsonObject &event)
     const auto card = std::uint64_t(std::max(0.0, event.value(QLatin1String("card")).toDouble()));
     const QString token = event.value(QLatin1String("token")).toString();
     if (kind == QLatin1String("card")) {
-        if (card < 1 || card > m_game.record().cards || m_tokenOfCard.contains(card) || m_byToken.contains(token) ||
-            token.size() != 32)
+        if (card < 1 || card > m_game.record().cards || m_tokenOfCard.contains(card) || m_byToken.contains(token)
+            || token.size() != 32)
             return;
         hold(card, token, event.value(QLatin1String("name")).toString(),
              event.value(QLatin1String("phone")).toString());

@@ -85,7 +85,7 @@ int main(int argc, char **argv)
             if (!rows.isEmpty())
                 rows.first()
                     ->findChild<QPushButton *>(words.at(1) == QLatin1String("yes") ? QStringLiteral("BtnConfirmClaim")
-                                                                                    : QStringLiteral("BtnRejectClaim"))
+                                                                                   : QStringLiteral("BtnRejectClaim"))
                     ->click();
         } else if (command == QLatin1String("held")) {
             for (const HeldCard *h : panel->room().heldCards())

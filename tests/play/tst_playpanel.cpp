@@ -50,10 +50,7 @@ class TestPlayPanel : public QObject
     QString m_path;
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        m_path = openedGame(m_dir.path(), 8)->path();
-    }
+    void initTestCase() { m_path = openedGame(m_dir.path(), 8)->path(); }
     void init()
     {
         QFile::remove(playSettingsPath());
@@ -152,7 +149,8 @@ private Q_SLOTS:
         QCOMPARE(panel->room().join(QStringLiteral("Ada"), QStringLiteral("aaaaaaaaaaaaaaaa")).status,
                  Room::JoinStatus::Closed);
         panel->ChkHandOutCards->setChecked(true);
-        const QString token = panel->room().join(QStringLiteral("<b>Ada</b>"), QStringLiteral("aaaaaaaaaaaaaaaa")).token;
+        const QString token =
+            panel->room().join(QStringLiteral("<b>Ada</b>"), QStringLiteral("aaaaaaaaaaaaaaaa")).token;
         QVERIFY(!token.isEmpty());
         panel->room().claim(token);
         QMetaObject::invokeMethod(&panel->server(), "claimsChanged");

@@ -26,8 +26,8 @@ private Q_SLOTS:
         QTest::newRow("room") << QByteArray("GET") << QByteArray("/") << PlayRoute::Page << false;
         QTest::newRow("room, query") << QByteArray("GET") << QByteArray("/?x=1") << PlayRoute::Page << false;
         QTest::newRow("card") << QByteArray("GET") << "/c/" + token() << PlayRoute::Page << true;
-        QTest::newRow("card, upper case") << QByteArray("GET") << "/c/" + token().toUpper() << PlayRoute::NotFound
-                                          << false;
+        QTest::newRow("card, upper case")
+            << QByteArray("GET") << "/c/" + token().toUpper() << PlayRoute::NotFound << false;
         QTest::newRow("card, short") << QByteArray("GET") << "/c/" + token().chopped(1) << PlayRoute::NotFound << false;
         QTest::newRow("card, traversal") << QByteArray("GET") << QByteArray("/c/../../etc/passwd")
                                          << PlayRoute::NotFound << false;
@@ -79,15 +79,18 @@ private Q_SLOTS:
         QTest::newRow("good") << QByteArray("{\"name\":\"Ada\",\"phone\":\"0123456789abcdef\"}") << true
                               << QStringLiteral("Ada");
         QTest::newRow("no phone") << QByteArray("{\"name\":\"Ada\"}") << false << QStringLiteral("Ada");
-        QTest::newRow("short phone") << QByteArray("{\"name\":\"Ada\",\"phone\":\"abc\"}") << false << QStringLiteral("Ada");
-        QTest::newRow("phone with a slash") << QByteArray("{\"name\":\"Ada\",\"phone\":\"0123456789abcde/\"}") << false
-                                            << QStringLiteral("Ada");
-        QTest::newRow("name a number") << QByteArray("{\"name\":5,\"phone\":\"0123456789abcdef\"}") << false << QString();
-        QTest::newRow("blank name") << QByteArray("{\"name\":\" \",\"phone\":\"0123456789abcdef\"}") << false << QString();
+        QTest::newRow("short phone") << QByteArray("{\"name\":\"Ada\",\"phone\":\"abc\"}") << false
+                                     << QStringLiteral("Ada");
+        QTest::newRow("phone with a slash")
+            << QByteArray("{\"name\":\"Ada\",\"phone\":\"0123456789abcde/\"}") << false << QStringLiteral("Ada");
+        QTest::newRow("name a number") << QByteArray("{\"name\":5,\"phone\":\"0123456789abcdef\"}") << false
+                                       << QString();
+        QTest::newRow("blank name") << QByteArray("{\"name\":\" \",\"phone\":\"0123456789abcdef\"}") << false
+                                    << QString();
         QTest::newRow("array") << QByteArray("[1,2]") << false << QString();
         QTest::newRow("not JSON") << QByteArray("name=Ada") << false << QString();
-        QTest::newRow("too long") << QByteArray("{\"name\":\"") + QByteArray(3000, 'a') +
-                                         "\",\"phone\":\"0123456789abcdef\"}"
+        QTest::newRow("too long") << QByteArray("{\"name\":\"") + QByteArray(3000, 'a')
+                                         + "\",\"phone\":\"0123456789abcdef\"}"
                                   << false << QString();
     }
     void joins()
@@ -107,10 +110,11 @@ private Q_SLOTS:
         QTest::addColumn<ClientMessage::Kind>("kind");
         QTest::addColumn<int>("cell");
         QTest::newRow("hello") << "{\"t\":\"hello\",\"token\":\"" + token() + "\"}" << ClientMessage::Hello << -1;
-        QTest::newRow("hello, bad token") << QByteArray("{\"t\":\"hello\",\"token\":\"17\"}") << ClientMessage::Invalid << -1;
+        QTest::newRow("hello, bad token")
+            << QByteArray("{\"t\":\"hello\",\"token\":\"17\"}") << ClientMessage::Invalid << -1;
         QTest::newRow("dab") << QByteArray("{\"t\":\"dab\",\"cell\":7,\"on\":true}") << ClientMessage::Dab << 7;
-        QTest::newRow("dab, fraction") << QByteArray("{\"t\":\"dab\",\"cell\":7.5,\"on\":true}") << ClientMessage::Invalid
-                                       << -1;
+        QTest::newRow("dab, fraction") << QByteArray("{\"t\":\"dab\",\"cell\":7.5,\"on\":true}")
+                                       << ClientMessage::Invalid << -1;
         QTest::newRow("dab, huge") << QByteArray("{\"t\":\"dab\",\"cell\":1e300,\"on\":true}") << ClientMessage::Invalid
                                    << -1;
         QTest::newRow("dab, text cell") << QByteArray("{\"t\":\"dab\",\"cell\":\"7\",\"on\":true}")
@@ -186,7 +190,8 @@ private Q_SLOTS:
             QCOMPARE(bool(face.free[std::size_t(k)]), k == freeCell);
             QCOMPARE(face.dabbable(k), k != freeCell && k < blankFrom);
         }
-        QCOMPARE(face.cells.at(freeCell < 0 ? 1 : freeCell + 1), QStringLiteral("e%1").arg(freeCell < 0 ? 1 : freeCell));
+        QCOMPARE(face.cells.at(freeCell < 0 ? 1 : freeCell + 1),
+                 QStringLiteral("e%1").arg(freeCell < 0 ? 1 : freeCell));
         QCOMPARE(faceJson(face).value(QStringLiteral("cells")).toArray().size(), face.cellCount());
     }
 
@@ -197,7 +202,8 @@ private Q_SLOTS:
         QTest::newRow("plain") << QStringLiteral("Ada") << QByteArray("3,Ada,http://h/c/t\r\n");
         QTest::newRow("comma") << QStringLiteral("Lovelace, Ada") << QByteArray("3,\"Lovelace, Ada\",http://h/c/t\r\n");
         QTest::newRow("quote") << QStringLiteral("A\"da") << QByteArray("3,\"A\"\"da\",http://h/c/t\r\n");
-        QTest::newRow("formula") << QStringLiteral("=HYPERLINK(1)") << QByteArray("3,\"'=HYPERLINK(1)\",http://h/c/t\r\n");
+        QTest::newRow("formula") << QStringLiteral("=HYPERLINK(1)")
+                                 << QByteArray("3,\"'=HYPERLINK(1)\",http://h/c/t\r\n");
     }
     void linksCsv()
     {

@@ -52,8 +52,8 @@ QByteArray get(const QByteArray &path)
 
 QByteArray post(const QByteArray &path, const QByteArray &body, const QByteArray &extra = {})
 {
-    return "POST " + path + " HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\nContent-Type: application/json\r\n" +
-           extra + "Content-Length: " + QByteArray::number(body.size()) + "\r\n\r\n" + body;
+    return "POST " + path + " HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\nContent-Type: application/json\r\n"
+           + extra + "Content-Length: " + QByteArray::number(body.size()) + "\r\n\r\n" + body;
 }
 
 // A phone's WebSocket with every message it received.
@@ -161,7 +161,8 @@ private Q_SLOTS:
             QTest::newRow(desk) << post(desk, "{\"id\":1}") << 404;
         QTest::newRow("DELETE") << QByteArray("DELETE / HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n") << 405;
         QTest::newRow("join from another site")
-            << post("/join", "{\"name\":\"Eve\",\"phone\":\"eeeeeeeeeeeeeeee\"}", "Origin: http://evil.example\r\n") << 403;
+            << post("/join", "{\"name\":\"Eve\",\"phone\":\"eeeeeeeeeeeeeeee\"}", "Origin: http://evil.example\r\n")
+            << 403;
         QTest::newRow("join without a name") << post("/join", "{\"phone\":\"eeeeeeeeeeeeeeee\"}") << 400;
         QTest::newRow("join, not JSON") << post("/join", "name=Eve") << 400;
         QTest::newRow("garbage") << QByteArray("\x16\x03\x01\x02\x00\x01\x00\x01\xfc\x03\x03", 11) << 0;
@@ -202,10 +203,13 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArrayList>("messages");
         QTest::addColumn<bool>("dropped"); // the phone's socket is closed for it
-        QTest::newRow("desk commands")
-            << QByteArrayList{"{\"t\":\"call\"}", "{\"t\":\"undo\"}", "{\"t\":\"confirm\",\"id\":1}",
-                              "{\"t\":\"reject\",\"id\":1}", "{\"t\":\"close\"}", "{\"t\":\"hand\",\"card\":5}"}
-            << false;
+        QTest::newRow("desk commands") << QByteArrayList{"{\"t\":\"call\"}",
+                                                         "{\"t\":\"undo\"}",
+                                                         "{\"t\":\"confirm\",\"id\":1}",
+                                                         "{\"t\":\"reject\",\"id\":1}",
+                                                         "{\"t\":\"close\"}",
+                                                         "{\"t\":\"hand\",\"card\":5}"}
+                                       << false;
         QTest::newRow("another card's token, changed")
             << QByteArrayList{"{\"t\":\"hello\",\"token\":\"BO\"}", "{\"t\":\"dab\",\"cell\":1,\"on\":true}"} << false;
         QTest::newRow("malformed") << QByteArrayList{"{", "[]", "null", "{\"t\":\"dab\",\"cell\":-5,\"on\":true}",

@@ -89,7 +89,8 @@ private Q_SLOTS:
         QTest::addColumn<QList<int>>("calledCells"); // shown cells of card 1 called
         QTest::addColumn<QString>("verdict");
         QTest::newRow("first row") << QList<int>{0, 1, 2, 3, 4} << QStringLiteral("wins Any Line at call 5");
-        QTest::newRow("centre row, free space") << QList<int>{10, 11, 12, 13} << QStringLiteral("wins Any Line at call 4");
+        QTest::newRow("centre row, free space")
+            << QList<int>{10, 11, 12, 13} << QStringLiteral("wins Any Line at call 4");
         QTest::newRow("two short") << QList<int>{0, 1, 2} << QStringLiteral("not yet: 2 numbers missing");
         QTest::newRow("nothing called") << QList<int>{} << QStringLiteral("not yet: 4 numbers missing");
     }

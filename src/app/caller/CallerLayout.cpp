@@ -122,8 +122,7 @@ void TFrmCaller::buildMenus()
     MnuPrintCard = item(MnuGame, QCoreApplication::translate("TFrmCaller", "&Print Card..."), "MnuPrintCard",
                         {QKeySequence(Qt::CTRL | Qt::Key_P)});
     MnuGame->addSeparator();
-    MnuPlayOnPhones =
-        item(MnuGame, QCoreApplication::translate("TFrmCaller", "Pla&y on Phones..."), "MnuPlayOnPhones");
+    MnuPlayOnPhones = item(MnuGame, QCoreApplication::translate("TFrmCaller", "Pla&y on Phones..."), "MnuPlayOnPhones");
     MnuPlayOnPhones->setCheckable(true);
     MnuPlayerLinks = item(MnuGame, QCoreApplication::translate("TFrmCaller", "Player &Links..."), "MnuPlayerLinks");
     MnuGame->addSeparator();

@@ -26,8 +26,8 @@ bool GuardedTcpServer::isLocalNetwork(const QHostAddress &address)
     static const QList<QPair<QHostAddress, int>> privateV4{QHostAddress::parseSubnet(QStringLiteral("10.0.0.0/8")),
                                                            QHostAddress::parseSubnet(QStringLiteral("172.16.0.0/12")),
                                                            QHostAddress::parseSubnet(QStringLiteral("192.168.0.0/16"))};
-    const bool privateUse = std::any_of(privateV4.begin(), privateV4.end(),
-                                        [&](const auto &subnet) { return a.isInSubnet(subnet); });
+    const bool privateUse =
+        std::any_of(privateV4.begin(), privateV4.end(), [&](const auto &subnet) { return a.isInSubnet(subnet); });
     return a.isLoopback() || privateUse || a.isLinkLocal() || a.isUniqueLocalUnicast() || a.isSiteLocal();
 }
 
@@ -39,9 +39,8 @@ void GuardedTcpServer::incomingConnection(qintptr descriptor)
         return;
     }
     const QString address = socket->peerAddress().toString();
-    if (!isLocalNetwork(socket->peerAddress()) ||
-        !m_connections.allow(address, QDateTime::currentMSecsSinceEpoch()) ||
-        m_httpOpen.value(address) >= MaxHttpPerAddress) {
+    if (!isLocalNetwork(socket->peerAddress()) || !m_connections.allow(address, QDateTime::currentMSecsSinceEpoch())
+        || m_httpOpen.value(address) >= MaxHttpPerAddress) {
         socket->abort();
         socket->deleteLater();
         return;

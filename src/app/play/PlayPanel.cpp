@@ -43,13 +43,11 @@ PlayPanel::PlayPanel(CalledGame &game, int port, int cardsPerPhone, QWidget *par
 {
     setObjectName(QStringLiteral("PnlPlay"));
     Room::Services services{[] { return QDateTime::currentMSecsSinceEpoch(); }, secureToken};
-    m_room = std::make_unique<Room>(game, std::make_unique<RoomJournal>(RoomJournal::pathFor(game.path())),
-                                    services);
+    m_room = std::make_unique<Room>(game, std::make_unique<RoomJournal>(RoomJournal::pathFor(game.path())), services);
     m_room->setCardsPerPhone(cardsPerPhone);
     m_server = std::make_unique<PlayServer>(*m_room);
     if (m_server->start(quint16(port)) == 0)
-        throw MorvaneError(
-            QCoreApplication::translate("PlayPanel", "Cannot listen for phones on port %1.").arg(port));
+        throw MorvaneError(QCoreApplication::translate("PlayPanel", "Cannot listen for phones on port %1.").arg(port));
 
     LblRoomAddress = plainLabel(m_server->roomUrl().toString(), "LblRoomAddress", this);
     LblRoomAddress->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -114,9 +112,9 @@ void PlayPanel::callsChanged(bool oneNewCall)
 
 void PlayPanel::showPhones(int phones)
 {
-    LblPhones->setText(QCoreApplication::translate("PlayPanel", "%n phone(s) connected, %1 card(s) held", nullptr,
-                                                   phones)
-                           .arg(m_room->heldCards().size()));
+    LblPhones->setText(
+        QCoreApplication::translate("PlayPanel", "%n phone(s) connected, %1 card(s) held", nullptr, phones)
+            .arg(m_room->heldCards().size()));
 }
 
 void PlayPanel::showClaims()
@@ -134,9 +132,9 @@ void PlayPanel::showClaims()
         frame->setFrameShape(QFrame::StyledPanel);
         auto *layout = new QVBoxLayout(frame);
         const HeldCard *held = m_room->held(claim->token);
-        layout->addWidget(plainLabel(
-            QCoreApplication::translate("PlayPanel", "%1 · card %2").arg(claim->name).arg(claim->card),
-            "LblClaimName", frame));
+        layout->addWidget(
+            plainLabel(QCoreApplication::translate("PlayPanel", "%1 · card %2").arg(claim->name).arg(claim->card),
+                       "LblClaimName", frame));
         layout->addWidget(plainLabel(m_room->verdictText(*claim), "LblClaimVerdict", frame));
         if (held)
             layout->addWidget(named(new ClaimCardView(m_room->face(*held), claim->check, frame), "PBClaimCard"));
@@ -151,10 +149,14 @@ void PlayPanel::showClaims()
         const int id = claim->id;
         // Decided later, from the event loop: the buttons are deleted when
         // the queue is shown again.
-        connect(confirm, &QPushButton::clicked, this,
-                [this, id] { QMetaObject::invokeMethod(this, [this, id] { m_server->decide(id, true); }, Qt::QueuedConnection); });
-        connect(reject, &QPushButton::clicked, this,
-                [this, id] { QMetaObject::invokeMethod(this, [this, id] { m_server->decide(id, false); }, Qt::QueuedConnection); });
+        connect(confirm, &QPushButton::clicked, this, [this, id] {
+            QMetaObject::invokeMethod(
+                this, [this, id] { m_server->decide(id, true); }, Qt::QueuedConnection);
+        });
+        connect(reject, &QPushButton::clicked, this, [this, id] {
+            QMetaObject::invokeMethod(
+                this, [this, id] { m_server->decide(id, false); }, Qt::QueuedConnection);
+        });
         m_claims->insertWidget(row++, frame);
     }
     showPhones(m_server->phones());

@@ -92,8 +92,8 @@ QString PlayServer::localAddress()
 {
     QString fallback;
     for (const QNetworkInterface &i : QNetworkInterface::allInterfaces()) {
-        if (!(i.flags() & QNetworkInterface::IsUp) || !(i.flags() & QNetworkInterface::IsRunning) ||
-            (i.flags() & QNetworkInterface::IsLoopBack))
+        if (!(i.flags() & QNetworkInterface::IsUp) || !(i.flags() & QNetworkInterface::IsRunning)
+            || (i.flags() & QNetworkInterface::IsLoopBack))
             continue;
         for (const QNetworkAddressEntry &e : i.addressEntries()) {
             const QHostAddress a = e.ip();
@@ -240,7 +240,8 @@ void PlayServer::takeWebSockets()
         phone->socket = std::move(socket);
         m_phones.insert(ws, phone);
         connect(ws, &QWebSocket::textMessageReceived, this, [this, ws](const QString &m) { received(ws, m); });
-        connect(ws, &QWebSocket::binaryMessageReceived, ws, [ws] { ws->close(QWebSocketProtocol::CloseCodeDatatypeNotSupported); });
+        connect(ws, &QWebSocket::binaryMessageReceived, ws,
+                [ws] { ws->close(QWebSocketProtocol::CloseCodeDatatypeNotSupported); });
         connect(ws, &QWebSocket::disconnected, this, [this, ws] {
             if (const auto phone = m_phones.take(ws)) {
                 phone->socket.release()->deleteLater();
@@ -267,9 +268,9 @@ void PlayServer::received(QWebSocket *ws, const QString &text)
     switch (m.kind) {
     case ClientMessage::Hello:
         if (!m_room.held(m.token)) {
-            ws->sendTextMessage(QString::fromUtf8(compact(
-                {{QStringLiteral("t"), QStringLiteral("error")},
-                 {QStringLiteral("text"), tr("This card is not in the room.")}})));
+            ws->sendTextMessage(
+                QString::fromUtf8(compact({{QStringLiteral("t"), QStringLiteral("error")},
+                                           {QStringLiteral("text"), tr("This card is not in the room.")}})));
             ws->close(QWebSocketProtocol::CloseCodePolicyViolated);
             return;
         }

@@ -6,8 +6,8 @@
 // kept apart from the card options, which they have nothing to do with.
 struct PlaySettings
 {
-    bool asked = false;   // the user agreed once to listen on the network
-    int port = 0;         // 0: a free one
+    bool asked = false; // the user agreed once to listen on the network
+    int port = 0;       // 0: a free one
     int cardsPerPhone = 1;
 };
 

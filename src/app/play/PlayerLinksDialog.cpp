@@ -110,9 +110,9 @@ void TFrmPlayerLinks::BtnCopyClick()
 
 void TFrmPlayerLinks::BtnSaveClick()
 {
-    const QString path = QFileDialog::getSaveFileName(
-        this, tr("Save Player Links"), m_room.game().record().code + QStringLiteral("-players.csv"),
-        tr("CSV files (*.csv)"));
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save Player Links"),
+                                                      m_room.game().record().code + QStringLiteral("-players.csv"),
+                                                      tr("CSV files (*.csv)"));
     if (path.isEmpty())
         return;
     QSaveFile file(path);
