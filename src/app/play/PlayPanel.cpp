@@ -79,11 +79,13 @@ PlayPanel::PlayPanel(CalledGame &game, int port, int cardsPerPhone, QWidget *par
     form->addRow(tr("Cards per phone:"), SpnCardsPerPhone);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(LblRoomAddress);
-    layout->addWidget(PBRoomCode, 3);
+    PBRoomCode->setMaximumSize(420, 420);
+    layout->addWidget(PBRoomCode, 2, Qt::AlignHCenter);
     layout->addWidget(LblPhones);
     layout->addLayout(form);
     layout->addWidget(LblClaims);
-    layout->addWidget(scroll, 4);
+    scroll->setMinimumHeight(300);
+    layout->addWidget(scroll, 5);
 
     connect(ChkHandOutCards, &QCheckBox::toggled, this, [this](bool on) {
         try {
