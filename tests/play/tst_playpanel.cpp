@@ -12,6 +12,8 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPointer>
+#include <QSpinBox>
+#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
@@ -120,6 +122,26 @@ private Q_SLOTS:
         caller->close();
         QTRY_VERIFY(caller.isNull());
         QVERIFY(!listening(port));
+    }
+
+    void theChosenPortIsUsedAndKept()
+    {
+        QTcpServer probe;
+        QVERIFY(probe.listen(QHostAddress::AnyIPv4, 0));
+        const quint16 port = probe.serverPort();
+        probe.close();
+        writePlaySettings(playSettingsPath(), {true, port, 1});
+        FakePrompts prompts;
+        CallerServices services;
+        services.prompts = &prompts;
+        TFrmCaller caller(services);
+        QVERIFY(caller.openGame(m_path));
+        caller.MnuPlayOnPhones->trigger();
+        QVERIFY(caller.PnlPlay);
+        QCOMPARE(caller.PnlPlay->server().port(), port);
+        QCOMPARE(caller.PnlPlay->SpnPort->value(), int(port));
+        caller.PnlPlay->SpnPort->setValue(0);
+        QCOMPARE(readPlaySettings(playSettingsPath()).port, 0);
     }
 
     void wordListsHaveNoRoom()

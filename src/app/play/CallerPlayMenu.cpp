@@ -66,6 +66,11 @@ void TFrmCaller::MnuPlayOnPhonesClick()
             s.cardsPerPhone = n;
             writePlaySettings(settingsPath, s);
         });
+        connect(PnlPlay->SpnPort, &QSpinBox::valueChanged, this, [settingsPath](int port) {
+            PlaySettings s = readPlaySettings(settingsPath);
+            s.port = port;
+            writePlaySettings(settingsPath, s);
+        });
     });
     refresh();
 }

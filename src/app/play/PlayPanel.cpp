@@ -13,6 +13,7 @@
 #include <QFormLayout>
 #include <QFrame>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSpinBox>
@@ -66,6 +67,11 @@ PlayPanel::PlayPanel(CalledGame &game, int port, int cardsPerPhone, QWidget *par
     SpnCardsPerPhone = named(new QSpinBox(this), "SpnCardsPerPhone");
     SpnCardsPerPhone->setRange(1, 99);
     SpnCardsPerPhone->setValue(m_room->cardsPerPhone());
+    SpnPort = named(new QSpinBox(this), "SpnPort");
+    SpnPort->setRange(0, 65535);
+    SpnPort->setSpecialValueText(tr("any free port"));
+    SpnPort->setValue(port);
+    SpnPort->setToolTip(tr("Used the next time the room opens."));
     LblClaims = plainLabel(QString(), "LblClaims", this);
     PnlClaims = named(new QWidget(this), "PnlClaims");
     m_claims = new QVBoxLayout(PnlClaims);
@@ -77,6 +83,7 @@ PlayPanel::PlayPanel(CalledGame &game, int port, int cardsPerPhone, QWidget *par
     auto *form = new QFormLayout;
     form->addRow(ChkHandOutCards);
     form->addRow(tr("Cards per phone:"), SpnCardsPerPhone);
+    form->addRow(tr("Port:"), SpnPort);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(LblRoomAddress);
     PBRoomCode->setMaximumSize(420, 420);
@@ -119,6 +126,23 @@ void PlayPanel::showPhones(int phones)
             .arg(m_room->heldCards().size()));
 }
 
+void PlayPanel::decideLater(int claimId, bool confirm)
+{
+    // From the event loop: the button that asked is deleted when the queue
+    // is shown again.
+    QMetaObject::invokeMethod(
+        this,
+        [this, claimId, confirm] {
+            try {
+                m_server->decide(claimId, confirm);
+            } catch (const MorvaneError &error) {
+                // Not kept, so not decided: the claim stays in the queue.
+                QMessageBox::critical(this, QStringLiteral("Morvane"), errorBoxText(error.message()));
+            }
+        },
+        Qt::QueuedConnection);
+}
+
 void PlayPanel::showClaims()
 {
     while (m_claims->count() > 1) {
@@ -149,16 +173,8 @@ void PlayPanel::showClaims()
         buttons->addWidget(reject);
         layout->addLayout(buttons);
         const int id = claim->id;
-        // Decided later, from the event loop: the buttons are deleted when
-        // the queue is shown again.
-        connect(confirm, &QPushButton::clicked, this, [this, id] {
-            QMetaObject::invokeMethod(
-                this, [this, id] { m_server->decide(id, true); }, Qt::QueuedConnection);
-        });
-        connect(reject, &QPushButton::clicked, this, [this, id] {
-            QMetaObject::invokeMethod(
-                this, [this, id] { m_server->decide(id, false); }, Qt::QueuedConnection);
-        });
+        connect(confirm, &QPushButton::clicked, this, [this, id] { decideLater(id, true); });
+        connect(reject, &QPushButton::clicked, this, [this, id] { decideLater(id, false); });
         m_claims->insertWidget(row++, frame);
     }
     showPhones(m_server->phones());

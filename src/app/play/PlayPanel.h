@@ -37,12 +37,15 @@ public:
     QLabel *LblPhones = nullptr;
     QCheckBox *ChkHandOutCards = nullptr;
     QSpinBox *SpnCardsPerPhone = nullptr;
+    // The port of the next start; 0 for a free one.
+    QSpinBox *SpnPort = nullptr;
     QLabel *LblClaims = nullptr;
     QWidget *PnlClaims = nullptr;
 
 private:
     void showPhones(int phones);
     void showClaims();
+    void decideLater(int claimId, bool confirm);
 
     std::unique_ptr<Room> m_room;
     std::unique_ptr<PlayServer> m_server;
