@@ -144,6 +144,10 @@ void TFrmCaller::buildMenus()
     MnuPrintCard = item(MnuGame, QCoreApplication::translate("TFrmCaller", "&Print Card..."), "MnuPrintCard",
                         {QKeySequence(Qt::CTRL | Qt::Key_P)});
     MnuGame->addSeparator();
+    MnuPlayOnPhones = item(MnuGame, QCoreApplication::translate("TFrmCaller", "Pla&y on Phones..."), "MnuPlayOnPhones");
+    MnuPlayOnPhones->setCheckable(true);
+    MnuPlayerLinks = item(MnuGame, QCoreApplication::translate("TFrmCaller", "Player &Links..."), "MnuPlayerLinks");
+    MnuGame->addSeparator();
     MnuClose = item(MnuGame, QCoreApplication::translate("TFrmCaller", "Cl&ose"), "MnuClose",
                     {QKeySequence(Qt::CTRL | Qt::Key_W)});
 
@@ -189,6 +193,8 @@ void TFrmCaller::connectHandlers()
     connect(MnuNewGame, &QAction::triggered, this, &TFrmCaller::MnuNewGameClick);
     connect(MnuCheckCard, &QAction::triggered, this, &TFrmCaller::MnuCheckCardClick);
     connect(MnuPrintCard, &QAction::triggered, this, &TFrmCaller::MnuPrintCardClick);
+    connect(MnuPlayOnPhones, &QAction::triggered, this, &TFrmCaller::MnuPlayOnPhonesClick);
+    connect(MnuPlayerLinks, &QAction::triggered, this, &TFrmCaller::MnuPlayerLinksClick);
     connect(MnuClose, &QAction::triggered, this, &QWidget::close);
     connect(MnuSpeakCalls, &QAction::triggered, this, &TFrmCaller::MnuSpeakCallsClick);
     connect(MnuFullScreen, &QAction::triggered, this, &TFrmCaller::MnuFullScreenClick);

@@ -8,6 +8,7 @@
 #include "app/caller/CallHistoryView.h"
 #include "app/caller/UnitFrmCheckCard.h"
 #include "app/caller/UnitFrmPrintCard.h"
+#include "app/play/PlayPanel.h"
 #include "card/CommandGuard.h"
 #include "card/Error.h"
 #include "game/CallAnnouncer.h"
@@ -93,7 +94,11 @@ TFrmCaller::TFrmCaller(const CallerServices &services, QWidget *parent)
     refresh();
 }
 
-TFrmCaller::~TFrmCaller() = default;
+TFrmCaller::~TFrmCaller()
+{
+    // The room reads the game, which goes before the window's children do.
+    stopPlay();
+}
 
 template <typename F>
 bool TFrmCaller::guarded(F &&command)
@@ -143,6 +148,7 @@ QString TFrmCaller::gamePath() const
 
 void TFrmCaller::showGame()
 {
+    stopPlay();
     m_lastChecked = 0;
     const GameRecord &record = m_game->record();
     CallSession &session = m_game->session();
@@ -191,6 +197,9 @@ void TFrmCaller::refresh()
     MnuNewGame->setEnabled(open);
     MnuCheckCard->setEnabled(cards);
     MnuPrintCard->setEnabled(cards && m_services.printService);
+    MnuPlayOnPhones->setEnabled(cards);
+    MnuPlayOnPhones->setChecked(PnlPlay != nullptr);
+    MnuPlayerLinks->setEnabled(PnlPlay != nullptr);
     BtnCallNext->setEnabled(MnuCallNext->isEnabled());
     BtnUndoCall->setEnabled(MnuUndoCall->isEnabled());
     BtnCheckCard->setEnabled(MnuCheckCard->isEnabled());
@@ -234,6 +243,8 @@ void TFrmCaller::callsChanged(int newCall)
     keepCalls();
     if (newCall >= 0)
         m_announcer->announce(m_game->session().board(), newCall);
+    if (PnlPlay)
+        PnlPlay->callsChanged(newCall >= 0);
 }
 
 bool TFrmCaller::keepCalls()

@@ -26,6 +26,7 @@ class QPushButton;
 class QTimer;
 class TFrmRoomDisplay;
 struct ShownWinner;
+class PlayPanel;
 
 // The caller window, "Caller": a game called on screen, large enough to
 // read from the back of a hall. It shows the current call, the count, the
@@ -61,6 +62,8 @@ public:
     void MnuNewGameClick();
     void MnuCheckCardClick();
     void MnuPrintCardClick();
+    void MnuPlayOnPhonesClick();
+    void MnuPlayerLinksClick();
     void MnuSpeakCallsClick();
     void MnuFullScreenClick();
     void CboPatternSelect(int index);
@@ -91,6 +94,8 @@ public:
     QAction *MnuNewGame = nullptr;
     QAction *MnuCheckCard = nullptr;
     QAction *MnuPrintCard = nullptr;
+    QAction *MnuPlayOnPhones = nullptr;
+    QAction *MnuPlayerLinks = nullptr;
     QAction *MnuClose = nullptr;
     QList<QAction *> MnuPatterns; // in the order of AllWinPatterns
     QAction *MnuSpeakCalls = nullptr;
@@ -120,6 +125,8 @@ public:
     QLabel *LblCallName = nullptr;
     QLabel *LblStage = nullptr;
     QTimer *TmrAutoCall = nullptr;
+    // The room of the game, while it is played on phones.
+    PlayPanel *PnlPlay = nullptr;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -155,6 +162,7 @@ private:
     void loadStages();
     std::vector<ShownWinner> shownWinnersNow() const;
     void pauseAutoCall();
+    void stopPlay();
 
     template <typename F>
     bool guarded(F &&command);

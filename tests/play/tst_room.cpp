@@ -1,0 +1,228 @@
+#include "PlayFixtures.h"
+
+#include "FileHelpers.h"
+#include "play/Room.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
+// The room's rules: who gets which card, what a claim is told, and what
+// survives in the room file.
+class TestRoom : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<CalledGame> m_game;
+    qint64 m_now = 1000;
+    int m_tokens = 0;
+
+    Room::Services services()
+    {
+        return {[this] { return m_now; },
+                [this] { return QStringLiteral("%1").arg(++m_tokens, 32, 16, QLatin1Char('a')); }};
+    }
+    std::unique_ptr<Room> room(bool journal = true)
+    {
+        return std::make_unique<Room>(
+            *m_game, journal ? std::make_unique<RoomJournal>(RoomJournal::pathFor(m_game->path())) : nullptr,
+            services());
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        QVERIFY(m_dir.isValid());
+        m_game = openedGame(m_dir.path(), 6);
+        QFile::remove(RoomJournal::pathFor(m_game->path()));
+        m_now = 1000;
+    }
+
+    void joinHandsOutCards_data()
+    {
+        QTest::addColumn<int>("perPhone");
+        QTest::addColumn<QStringList>("phones");
+        QTest::addColumn<QList<int>>("cards"); // 0: refused
+        const QString a = QStringLiteral("aaaaaaaaaaaaaaaa");
+        const QString b = QStringLiteral("bbbbbbbbbbbbbbbb");
+        QTest::newRow("one a phone") << 1 << QStringList{a, a, b} << QList<int>{1, 0, 2};
+        QTest::newRow("two a phone") << 2 << QStringList{a, a, a, b} << QList<int>{1, 2, 0, 3};
+        QTest::newRow("until none is left")
+            << 1 << QStringList{a, b, a + "1", a + "2", a + "3", a + "4", a + "5"} << QList<int>{1, 2, 3, 4, 5, 6, 0};
+    }
+    void joinHandsOutCards()
+    {
+        QFETCH(int, perPhone);
+        QFETCH(QStringList, phones);
+        QFETCH(QList<int>, cards);
+        auto r = room();
+        r->setCardsPerPhone(perPhone);
+        for (int i = 0; i < phones.size(); ++i) {
+            const Room::Joined joined = r->join(QStringLiteral("P%1").arg(i), phones.at(i));
+            if (cards.at(i) == 0) {
+                QVERIFY(joined.status != Room::JoinStatus::Ok);
+                QVERIFY(joined.token.isEmpty());
+            } else {
+                QCOMPARE(joined.status, Room::JoinStatus::Ok);
+                QCOMPARE(r->held(joined.token)->card, std::uint64_t(cards.at(i)));
+            }
+        }
+    }
+
+    void linkedCardsAreSkippedAndClosedRoomRefuses()
+    {
+        auto r = room();
+        const QString linked = r->linkCard(1, QStringLiteral("Ada"));
+        QCOMPARE(r->linkCard(1), linked);
+        QVERIFY(r->linkCard(7).isEmpty());
+        QCOMPARE(r->held(r->join(QStringLiteral("Bo"), QStringLiteral("bbbbbbbbbbbbbbbb")).token)->card, 2u);
+        r->setOpen(false);
+        QCOMPARE(r->join(QStringLiteral("Cy"), QStringLiteral("cccccccccccccccc")).status, Room::JoinStatus::Closed);
+    }
+
+    void claimVerdicts_data()
+    {
+        QTest::addColumn<QList<int>>("calledCells"); // shown cells of card 1 called
+        QTest::addColumn<QString>("verdict");
+        QTest::newRow("first row") << QList<int>{0, 1, 2, 3, 4} << QStringLiteral("wins Any Line at call 5");
+        QTest::newRow("centre row, free space")
+            << QList<int>{10, 11, 12, 13} << QStringLiteral("wins Any Line at call 4");
+        QTest::newRow("two short") << QList<int>{0, 1, 2} << QStringLiteral("not yet: 2 numbers missing");
+        QTest::newRow("nothing called") << QList<int>{} << QStringLiteral("not yet: 4 numbers missing");
+    }
+    void claimVerdicts()
+    {
+        QFETCH(QList<int>, calledCells);
+        QFETCH(QString, verdict);
+        auto r = room();
+        const QString token = r->linkCard(1);
+        callCells(*m_game, 1, std::vector<int>(calledCells.begin(), calledCells.end()));
+        // What the phone says it dabbed plays no part.
+        for (int cell = 0; cell < 25; ++cell)
+            r->dab(token, cell, true);
+        QCOMPARE(r->claim(token).status, Room::ClaimStatus::Queued);
+        QCOMPARE(r->pendingClaims().size(), 1u);
+        QCOMPARE(r->verdictText(*r->pendingClaims().front()), verdict);
+    }
+
+    void oneClaimAtATimeAndAWaitAfterAFalseOne()
+    {
+        auto r = room();
+        const QString token = r->linkCard(2);
+        QCOMPARE(r->claim(QStringLiteral("0").repeated(32)).status, Room::ClaimStatus::Unknown);
+        const Room::ClaimAnswer first = r->claim(token);
+        QCOMPARE(first.status, Room::ClaimStatus::Queued);
+        QCOMPARE(r->claim(token).status, Room::ClaimStatus::Pending);
+        QCOMPARE(r->pendingClaims().size(), 1u);
+        QVERIFY(r->decide(first.claimId, false));
+        QVERIFY(!r->decide(first.claimId, true));
+        m_now += 9000;
+        const Room::ClaimAnswer soon = r->claim(token);
+        QCOMPARE(soon.status, Room::ClaimStatus::Wait);
+        QCOMPARE(soon.waitSeconds, 1);
+        m_now += 1000;
+        QCOMPARE(r->claim(token).status, Room::ClaimStatus::Queued);
+    }
+
+    void dabsOnlyOnCellsThatHoldSomething_data()
+    {
+        QTest::addColumn<int>("cell");
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("corner") << 0 << true;
+        QTest::newRow("last") << 24 << true;
+        QTest::newRow("free centre") << 12 << false;
+        QTest::newRow("past the card") << 25 << false;
+        QTest::newRow("negative") << -1 << false;
+    }
+    void dabsOnlyOnCellsThatHoldSomething()
+    {
+        QFETCH(int, cell);
+        QFETCH(bool, taken);
+        auto r = room();
+        const QString token = r->linkCard(3);
+        QCOMPARE(r->dab(token, cell, true), taken);
+        QVERIFY(!r->dab(QStringLiteral("f").repeated(32), 0, true));
+    }
+
+    void roomFileKeepsTokensDabsAndDecisions()
+    {
+        QString ada, bo;
+        int confirmed = 0;
+        {
+            auto r = room();
+            ada = r->linkCard(1, QStringLiteral("Ada"));
+            bo = r->join(QStringLiteral("Bo"), QStringLiteral("bbbbbbbbbbbbbbbb")).token;
+            r->dab(bo, 3, true);
+            r->dab(bo, 4, true);
+            r->dab(bo, 4, false);
+            callCells(*m_game, 1, {0, 1, 2, 3, 4});
+            confirmed = r->claim(ada).claimId;
+            QVERIFY(r->decide(confirmed, true));
+            r->claim(bo); // pending when the program dies: not kept
+            r->setOpen(false);
+        }
+        // A crash in the middle of the next line.
+        QFile file(RoomJournal::pathFor(m_game->path()));
+        QVERIFY(file.open(QIODevice::Append));
+        file.write("1234abcd {\"e\":\"card\",\"card\":5,\"tok");
+        file.close();
+
+        auto again = room();
+        QCOMPARE(again->held(ada)->card, 1u);
+        QCOMPARE(again->held(ada)->name, QStringLiteral("Ada"));
+        QCOMPARE(again->held(bo)->card, 2u);
+        QCOMPARE(again->held(bo)->dabs, [] {
+            std::vector<bool> d(25, false);
+            d[3] = true;
+            return d;
+        }());
+        QCOMPARE(again->heldCards().size(), 2u);
+        QVERIFY(!again->isOpen());
+        QVERIFY(again->pendingClaims().empty());
+        QCOMPARE(again->latestClaim(1)->state, RoomClaim::Confirmed);
+        QCOMPARE(again->latestClaim(1)->id, confirmed);
+        // Written after the torn line, a new event still reads back.
+        again->setOpen(true);
+        QVERIFY(room()->isOpen());
+    }
+
+    void killedRightAfterAConfirmLosesNothing()
+    {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            auto r = room();
+            const QString ada = r->linkCard(4, QStringLiteral("Ada"));
+            callCells(*m_game, 4, {0, 5, 10, 14, 19});
+            r->decide(r->claim(ada).claimId, true);
+            ::kill(::getpid(), SIGKILL);
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(pid, &status, 0), pid);
+        QVERIFY(WIFSIGNALED(status));
+        auto again = room();
+        QCOMPARE(again->heldCards().size(), 1u);
+        QCOMPARE(again->heldCards().front()->name, QStringLiteral("Ada"));
+        QVERIFY(again->latestClaim(4));
+        QCOMPARE(again->latestClaim(4)->state, RoomClaim::Confirmed);
+    }
+
+    void tokensAreRandomAndLong()
+    {
+        Room r(*m_game, nullptr, {[] { return qint64(0); }, nullptr});
+        QSet<QString> seen;
+        for (std::uint64_t card = 1; card <= 6; ++card) {
+            const QString token = r.linkCard(card);
+            QCOMPARE(token.size(), 32);
+            QVERIFY(!token.contains(m_game->record().code, Qt::CaseInsensitive));
+            seen.insert(token);
+        }
+        QCOMPARE(seen.size(), 6);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRoom)
+#include "tst_room.moc"
