@@ -5,11 +5,11 @@
     <name>Accessibility</name>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Tafel</translation>
     </message>
     <message>
         <source>Calls in order</source>
-        <translation type="unfinished">Aufrufe der Reihe nach</translation>
+        <translation>Aufrufe der Reihe nach</translation>
     </message>
 </context>
 <context>
@@ -17,6 +17,10 @@
     <message>
         <source>Speech is not available: no speech service was found on this desktop.</source>
         <translation>Sprachausgabe nicht verfügbar: Auf diesem Desktop wurde kein Sprachdienst gefunden.</translation>
+    </message>
+    <message>
+        <source>The speech service does not answer, so Speak Calls has been turned off. The calls go on without speech.</source>
+        <translation>Der Sprachdienst antwortet nicht, daher wurde „Aufrufe ansagen“ ausgeschaltet. Die Aufrufe gehen ohne Sprachausgabe weiter.</translation>
     </message>
 </context>
 <context>
@@ -84,18 +88,58 @@
         <translation>Karte %1: Bingo mit %2</translation>
     </message>
     <message numerus="yes">
-        <source> and %n more card(s)</source>
-        <translation>
-            <numerusform> und %n weitere Karte</numerusform>
-            <numerusform> und %n weitere Karten</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Card %1: no bingo yet, %n cell(s) short of %2</source>
         <translation>
             <numerusform>Karte %1: noch kein Bingo, %n Feld zu wenig für %2</numerusform>
             <numerusform>Karte %1: noch kein Bingo, %n Felder zu wenig für %2</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Call %1 was not saved in %2: %3</source>
+        <translation>Aufruf %1 wurde nicht in %2 gespeichert: %3</translation>
+    </message>
+    <message>
+        <source>Calls %1 to %2 (%3 calls) were not saved in %4: %5</source>
+        <translation>Die Aufrufe %1 bis %2 (%3 Aufrufe) wurden nicht in %4 gespeichert: %5</translation>
+    </message>
+    <message>
+        <source>The call taken back was not saved, and is still in %1: %2</source>
+        <translation>Der zurückgenommene Aufruf wurde nicht gespeichert und steht noch in %1: %2</translation>
+    </message>
+    <message>
+        <source>The %1 calls taken back were not saved, and are still in %2: %3</source>
+        <translation>Die %1 zurückgenommenen Aufrufe wurden nicht gespeichert und stehen noch in %2: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source> and %Ln more card(s)</source>
+        <translation>
+            <numerusform> und %Ln weitere Karte</numerusform>
+            <numerusform> und %Ln weitere Karten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>card %1 (%2, call %3)</source>
+        <translation>Karte %1 (%2, Aufruf %3)</translation>
+    </message>
+    <message>
+        <source> and 1 more card</source>
+        <translation> und 1 weitere Karte</translation>
+    </message>
+    <message>
+        <source> and %1 more cards</source>
+        <translation> und %1 weitere Karten</translation>
+    </message>
+    <message>
+        <source>All stages won</source>
+        <translation>Alle Stufen gewonnen</translation>
+    </message>
+    <message>
+        <source>Stage %1 of %2: %3</source>
+        <translation>Stufe %1 von %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 won at call %2</source>
+        <translation>%1 bei Aufruf %2 gewonnen</translation>
     </message>
 </context>
 <context>
@@ -213,10 +257,6 @@
 </translation>
     </message>
     <message>
-        <source>Without options, Morvane opens its window, and in it the card list LIST.mrv when one is given.</source>
-        <translation>Ohne Optionen öffnet Morvane sein Fenster und darin die Kartenliste LIST.mrv, wenn eine angegeben ist.</translation>
-    </message>
-    <message>
         <source>With --export, it makes the bingo cards of LIST.mrv into a PDF file without a window or a display, as File &gt; Export PDF... does, with the card options and the font the window keeps in Options.ini. Progress shows on standard error when the export runs long.</source>
         <translation>Mit --export schreibt es die Bingokarten von LIST.mrv ohne Fenster und ohne Bildschirm in eine PDF-Datei, wie Datei &gt; PDF exportieren..., mit den Kartenoptionen und der Schrift, die das Fenster in Options.ini speichert. Dauert der Export länger, erscheint der Fortschritt auf der Standardfehlerausgabe.</translation>
     </message>
@@ -254,6 +294,34 @@
             <numerusform>Drucken: %1 von %n Seite</numerusform>
             <numerusform>Drucken: %1 von %n Seiten</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>What to make: cards, from the list, or tickets, 90-ball tickets of the numbers 1 to 90 in strips of six, whatever the list holds; --cards then counts tickets and --per-page strips (1 or 2). Default: the kind chosen in the window.</source>
+        <translation>Was erstellt wird: cards (Karten aus der Liste) oder tickets (90-Ball-Scheine mit den Zahlen 1 bis 90 in Streifen zu sechs, gleich, was die Liste enthält); --cards zählt dann Scheine und --per-page Streifen (1 oder 2). Vorgabe: die im Fenster gewählte Art.</translation>
+    </message>
+    <message>
+        <source>Unknown option %1</source>
+        <translation>Unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no kind Morvane makes: use cards or tickets.</source>
+        <translation>&apos;%1&apos; ist keine Art, die Morvane erstellt: Verwenden Sie cards oder tickets.</translation>
+    </message>
+    <message>
+        <source>Without options, Morvane opens its window, and in it the card list LIST.mrv when one is given. Put -- before a list whose name starts with a dash.</source>
+        <translation>Ohne Optionen öffnet Morvane sein Fenster und darin die Kartenliste LIST.mrv, wenn eine angegeben ist. Vor eine Liste, deren Name mit einem Bindestrich beginnt, gehört --.</translation>
+    </message>
+    <message>
+        <source>Cannot read the list &quot;%1&quot;: %2</source>
+        <translation>Die Liste „%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; strips per page cannot be printed: use 1 or 2.</source>
+        <translation>&apos;%1&apos; Streifen pro Seite können nicht gedruckt werden: Verwenden Sie 1 oder 2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the card list being exported: the cards cannot be written over it.</source>
+        <translation>„%1“ ist die Kartenliste, die exportiert wird: Die Karten können nicht darüber geschrieben werden.</translation>
     </message>
 </context>
 <context>
@@ -331,12 +399,32 @@
         <source>The folder %1 cannot be made.</source>
         <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
     </message>
+    <message>
+        <source>%1 was changed outside Morvane: its calls are no longer the calls made.</source>
+        <translation>%1 wurde außerhalb von Morvane geändert: Seine Aufrufe sind nicht mehr die tatsächlich gemachten Aufrufe.</translation>
+    </message>
+    <message>
+        <source>The end of %1 was damaged, most likely by a save that was cut short: the damaged end was left out, and the first %2 calls were kept.</source>
+        <translation>Das Ende von %1 war beschädigt, vermutlich durch ein abgebrochenes Speichern: Das beschädigte Ende wurde weggelassen, die ersten %2 Aufrufe wurden behalten.</translation>
+    </message>
+    <message>
+        <source>The game %1 cannot be saved: %2.</source>
+        <translation>Das Spiel %1 kann nicht gespeichert werden: %2.</translation>
+    </message>
 </context>
 <context>
     <name>GameFolder</name>
     <message>
         <source>No new game code is free</source>
         <translation>Kein neuer Spielcode ist frei</translation>
+    </message>
+    <message>
+        <source>The games folder %1 is not a folder, so no game can be listed</source>
+        <translation>Der Spieleordner %1 ist kein Ordner, daher kann kein Spiel aufgelistet werden</translation>
+    </message>
+    <message>
+        <source>The games folder %1 cannot be read, so no game can be listed</source>
+        <translation>Der Spieleordner %1 kann nicht gelesen werden, daher kann kein Spiel aufgelistet werden</translation>
     </message>
 </context>
 <context>
@@ -367,16 +455,29 @@
     </message>
 </context>
 <context>
+    <name>GameLock</name>
+    <message>
+        <source>The game %1 is being called in another Caller window, so it cannot be called here at the same time</source>
+        <translation>Das Spiel %1 wird in einem anderen Ausruferfenster ausgerufen und kann daher hier nicht gleichzeitig ausgerufen werden</translation>
+    </message>
+    <message>
+        <source>The game %1 is being called in another Caller window (Morvane process %2 on %3), so it cannot be called here at the same time</source>
+        <translation>Das Spiel %1 wird in einem anderen Ausruferfenster ausgerufen (Morvane-Prozess %2 auf %3) und kann daher hier nicht gleichzeitig ausgerufen werden</translation>
+    </message>
+</context>
+<context>
     <name>HelpWindow</name>
     <message>
         <source>No program could be started to open this address. You can copy it from here into a browser or a mail program:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnte kein Programm zum Öffnen dieser Adresse gestartet werden. Sie können sie von hier in einen Browser oder ein E-Mail-Programm kopieren:
+
+%1</translation>
     </message>
     <message>
         <source>Morvane Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Morvane-Hilfe</translation>
     </message>
     <message>
         <source>&amp;Back</source>
@@ -392,15 +493,15 @@
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Help text</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfetext</translation>
     </message>
     <message>
         <source>The help file %1 is missing. Please re-install the software.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfedatei %1 fehlt. Bitte installieren Sie das Programm neu.</translation>
     </message>
 </context>
 <context>
@@ -420,12 +521,114 @@
         <source>Card %1 · Game %2</source>
         <translation>Karte %1 · Spiel %2</translation>
     </message>
+    <message>
+        <source>Ticket %1 · Strip %2 · Game %3</source>
+        <translation>Schein %1 · Streifen %2 · Spiel %3</translation>
+    </message>
+</context>
+<context>
+    <name>NumberedGame</name>
+    <message>
+        <source>These entries are too many or too long for a numbered game: its record could not be opened again. Print the cards without numbers, or use fewer or shorter entries.</source>
+        <translation>Diese Einträge sind zu viele oder zu lang für ein nummeriertes Spiel: Seine Aufzeichnung konnte nicht wieder geöffnet werden. Drucken Sie die Karten ohne Nummern oder verwenden Sie weniger oder kürzere Einträge.</translation>
+    </message>
 </context>
 <context>
     <name>PdfFilePrintService</name>
     <message>
         <source>There is no file to write the cards to</source>
         <translation>Es gibt keine Datei, in die die Karten geschrieben werden können</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file: the cards can only be written to a new file or over an earlier file.</source>
+        <translation>„%1“ ist keine reguläre Datei: Die Karten können nur in eine neue Datei oder über eine frühere Datei geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayPanel</name>
+    <message>
+        <source>Cannot listen for phones on port %1.</source>
+        <translation>Port %1 kann nicht für Handys geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Hand Out Cards</source>
+        <translation>Karten ausgeben</translation>
+    </message>
+    <message>
+        <source>Players who open the room&apos;s address get the next free card. Clear it to close the room to newcomers.</source>
+        <translation>Spieler, die die Adresse des Raums öffnen, erhalten die nächste freie Karte. Entfernen Sie das Häkchen, um den Raum für Neuankömmlinge zu schließen.</translation>
+    </message>
+    <message>
+        <source>any free port</source>
+        <translation>beliebiger freier Port</translation>
+    </message>
+    <message>
+        <source>Used the next time the room opens.</source>
+        <translation>Gilt ab dem nächsten Öffnen des Raums.</translation>
+    </message>
+    <message>
+        <source>Cards per phone:</source>
+        <translation>Karten pro Handy:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n phone(s) connected, %1 card(s) held</source>
+        <translation>
+            <numerusform>%n Handy verbunden, %1 Karte(n) vergeben</numerusform>
+            <numerusform>%n Handys verbunden, %1 Karte(n) vergeben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No claims.</source>
+        <translation>Keine Bingo-Meldungen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Claims to check: %n</source>
+        <translation>
+            <numerusform>Zu prüfende Meldungen: %n</numerusform>
+            <numerusform>Zu prüfende Meldungen: %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 · card %2</source>
+        <translation>%1 · Karte %2</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
+    </message>
+    <message>
+        <source>Reject</source>
+        <translation>Ablehnen</translation>
+    </message>
+</context>
+<context>
+    <name>PlayServer</name>
+    <message>
+        <source>This card is not in the room.</source>
+        <translation>Diese Karte ist nicht in diesem Raum.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wait %n seconds before you claim again.</source>
+        <translation>
+            <numerusform>Warten Sie %n Sekunde, bevor Sie erneut Bingo melden.</numerusform>
+            <numerusform>Warten Sie %n Sekunden, bevor Sie erneut Bingo melden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Claim sent: the caller is checking your card.</source>
+        <translation>Meldung gesendet: Der Ausrufer prüft Ihre Karte.</translation>
+    </message>
+    <message>
+        <source>Bingo! The caller confirmed your win.</source>
+        <translation>Bingo! Der Ausrufer hat Ihren Gewinn bestätigt.</translation>
+    </message>
+    <message>
+        <source>Not a bingo yet: the caller turned the claim down.</source>
+        <translation>Noch kein Bingo: Der Ausrufer hat die Meldung abgelehnt.</translation>
     </message>
 </context>
 <context>
@@ -507,10 +710,84 @@
     </message>
 </context>
 <context>
+    <name>Room</name>
+    <message>
+        <source>wins %1 at call %2</source>
+        <translation>gewinnt %1 bei Aufruf %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>not yet: %n numbers missing</source>
+        <translation>
+            <numerusform>noch nicht: %n Zahl fehlt</numerusform>
+            <numerusform>noch nicht: %n Zahlen fehlen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>not yet: %n entries missing</source>
+        <translation>
+            <numerusform>noch nicht: %n Eintrag fehlt</numerusform>
+            <numerusform>noch nicht: %n Einträge fehlen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RoomJournal</name>
+    <message>
+        <source>Cannot read the room file %1: %2</source>
+        <translation>Die Raumdatei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The room file %1 is too large.</source>
+        <translation>Die Raumdatei %1 ist zu groß.</translation>
+    </message>
+    <message>
+        <source>Cannot write the room file %1: %2</source>
+        <translation>Die Raumdatei %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SavedPatterns</name>
+    <message>
+        <source>There is no folder to keep patterns in.</source>
+        <translation>Es gibt keinen Ordner, in dem Muster gespeichert werden können.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be made.</source>
+        <translation>Der Ordner „%1“ kann nicht angelegt werden.</translation>
+    </message>
+</context>
+<context>
     <name>SecureSeed</name>
     <message>
         <source>The system gave no random numbers (%1)</source>
         <translation>Das System lieferte keine Zufallszahlen (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>SquarePrizes</name>
+    <message>
+        <source>Any Line</source>
+        <translation>Beliebige Reihe</translation>
+    </message>
+    <message>
+        <source>Two Lines</source>
+        <translation>Zwei Reihen</translation>
+    </message>
+    <message>
+        <source>Four Corners</source>
+        <translation>Vier Ecken</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Postage Stamp</source>
+        <translation>Briefmarke</translation>
+    </message>
+    <message>
+        <source>Full Card</source>
+        <translation>Volle Karte</translation>
     </message>
 </context>
 <context>
@@ -530,6 +807,10 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later.</source>
+        <translation>Freie Software unter der GNU General Public License, Version 3 oder später.</translation>
     </message>
 </context>
 <context>
@@ -642,26 +923,110 @@
         <source>&amp;Check Card...</source>
         <translation>Karte &amp;prüfen...</translation>
     </message>
+    <message>
+        <source>&amp;Repeat Call</source>
+        <translation>Aufruf &amp;wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Auto Call</source>
+        <translation>Automatisch a&amp;usrufen</translation>
+    </message>
+    <message>
+        <source>Auto Call &amp;Interval...</source>
+        <translation>Aufrufin&amp;tervall...</translation>
+    </message>
+    <message>
+        <source>Prize &amp;Stages...</source>
+        <translation>&amp;Gewinnstufen...</translation>
+    </message>
+    <message>
+        <source>Show Call &amp;Names</source>
+        <translation>Aufruf&amp;namen anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Room Display</source>
+        <translation>&amp;Raumanzeige</translation>
+    </message>
+    <message>
+        <source>Auto Call</source>
+        <translation>Automatisch ausrufen</translation>
+    </message>
+    <message>
+        <source>Seconds between calls (%1 to %2):</source>
+        <translation>Sekunden zwischen Aufrufen (%1 bis %2):</translation>
+    </message>
+    <message>
+        <source>Calls not saved</source>
+        <translation>Aufrufe nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Pla&amp;y on Phones...</source>
+        <translation>Auf &amp;Handys spielen...</translation>
+    </message>
+    <message>
+        <source>Player &amp;Links...</source>
+        <translation>Spieler-&amp;Links...</translation>
+    </message>
+    <message>
+        <source>Open the other game without them?</source>
+        <translation>Das andere Spiel ohne sie öffnen?</translation>
+    </message>
     <message numerus="yes">
-        <source>%n of the call(s) kept in the game file named no entry of the game, or repeated an earlier call, and were left out.</source>
+        <source>%Ln of the call(s) kept in the game file named no entry of the game, or repeated an earlier call, and were left out.</source>
         <translation>
-            <numerusform>%n in der Spieldatei gespeicherter Aufruf nannte keinen Eintrag des Spiels oder wiederholte einen früheren Aufruf und wurde ausgelassen.</numerusform>
-            <numerusform>%n der in der Spieldatei gespeicherten Aufrufe nannten keinen Eintrag des Spiels oder wiederholten einen früheren Aufruf und wurden ausgelassen.</numerusform>
+            <numerusform>%Ln der in der Spieldatei gespeicherten Aufrufe nannte keinen Eintrag des Spiels oder wiederholte einen früheren Aufruf und wurde weggelassen.</numerusform>
+            <numerusform>%Ln der in der Spieldatei gespeicherten Aufrufe nannten keinen Eintrag des Spiels oder wiederholten einen früheren Aufruf und wurden weggelassen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Call the word list without them?</source>
+        <translation>Die Wortliste ohne sie ausrufen?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Game %1 · %Ln card(s) · %2 x %2</source>
+        <translation>
+            <numerusform>Spiel %1 · %Ln Karte · %2 x %2</numerusform>
+            <numerusform>Spiel %1 · %Ln Karten · %2 x %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Game %1 · %n card(s) · %2 x %2</source>
+        <source>Word list · %Ln entry(s), no cards</source>
         <translation>
-            <numerusform>Spiel %1 · %n Karte · %2 x %2</numerusform>
-            <numerusform>Spiel %1 · %n Karten · %2 x %2</numerusform>
+            <numerusform>Wortliste · %Ln Eintrag, keine Karten</numerusform>
+            <numerusform>Wortliste · %Ln Einträge, keine Karten</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>Word list · %n entry(s), no cards</source>
-        <translation>
-            <numerusform>Wortliste · %n Eintrag, keine Karten</numerusform>
-            <numerusform>Wortliste · %n Einträge, keine Karten</numerusform>
-        </translation>
+    <message>
+        <source>The game file &quot;%1&quot; was deleted while the Caller was open. Make it again with the calls so far?</source>
+        <translation>Die Spieldatei „%1“ wurde gelöscht, während der Ausrufer geöffnet war. Mit den bisherigen Aufrufen neu anlegen?</translation>
+    </message>
+    <message>
+        <source>The file was deleted</source>
+        <translation>Die Datei wurde gelöscht</translation>
+    </message>
+    <message>
+        <source>No further call is made until it is saved: press Space to try again.</source>
+        <translation>Bis zum Speichern erfolgt kein weiterer Aufruf: Drücken Sie die Leertaste, um es erneut zu versuchen.</translation>
+    </message>
+    <message>
+        <source>Take back call %1, %2? The call after it moves up one place, and the winners are worked out again.</source>
+        <translation>Aufruf %1, %2, zurücknehmen? Der folgende Aufruf rückt einen Platz vor, und die Gewinner werden neu ermittelt.</translation>
+    </message>
+    <message>
+        <source>Take back call %1, %2? The %3 calls after it move up one place, and the winners are worked out again.</source>
+        <translation>Aufruf %1, %2, zurücknehmen? Die %3 folgenden Aufrufe rücken einen Platz vor, und die Gewinner werden neu ermittelt.</translation>
+    </message>
+    <message>
+        <source>Close the Caller without them?</source>
+        <translation>Den Ausrufer ohne sie schließen?</translation>
+    </message>
+    <message>
+        <source>Play on Phones starts a small web server inside Morvane, on this computer&apos;s local network. Players open its address (or scan its QR code) on their phones and get a card of this game; nothing is sent to the internet. Your firewall may ask whether to let phones connect.
+
+Start the web server?</source>
+        <translation>„Auf Handys spielen“ startet einen kleinen Webserver in Morvane, im lokalen Netzwerk dieses Computers. Die Spieler öffnen seine Adresse (oder scannen seinen QR-Code) auf ihren Handys und erhalten eine Karte dieses Spiels; nichts wird ins Internet gesendet. Ihre Firewall fragt möglicherweise, ob sich Handys verbinden dürfen.
+
+Den Webserver starten?</translation>
     </message>
 </context>
 <context>
@@ -684,7 +1049,34 @@
     </message>
     <message>
         <source>Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte</translation>
+    </message>
+    <message>
+        <source>Type the number of a card, then press Check.</source>
+        <translation>Geben Sie die Nummer einer Karte ein und drücken Sie dann Prüfen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a card number: type its digits alone, such as 17.</source>
+        <translation>„%1“ ist keine Kartennummer: Geben Sie nur die Ziffern ein, zum Beispiel 17.</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmDrawPattern</name>
+    <message>
+        <source>Draw a Pattern</source>
+        <translation>Muster zeichnen</translation>
+    </message>
+    <message>
+        <source>Click the cells a card must cover to win this prize.</source>
+        <translation>Klicken Sie die Felder an, die eine Karte für diesen Gewinn abdecken muss.</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2</source>
+        <translation>Reihe %1, Spalte %2</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
     </message>
 </context>
 <context>
@@ -727,7 +1119,7 @@
     </message>
     <message>
         <source>Shown smaller to fit: %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkleinert angezeigt: %1 %</translation>
     </message>
 </context>
 <context>
@@ -987,7 +1379,78 @@
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>1 strip (6 tickets)</source>
+        <translation>1 Streifen (6 Scheine)</translation>
+    </message>
+    <message>
+        <source>2 strips (12 tickets)</source>
+        <translation>2 Streifen (12 Scheine)</translation>
+    </message>
+    <message>
+        <source>Card &amp;Kind</source>
+        <translation>Kartent&amp;yp</translation>
+    </message>
+    <message>
+        <source>&amp;Word Cards</source>
+        <translation>&amp;Wortkarten</translation>
+    </message>
+    <message>
+        <source>&amp;90-Ball Tickets</source>
+        <translation>&amp;90-Ball-Scheine</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmPlayerLinks</name>
+    <message>
+        <source>Player Links</source>
+        <translation>Spieler-Links</translation>
+    </message>
+    <message>
+        <source>&amp;Make Links</source>
+        <translation>Links &amp;erstellen</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>Karte</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Save CSV...</source>
+        <translation>CSV &amp;speichern...</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Karten</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>Save Player Links</source>
+        <translation>Spieler-Links speichern</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Cannot save %1: %2</source>
+        <translation>%1 kann nicht gespeichert werden: %2</translation>
     </message>
 </context>
 <context>
@@ -1118,6 +1581,48 @@
     <message>
         <source>Pa&amp;ges for:</source>
         <translation>Seiten &amp;für:</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmRoomDisplay</name>
+    <message>
+        <source>Room Display</source>
+        <translation>Raumanzeige</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmStages</name>
+    <message>
+        <source>Prize Stages</source>
+        <translation>Gewinnstufen</translation>
+    </message>
+    <message>
+        <source>P&amp;rizes:</source>
+        <translation>&amp;Gewinne:</translation>
+    </message>
+    <message>
+        <source>&amp;Stages, in the order played:</source>
+        <translation>&amp;Stufen in Spielreihenfolge:</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>Hin&amp;zufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Draw a Pattern...</source>
+        <translation>&amp;Muster zeichnen...</translation>
+    </message>
+    <message>
+        <source>R&amp;emove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>Nach &amp;unten</translation>
     </message>
 </context>
 <context>

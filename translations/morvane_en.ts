@@ -4,17 +4,17 @@
 <context>
     <name>CallTexts</name>
     <message numerus="yes">
-        <source> and %n more card(s)</source>
-        <translation>
-            <numerusform> and %n more card</numerusform>
-            <numerusform> and %n more cards</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Card %1: no bingo yet, %n cell(s) short of %2</source>
         <translation>
             <numerusform>Card %1: no bingo yet, %n cell short of %2</numerusform>
             <numerusform>Card %1: no bingo yet, %n cells short of %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> and %Ln more card(s)</source>
+        <translation>
+            <numerusform> and %Ln more card</numerusform>
+            <numerusform> and %Ln more cards</numerusform>
         </translation>
     </message>
 </context>
@@ -39,6 +39,33 @@
     </message>
 </context>
 <context>
+    <name>PlayPanel</name>
+    <message numerus="yes">
+        <source>%n phone(s) connected, %1 card(s) held</source>
+        <translation>
+            <numerusform>%n phone connected, %1 card(s) held</numerusform>
+            <numerusform>%n phones connected, %1 card(s) held</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Claims to check: %n</source>
+        <translation>
+            <numerusform>Claims to check: %n</numerusform>
+            <numerusform>Claims to check: %n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PlayServer</name>
+    <message numerus="yes">
+        <source>Wait %n seconds before you claim again.</source>
+        <translation>
+            <numerusform>Wait %n second before you claim again.</numerusform>
+            <numerusform>Wait %n seconds before you claim again.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>QtProgress</name>
     <message numerus="yes">
         <source>%1: %2 of %n page(s)</source>
@@ -49,26 +76,43 @@
     </message>
 </context>
 <context>
+    <name>Room</name>
+    <message numerus="yes">
+        <source>not yet: %n numbers missing</source>
+        <translation>
+            <numerusform>not yet: %n number missing</numerusform>
+            <numerusform>not yet: %n numbers missing</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>not yet: %n entries missing</source>
+        <translation>
+            <numerusform>not yet: %n entry missing</numerusform>
+            <numerusform>not yet: %n entries missing</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TFrmCaller</name>
     <message numerus="yes">
-        <source>%n of the call(s) kept in the game file named no entry of the game, or repeated an earlier call, and were left out.</source>
+        <source>%Ln of the call(s) kept in the game file named no entry of the game, or repeated an earlier call, and were left out.</source>
         <translation>
-            <numerusform>%n call kept in the game file named no entry of the game, or repeated an earlier call, and was left out.</numerusform>
-            <numerusform>%n of the calls kept in the game file named no entry of the game, or repeated an earlier call, and were left out.</numerusform>
+            <numerusform>%Ln of the calls kept in the game file named no entry of the game, or repeated an earlier call, and was left out.</numerusform>
+            <numerusform>%Ln of the calls kept in the game file named no entry of the game, or repeated an earlier call, and were left out.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Game %1 · %n card(s) · %2 x %2</source>
+        <source>Game %1 · %Ln card(s) · %2 x %2</source>
         <translation>
-            <numerusform>Game %1 · %n card · %2 x %2</numerusform>
-            <numerusform>Game %1 · %n cards · %2 x %2</numerusform>
+            <numerusform>Game %1 · %Ln card · %2 x %2</numerusform>
+            <numerusform>Game %1 · %Ln cards · %2 x %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Word list · %n entry(s), no cards</source>
+        <source>Word list · %Ln entry(s), no cards</source>
         <translation>
-            <numerusform>Word list · %n entry, no cards</numerusform>
-            <numerusform>Word list · %n entries, no cards</numerusform>
+            <numerusform>Word list · %Ln entry, no cards</numerusform>
+            <numerusform>Word list · %Ln entries, no cards</numerusform>
         </translation>
     </message>
 </context>

@@ -5,11 +5,11 @@
     <name>Accessibility</name>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Tablero</translation>
     </message>
     <message>
         <source>Calls in order</source>
-        <translation type="unfinished">Llamadas en orden</translation>
+        <translation>Llamadas en orden</translation>
     </message>
 </context>
 <context>
@@ -17,6 +17,10 @@
     <message>
         <source>Speech is not available: no speech service was found on this desktop.</source>
         <translation>La voz no está disponible: no se encontró ningún servicio de voz en este escritorio.</translation>
+    </message>
+    <message>
+        <source>The speech service does not answer, so Speak Calls has been turned off. The calls go on without speech.</source>
+        <translation>El servicio de voz no responde, así que se ha desactivado Anunciar las llamadas. Las llamadas siguen sin voz.</translation>
     </message>
 </context>
 <context>
@@ -84,18 +88,58 @@
         <translation>Tarjeta %1: bingo en %2</translation>
     </message>
     <message numerus="yes">
-        <source> and %n more card(s)</source>
-        <translation>
-            <numerusform> y %n tarjeta más</numerusform>
-            <numerusform> y %n tarjetas más</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Card %1: no bingo yet, %n cell(s) short of %2</source>
         <translation>
             <numerusform>Tarjeta %1: aún sin bingo, a %n casilla de %2</numerusform>
             <numerusform>Tarjeta %1: aún sin bingo, a %n casillas de %2</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Call %1 was not saved in %2: %3</source>
+        <translation>La llamada %1 no se guardó en %2: %3</translation>
+    </message>
+    <message>
+        <source>Calls %1 to %2 (%3 calls) were not saved in %4: %5</source>
+        <translation>Las llamadas %1 a %2 (%3 llamadas) no se guardaron en %4: %5</translation>
+    </message>
+    <message>
+        <source>The call taken back was not saved, and is still in %1: %2</source>
+        <translation>La llamada retirada no se guardó y sigue en %1: %2</translation>
+    </message>
+    <message>
+        <source>The %1 calls taken back were not saved, and are still in %2: %3</source>
+        <translation>Las %1 llamadas retiradas no se guardaron y siguen en %2: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source> and %Ln more card(s)</source>
+        <translation>
+            <numerusform> y %Ln tarjeta más</numerusform>
+            <numerusform> y %Ln tarjetas más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>card %1 (%2, call %3)</source>
+        <translation>tarjeta %1 (%2, llamada %3)</translation>
+    </message>
+    <message>
+        <source> and 1 more card</source>
+        <translation> y 1 tarjeta más</translation>
+    </message>
+    <message>
+        <source> and %1 more cards</source>
+        <translation> y %1 tarjetas más</translation>
+    </message>
+    <message>
+        <source>All stages won</source>
+        <translation>Todas las fases ganadas</translation>
+    </message>
+    <message>
+        <source>Stage %1 of %2: %3</source>
+        <translation>Fase %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 won at call %2</source>
+        <translation>%1 se ganó en la llamada %2</translation>
     </message>
 </context>
 <context>
@@ -213,10 +257,6 @@
 </translation>
     </message>
     <message>
-        <source>Without options, Morvane opens its window, and in it the card list LIST.mrv when one is given.</source>
-        <translation>Sin opciones, Morvane abre su ventana y, en ella, la lista de tarjetas LIST.mrv si se indica una.</translation>
-    </message>
-    <message>
         <source>With --export, it makes the bingo cards of LIST.mrv into a PDF file without a window or a display, as File &gt; Export PDF... does, with the card options and the font the window keeps in Options.ini. Progress shows on standard error when the export runs long.</source>
         <translation>Con --export, convierte las tarjetas de bingo de LIST.mrv en un archivo PDF sin ventana ni pantalla, como Archivo &gt; Exportar PDF..., con las opciones de tarjeta y la fuente que la ventana guarda en Options.ini. Si la exportación tarda, el progreso se muestra en la salida de error estándar.</translation>
     </message>
@@ -254,6 +294,34 @@
             <numerusform>Imprimiendo: %1 de %n página</numerusform>
             <numerusform>Imprimiendo: %1 de %n páginas</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>What to make: cards, from the list, or tickets, 90-ball tickets of the numbers 1 to 90 in strips of six, whatever the list holds; --cards then counts tickets and --per-page strips (1 or 2). Default: the kind chosen in the window.</source>
+        <translation>Qué hacer: cards, tarjetas a partir de la lista, o tickets, cartones de 90 bolas con los números del 1 al 90 en tiras de seis, tenga lo que tenga la lista; entonces --cards cuenta cartones y --per-page, tiras (1 o 2). Por omisión: el tipo elegido en la ventana.</translation>
+    </message>
+    <message>
+        <source>Unknown option %1</source>
+        <translation>Opción desconocida %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no kind Morvane makes: use cards or tickets.</source>
+        <translation>&apos;%1&apos; no es un tipo que Morvane haga: use cards o tickets.</translation>
+    </message>
+    <message>
+        <source>Without options, Morvane opens its window, and in it the card list LIST.mrv when one is given. Put -- before a list whose name starts with a dash.</source>
+        <translation>Sin opciones, Morvane abre su ventana y, en ella, la lista de tarjetas LIST.mrv si se indica una. Ponga -- delante de una lista cuyo nombre empiece por un guion.</translation>
+    </message>
+    <message>
+        <source>Cannot read the list &quot;%1&quot;: %2</source>
+        <translation>No se puede leer la lista «%1»: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; strips per page cannot be printed: use 1 or 2.</source>
+        <translation>No se pueden imprimir &apos;%1&apos; tiras por página: use 1 o 2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the card list being exported: the cards cannot be written over it.</source>
+        <translation>«%1» es la lista de tarjetas que se exporta: las tarjetas no se pueden escribir encima de ella.</translation>
     </message>
 </context>
 <context>
@@ -331,12 +399,32 @@
         <source>The folder %1 cannot be made.</source>
         <translation>No se puede crear la carpeta %1.</translation>
     </message>
+    <message>
+        <source>%1 was changed outside Morvane: its calls are no longer the calls made.</source>
+        <translation>%1 se modificó fuera de Morvane: sus llamadas ya no son las que se hicieron.</translation>
+    </message>
+    <message>
+        <source>The end of %1 was damaged, most likely by a save that was cut short: the damaged end was left out, and the first %2 calls were kept.</source>
+        <translation>El final de %1 estaba dañado, probablemente por un guardado interrumpido: se descartó el final dañado y se conservaron las primeras %2 llamadas.</translation>
+    </message>
+    <message>
+        <source>The game %1 cannot be saved: %2.</source>
+        <translation>No se puede guardar la partida %1: %2.</translation>
+    </message>
 </context>
 <context>
     <name>GameFolder</name>
     <message>
         <source>No new game code is free</source>
         <translation>No queda ningún código de partida libre</translation>
+    </message>
+    <message>
+        <source>The games folder %1 is not a folder, so no game can be listed</source>
+        <translation>La carpeta de partidas %1 no es una carpeta, así que no se puede listar ninguna partida</translation>
+    </message>
+    <message>
+        <source>The games folder %1 cannot be read, so no game can be listed</source>
+        <translation>No se puede leer la carpeta de partidas %1, así que no se puede listar ninguna partida</translation>
     </message>
 </context>
 <context>
@@ -367,16 +455,29 @@
     </message>
 </context>
 <context>
+    <name>GameLock</name>
+    <message>
+        <source>The game %1 is being called in another Caller window, so it cannot be called here at the same time</source>
+        <translation>La partida %1 se está cantando en otra ventana del cantor, así que no se puede cantar aquí a la vez</translation>
+    </message>
+    <message>
+        <source>The game %1 is being called in another Caller window (Morvane process %2 on %3), so it cannot be called here at the same time</source>
+        <translation>La partida %1 se está cantando en otra ventana del cantor (proceso %2 de Morvane en %3), así que no se puede cantar aquí a la vez</translation>
+    </message>
+</context>
+<context>
     <name>HelpWindow</name>
     <message>
         <source>No program could be started to open this address. You can copy it from here into a browser or a mail program:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar ningún programa para abrir esta dirección. Puede copiarla desde aquí en un navegador o un programa de correo:
+
+%1</translation>
     </message>
     <message>
         <source>Morvane Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Morvane</translation>
     </message>
     <message>
         <source>&amp;Back</source>
@@ -392,15 +493,15 @@
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Cerrar</translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Help text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto de ayuda</translation>
     </message>
     <message>
         <source>The help file %1 is missing. Please re-install the software.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta el archivo de ayuda %1. Vuelva a instalar el programa.</translation>
     </message>
 </context>
 <context>
@@ -420,12 +521,114 @@
         <source>Card %1 · Game %2</source>
         <translation>Tarjeta %1 · Partida %2</translation>
     </message>
+    <message>
+        <source>Ticket %1 · Strip %2 · Game %3</source>
+        <translation>Cartón %1 · Tira %2 · Partida %3</translation>
+    </message>
+</context>
+<context>
+    <name>NumberedGame</name>
+    <message>
+        <source>These entries are too many or too long for a numbered game: its record could not be opened again. Print the cards without numbers, or use fewer or shorter entries.</source>
+        <translation>Estas entradas son demasiadas o demasiado largas para una partida numerada: su registro no se podría volver a abrir. Imprima las tarjetas sin números o use menos entradas o más cortas.</translation>
+    </message>
 </context>
 <context>
     <name>PdfFilePrintService</name>
     <message>
         <source>There is no file to write the cards to</source>
         <translation>No hay ningún archivo en el que escribir las tarjetas</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file: the cards can only be written to a new file or over an earlier file.</source>
+        <translation>«%1» no es un archivo normal: las tarjetas solo se pueden escribir en un archivo nuevo o sobre uno anterior.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayPanel</name>
+    <message>
+        <source>Cannot listen for phones on port %1.</source>
+        <translation>No se puede escuchar a los móviles en el puerto %1.</translation>
+    </message>
+    <message>
+        <source>Hand Out Cards</source>
+        <translation>Repartir tarjetas</translation>
+    </message>
+    <message>
+        <source>Players who open the room&apos;s address get the next free card. Clear it to close the room to newcomers.</source>
+        <translation>Los jugadores que abran la dirección de la sala reciben la siguiente tarjeta libre. Desmárquelo para cerrar la sala a los recién llegados.</translation>
+    </message>
+    <message>
+        <source>any free port</source>
+        <translation>cualquier puerto libre</translation>
+    </message>
+    <message>
+        <source>Used the next time the room opens.</source>
+        <translation>Se usa la próxima vez que se abra la sala.</translation>
+    </message>
+    <message>
+        <source>Cards per phone:</source>
+        <translation>Tarjetas por móvil:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Puerto:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n phone(s) connected, %1 card(s) held</source>
+        <translation>
+            <numerusform>%n móvil conectado, tarjetas en juego: %1</numerusform>
+            <numerusform>%n móviles conectados, tarjetas en juego: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No claims.</source>
+        <translation>No hay reclamaciones.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Claims to check: %n</source>
+        <translation>
+            <numerusform>Reclamaciones por comprobar: %n</numerusform>
+            <numerusform>Reclamaciones por comprobar: %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 · card %2</source>
+        <translation>%1 · tarjeta %2</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmar</translation>
+    </message>
+    <message>
+        <source>Reject</source>
+        <translation>Rechazar</translation>
+    </message>
+</context>
+<context>
+    <name>PlayServer</name>
+    <message>
+        <source>This card is not in the room.</source>
+        <translation>Esta tarjeta no está en la sala.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wait %n seconds before you claim again.</source>
+        <translation>
+            <numerusform>Espere %n segundo antes de volver a reclamar.</numerusform>
+            <numerusform>Espere %n segundos antes de volver a reclamar.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Claim sent: the caller is checking your card.</source>
+        <translation>Reclamación enviada: el cantor está comprobando su tarjeta.</translation>
+    </message>
+    <message>
+        <source>Bingo! The caller confirmed your win.</source>
+        <translation>¡Bingo! El cantor ha confirmado su premio.</translation>
+    </message>
+    <message>
+        <source>Not a bingo yet: the caller turned the claim down.</source>
+        <translation>Aún no es bingo: el cantor ha rechazado la reclamación.</translation>
     </message>
 </context>
 <context>
@@ -507,10 +710,84 @@
     </message>
 </context>
 <context>
+    <name>Room</name>
+    <message>
+        <source>wins %1 at call %2</source>
+        <translation>gana %1 en la llamada %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>not yet: %n numbers missing</source>
+        <translation>
+            <numerusform>aún no: falta %n número</numerusform>
+            <numerusform>aún no: faltan %n números</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>not yet: %n entries missing</source>
+        <translation>
+            <numerusform>aún no: falta %n entrada</numerusform>
+            <numerusform>aún no: faltan %n entradas</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RoomJournal</name>
+    <message>
+        <source>Cannot read the room file %1: %2</source>
+        <translation>No se puede leer el archivo de la sala %1: %2</translation>
+    </message>
+    <message>
+        <source>The room file %1 is too large.</source>
+        <translation>El archivo de la sala %1 es demasiado grande.</translation>
+    </message>
+    <message>
+        <source>Cannot write the room file %1: %2</source>
+        <translation>No se puede escribir el archivo de la sala %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SavedPatterns</name>
+    <message>
+        <source>There is no folder to keep patterns in.</source>
+        <translation>No hay ninguna carpeta en la que guardar patrones.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be made.</source>
+        <translation>No se puede crear la carpeta «%1».</translation>
+    </message>
+</context>
+<context>
     <name>SecureSeed</name>
     <message>
         <source>The system gave no random numbers (%1)</source>
         <translation>El sistema no dio números aleatorios (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>SquarePrizes</name>
+    <message>
+        <source>Any Line</source>
+        <translation>Cualquier línea</translation>
+    </message>
+    <message>
+        <source>Two Lines</source>
+        <translation>Dos líneas</translation>
+    </message>
+    <message>
+        <source>Four Corners</source>
+        <translation>Cuatro esquinas</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Postage Stamp</source>
+        <translation>Sello</translation>
+    </message>
+    <message>
+        <source>Full Card</source>
+        <translation>Tarjeta completa</translation>
     </message>
 </context>
 <context>
@@ -530,6 +807,10 @@
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later.</source>
+        <translation>Software libre bajo la Licencia Pública General de GNU, versión 3 o posterior.</translation>
     </message>
 </context>
 <context>
@@ -642,26 +923,110 @@
         <source>&amp;Check Card...</source>
         <translation>&amp;Comprobar tarjeta...</translation>
     </message>
+    <message>
+        <source>&amp;Repeat Call</source>
+        <translation>Re&amp;petir llamada</translation>
+    </message>
+    <message>
+        <source>&amp;Auto Call</source>
+        <translation>Llamada &amp;automática</translation>
+    </message>
+    <message>
+        <source>Auto Call &amp;Interval...</source>
+        <translation>In&amp;tervalo de llamada automática...</translation>
+    </message>
+    <message>
+        <source>Prize &amp;Stages...</source>
+        <translation>&amp;Fases de premio...</translation>
+    </message>
+    <message>
+        <source>Show Call &amp;Names</source>
+        <translation>Mostrar &amp;nombres de las llamadas</translation>
+    </message>
+    <message>
+        <source>&amp;Room Display</source>
+        <translation>Pantalla de la &amp;sala</translation>
+    </message>
+    <message>
+        <source>Auto Call</source>
+        <translation>Llamada automática</translation>
+    </message>
+    <message>
+        <source>Seconds between calls (%1 to %2):</source>
+        <translation>Segundos entre llamadas (%1 a %2):</translation>
+    </message>
+    <message>
+        <source>Calls not saved</source>
+        <translation>Llamadas sin guardar</translation>
+    </message>
+    <message>
+        <source>Pla&amp;y on Phones...</source>
+        <translation>&amp;Jugar en móviles...</translation>
+    </message>
+    <message>
+        <source>Player &amp;Links...</source>
+        <translation>En&amp;laces de jugadores...</translation>
+    </message>
+    <message>
+        <source>Open the other game without them?</source>
+        <translation>¿Abrir la otra partida sin ellas?</translation>
+    </message>
     <message numerus="yes">
-        <source>%n of the call(s) kept in the game file named no entry of the game, or repeated an earlier call, and were left out.</source>
+        <source>%Ln of the call(s) kept in the game file named no entry of the game, or repeated an earlier call, and were left out.</source>
         <translation>
-            <numerusform>%n llamada guardada en el archivo de la partida no nombraba ninguna entrada de la partida o repetía una llamada anterior, y se omitió.</numerusform>
-            <numerusform>%n de las llamadas guardadas en el archivo de la partida no nombraban ninguna entrada de la partida o repetían una llamada anterior, y se omitieron.</numerusform>
+            <numerusform>%Ln de las llamadas guardadas en el archivo de la partida no correspondía a ninguna entrada de la partida o repetía una llamada anterior, y se descartó.</numerusform>
+            <numerusform>%Ln de las llamadas guardadas en el archivo de la partida no correspondían a ninguna entrada de la partida o repetían una llamada anterior, y se descartaron.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Call the word list without them?</source>
+        <translation>¿Cantar la lista de palabras sin ellas?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Game %1 · %Ln card(s) · %2 x %2</source>
+        <translation>
+            <numerusform>Partida %1 · %Ln tarjeta · %2 x %2</numerusform>
+            <numerusform>Partida %1 · %Ln tarjetas · %2 x %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Game %1 · %n card(s) · %2 x %2</source>
+        <source>Word list · %Ln entry(s), no cards</source>
         <translation>
-            <numerusform>Partida %1 · %n tarjeta · %2 x %2</numerusform>
-            <numerusform>Partida %1 · %n tarjetas · %2 x %2</numerusform>
+            <numerusform>Lista de palabras · %Ln entrada, sin tarjetas</numerusform>
+            <numerusform>Lista de palabras · %Ln entradas, sin tarjetas</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>Word list · %n entry(s), no cards</source>
-        <translation>
-            <numerusform>Lista de palabras · %n entrada, sin tarjetas</numerusform>
-            <numerusform>Lista de palabras · %n entradas, sin tarjetas</numerusform>
-        </translation>
+    <message>
+        <source>The game file &quot;%1&quot; was deleted while the Caller was open. Make it again with the calls so far?</source>
+        <translation>El archivo de la partida «%1» se borró mientras la ventana del cantor estaba abierta. ¿Volver a crearlo con las llamadas hechas hasta ahora?</translation>
+    </message>
+    <message>
+        <source>The file was deleted</source>
+        <translation>El archivo se borró</translation>
+    </message>
+    <message>
+        <source>No further call is made until it is saved: press Space to try again.</source>
+        <translation>No se hará ninguna llamada más hasta que se guarde: pulse Espacio para volver a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Take back call %1, %2? The call after it moves up one place, and the winners are worked out again.</source>
+        <translation>¿Retirar la llamada %1, %2? La llamada siguiente sube un puesto y se vuelven a calcular los ganadores.</translation>
+    </message>
+    <message>
+        <source>Take back call %1, %2? The %3 calls after it move up one place, and the winners are worked out again.</source>
+        <translation>¿Retirar la llamada %1, %2? Las %3 llamadas siguientes suben un puesto y se vuelven a calcular los ganadores.</translation>
+    </message>
+    <message>
+        <source>Close the Caller without them?</source>
+        <translation>¿Cerrar la ventana del cantor sin ellas?</translation>
+    </message>
+    <message>
+        <source>Play on Phones starts a small web server inside Morvane, on this computer&apos;s local network. Players open its address (or scan its QR code) on their phones and get a card of this game; nothing is sent to the internet. Your firewall may ask whether to let phones connect.
+
+Start the web server?</source>
+        <translation>Jugar en móviles inicia un pequeño servidor web dentro de Morvane, en la red local de este ordenador. Los jugadores abren su dirección (o escanean su código QR) en sus móviles y reciben una tarjeta de esta partida; no se envía nada a internet. Puede que el cortafuegos pregunte si deja conectarse a los móviles.
+
+¿Iniciar el servidor web?</translation>
     </message>
 </context>
 <context>
@@ -684,7 +1049,34 @@
     </message>
     <message>
         <source>Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjeta</translation>
+    </message>
+    <message>
+        <source>Type the number of a card, then press Check.</source>
+        <translation>Escriba el número de una tarjeta y pulse Comprobar.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a card number: type its digits alone, such as 17.</source>
+        <translation>«%1» no es un número de tarjeta: escriba solo sus cifras, como 17.</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmDrawPattern</name>
+    <message>
+        <source>Draw a Pattern</source>
+        <translation>Dibujar un patrón</translation>
+    </message>
+    <message>
+        <source>Click the cells a card must cover to win this prize.</source>
+        <translation>Pulse las casillas que una tarjeta debe cubrir para ganar este premio.</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2</source>
+        <translation>Fila %1, columna %2</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nombre:</translation>
     </message>
 </context>
 <context>
@@ -727,7 +1119,7 @@
     </message>
     <message>
         <source>Shown smaller to fit: %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Reducido para que quepa: %1 %</translation>
     </message>
 </context>
 <context>
@@ -987,7 +1379,78 @@
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de herramientas</translation>
+    </message>
+    <message>
+        <source>1 strip (6 tickets)</source>
+        <translation>1 tira (6 cartones)</translation>
+    </message>
+    <message>
+        <source>2 strips (12 tickets)</source>
+        <translation>2 tiras (12 cartones)</translation>
+    </message>
+    <message>
+        <source>Card &amp;Kind</source>
+        <translation>&amp;Tipo de tarjeta</translation>
+    </message>
+    <message>
+        <source>&amp;Word Cards</source>
+        <translation>Tarjetas de &amp;palabras</translation>
+    </message>
+    <message>
+        <source>&amp;90-Ball Tickets</source>
+        <translation>Cartones de &amp;90 bolas</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmPlayerLinks</name>
+    <message>
+        <source>Player Links</source>
+        <translation>Enlaces de jugadores</translation>
+    </message>
+    <message>
+        <source>&amp;Make Links</source>
+        <translation>Generar &amp;enlaces</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>Tarjeta</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>Co&amp;piar</translation>
+    </message>
+    <message>
+        <source>&amp;Save CSV...</source>
+        <translation>&amp;Guardar CSV...</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Tarjetas</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>Save Player Links</source>
+        <translation>Guardar enlaces de jugadores</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Cannot save %1: %2</source>
+        <translation>No se puede guardar %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1118,6 +1581,48 @@
     <message>
         <source>Pa&amp;ges for:</source>
         <translation>Páginas pa&amp;ra:</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmRoomDisplay</name>
+    <message>
+        <source>Room Display</source>
+        <translation>Pantalla de la sala</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmStages</name>
+    <message>
+        <source>Prize Stages</source>
+        <translation>Fases de premio</translation>
+    </message>
+    <message>
+        <source>P&amp;rizes:</source>
+        <translation>P&amp;remios:</translation>
+    </message>
+    <message>
+        <source>&amp;Stages, in the order played:</source>
+        <translation>&amp;Fases, en orden de juego:</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>Añad&amp;ir</translation>
+    </message>
+    <message>
+        <source>&amp;Draw a Pattern...</source>
+        <translation>&amp;Dibujar un patrón...</translation>
+    </message>
+    <message>
+        <source>R&amp;emove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>S&amp;ubir</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>&amp;Bajar</translation>
     </message>
 </context>
 <context>
