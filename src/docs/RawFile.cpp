@@ -1,4 +1,5 @@
 #include "docs/RawFile.h"
+#include "docs/FileDescriptor.h"
 
 #include "docs/FileErrors.h"
 
@@ -20,23 +21,6 @@
 #include <unistd.h>
 
 namespace {
-
-class Descriptor
-{
-public:
-    explicit Descriptor(int fd) : m_fd(fd) {}
-    ~Descriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Descriptor(const Descriptor &) = delete;
-    Descriptor &operator=(const Descriptor &) = delete;
-    int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
 
 QByteArray nativePath(const QString &path)
 {
@@ -165,7 +149,7 @@ void removeStaleTemporaries(const Place &place, const QByteArray &prefix)
         if (::lstat(path.constData(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid()
             || now - st.st_mtime < StaleAfterSeconds)
             continue;
-        Descriptor fd(::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        FileDescriptor fd(::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
         struct stat opened
         {
         };
@@ -257,7 +241,7 @@ void readWholeFile(const QString &path, QByteArray &bytes, qsizetype maxSize)
     if (path.isEmpty())
         throwFileError(ENOENT);
     // Non-blocking open: a FIFO chosen as a document must not wait for a writer.
-    Descriptor fd(::open(nativePath(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    FileDescriptor fd(::open(nativePath(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0)
         throwFileError(errno);
     struct stat st
@@ -318,7 +302,7 @@ void writeFileAtomically(const QString &path, const QByteArray &bytes)
     } else if (errno != ENOENT) {
         throwFileError(errno, true);
     }
-    Descriptor existing(existingFd);
+    FileDescriptor existing(existingFd);
     if (existing.get() >= 0 && (::fstat(existing.get(), &st) != 0 || !S_ISREG(st.st_mode)))
         throwFileError(EACCES);
 
@@ -337,7 +321,7 @@ void writeFileAtomically(const QString &path, const QByteArray &bytes)
         return;
     }
 
-    Descriptor temp(tempFd);
+    FileDescriptor temp(tempFd);
     try {
         writeAll(temp.get(), bytes.constData(), bytes.size());
         if (existing.get() >= 0 && ::fchmod(temp.get(), st.st_mode & 07777) != 0)

@@ -1,4 +1,5 @@
 #include "game/GameFile.h"
+#include "docs/FileDescriptor.h"
 
 #include "card/Error.h"
 #include "docs/FileErrors.h"
@@ -366,23 +367,6 @@ GameRecord recordOf(const Sections &sections, QByteArrayView bytes, const QStrin
     return r;
 }
 
-class Descriptor
-{
-public:
-    explicit Descriptor(int fd) : m_fd(fd) {}
-    ~Descriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Descriptor(const Descriptor &) = delete;
-    Descriptor &operator=(const Descriptor &) = delete;
-    int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
-
 bool readAt(int fd, QByteArray &bytes)
 {
     qsizetype done = 0;
@@ -422,7 +406,7 @@ void writeAt(int fd, const QByteArray &bytes, off_t at)
 bool appendCalls(const QString &path, const GameRecord &record, const QByteArray &head, const QByteArray &check,
                  const QSet<QString> &entries)
 {
-    const Descriptor fd(::open(QFile::encodeName(path).constData(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    const FileDescriptor fd(::open(QFile::encodeName(path).constData(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     struct stat st
     {
     };
