@@ -55,10 +55,10 @@ int layoutCardsPerPage(CardKind kind, int cardsPerPage)
     return choices.contains(cardsPerPage) ? cardsPerPage : choices.last();
 }
 
-std::vector<std::vector<Prize>> prizeSets(CardKind kind)
+std::vector<std::vector<KindPrize>> prizeSets(CardKind kind)
 {
     const auto tr = [](const char *text) { return QCoreApplication::translate("CardKind", text); };
-    using R = Prize::Rule;
+    using R = KindPrize::Rule;
     if (kind == CardKind::Tickets90) {
         return {
             {{tr("One Line"), R::Rows, 1, 0}, {tr("Two Lines"), R::Rows, 2, 0}, {tr("Full House"), R::FullCard, 0, 0}},
@@ -98,7 +98,7 @@ bool complete(std::uint64_t line, std::uint64_t holding, std::uint64_t called)
 
 } // namespace
 
-bool prizeWon(const Prize &prize, const CardShape &shape, std::uint64_t holding, std::uint64_t called)
+bool prizeWon(const KindPrize &prize, const CardShape &shape, std::uint64_t holding, std::uint64_t called)
 {
     // The free cell counts as called; a blank cell is no part of any line.
     if (shape.freeCell >= 0) {
@@ -111,7 +111,7 @@ bool prizeWon(const Prize &prize, const CardShape &shape, std::uint64_t holding,
     for (int r = 0; r < rows; ++r)
         rowsComplete += complete(rowMask(shape, r), holding, called) ? 1 : 0;
     switch (prize.rule) {
-    case Prize::Rule::AnyLine: {
+    case KindPrize::Rule::AnyLine: {
         if (rowsComplete > 0)
             return true;
         std::uint64_t diagonal = 0;
@@ -131,17 +131,17 @@ bool prizeWon(const Prize &prize, const CardShape &shape, std::uint64_t holding,
         }
         return complete(diagonal, holding, called) || complete(anti, holding, called);
     }
-    case Prize::Rule::FourCorners:
+    case KindPrize::Rule::FourCorners:
         return complete(cellBit(shape, 0, 0) | cellBit(shape, 0, columns - 1) | cellBit(shape, rows - 1, 0)
                             | cellBit(shape, rows - 1, columns - 1),
                         holding, called);
-    case Prize::Rule::Rows:
+    case KindPrize::Rule::Rows:
         return rowsComplete >= prize.count;
-    case Prize::Rule::Row:
+    case KindPrize::Rule::Row:
         return complete(rowMask(shape, prize.row), holding, called);
-    case Prize::Rule::AnyCells:
+    case KindPrize::Rule::AnyCells:
         return std::popcount(holding & called) >= prize.count;
-    case Prize::Rule::EndsOfOuterRows: {
+    case KindPrize::Rule::EndsOfOuterRows: {
         std::uint64_t ends = 0;
         for (int r : {0, rows - 1}) {
             const std::uint64_t held = rowMask(shape, r) & holding;
@@ -152,7 +152,7 @@ bool prizeWon(const Prize &prize, const CardShape &shape, std::uint64_t holding,
         }
         return complete(ends, holding, called);
     }
-    case Prize::Rule::FullCard:
+    case KindPrize::Rule::FullCard:
         return complete(~std::uint64_t{0}, holding, called);
     }
     return false;

@@ -53,7 +53,7 @@ int layoutCardsPerPage(CardKind kind, int cardsPerPage);
 // What a card can win. A prize is won once all its cells are called, or, for
 // AnyCells, once that many of the card's entries are; the rows and columns
 // count from 0 within the body.
-struct Prize
+struct KindPrize
 {
     enum class Rule {
         AnyLine,         // a whole row, column or diagonal
@@ -72,13 +72,13 @@ struct Prize
 
 // The prize sets a kind declares: word cards have one; tickets have the
 // lines and full house of 90-ball bingo, and the Tambola set.
-std::vector<std::vector<Prize>> prizeSets(CardKind kind);
+std::vector<std::vector<KindPrize>> prizeSets(CardKind kind);
 
 // Whether the prize is won on a card of that shape. holding: bit k for body
 // cell k holding an entry (blank and free cells clear); called: the cells
 // whose entries have been called (the free cell may be set). A ticket has 27
 // cells; a card of 7 x 7, 49: both fit.
-bool prizeWon(const Prize &prize, const CardShape &shape, std::uint64_t holding, std::uint64_t called);
+bool prizeWon(const KindPrize &prize, const CardShape &shape, std::uint64_t holding, std::uint64_t called);
 
 // The entries a kind's cards are made from: the list itself, or, for
 // tickets, the numbers 1 to 90 whatever the list holds.

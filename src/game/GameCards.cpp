@@ -5,10 +5,6 @@
 
 #include <algorithm>
 
-namespace {
-constexpr int TicketCells = 27;
-}
-
 GameCards::GameCards(GameRecord record) : m_record(std::move(record))
 {
     if (m_record.settings.kind == CardKind::Tickets90) {

@@ -214,6 +214,7 @@ private Q_SLOTS:
         FakeProgressFactory progress;
         FakeSpeaker speaker;
         SequenceRandom random;
+        game.called.reset(); // one window calls a game at a time
         TFrmCaller caller(CallerServices{&prompts, &printService, &progress, &speaker, &random});
         QVERIFY(caller.openGame(game.path));
         caller.show();

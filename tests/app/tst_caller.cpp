@@ -25,8 +25,8 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
-#include <QDir>
 #include <QCoreApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -365,9 +365,10 @@ private Q_SLOTS:
         QCOMPARE(c.count(), QStringLiteral("Call 3 of 75"));
         QCOMPARE(c.kept().size(), 2);
         const QString banner =
-            QStringLiteral("Call 3 was not saved in \"%1\": Disk full. No further call is made until it is saved: "
-                           "press Space to try again.")
-                .arg(QDir::toNativeSeparators(c.path));
+            QStringLiteral(
+                "Call 3 was not saved in \"%1\": The game \"%2\" cannot be saved: Disk full. No further call "
+                "is made until it is saved: press Space to try again.")
+                .arg(QDir::toNativeSeparators(c.path), QFileInfo(c.path).fileName());
         QCOMPARE(c.banner(), banner);
         QCOMPARE(w.LblSaveProblem->objectName(), QStringLiteral("LblSaveProblem"));
         QVERIFY(c.prompts.shown.isEmpty());
@@ -403,8 +404,9 @@ private Q_SLOTS:
         c.prompts.answers.enqueue(yes);
         QCOMPARE(w.close(), yes);
         QCOMPARE(c.prompts.texts(),
-                 QStringList{QStringLiteral("Call 2 was not saved in \"%1\": Disk full. Close the Caller without them?")
-                                 .arg(QDir::toNativeSeparators(c.path))});
+                 QStringList{QStringLiteral("Call 2 was not saved in \"%1\": The game \"%2\" cannot be saved: Disk "
+                                            "full. Close the Caller without them?")
+                                 .arg(QDir::toNativeSeparators(c.path), QFileInfo(c.path).fileName())});
         QCOMPARE(c.prompts.shown.at(0).defaultButton, DefaultButton::No);
         QCOMPARE(w.isVisible(), !yes);
         QCOMPARE(c.kept().size(), 1);

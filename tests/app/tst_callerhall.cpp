@@ -154,6 +154,7 @@ private Q_SLOTS:
 
         const PrizeStages kept = readStages(h.path);
         QCOMPARE(int(kept.size()), int(rows.size()));
+        h.window.reset(); // one window calls a game at a time
         TFrmCaller again(CallerServices{&h.prompts, &h.printService, &h.progress, &h.speaker, &h.random});
         QVERIFY(again.openGame(h.path));
         QCOMPARE(again.game()->session().prizeWins().prizes(), kept);

@@ -28,11 +28,12 @@ Marks marksOf(const QStringList &rows)
     return m;
 }
 
-const Prize &prizeNamed(CardKind kind, const QString &name)
+const KindPrize &prizeNamed(CardKind kind, const QString &name)
 {
-    static std::vector<std::vector<Prize>> sets[2] = {prizeSets(CardKind::WordCards), prizeSets(CardKind::Tickets90)};
+    static std::vector<std::vector<KindPrize>> sets[2] = {prizeSets(CardKind::WordCards),
+                                                          prizeSets(CardKind::Tickets90)};
     for (const auto &set : sets[int(kind)])
-        for (const Prize &p : set)
+        for (const KindPrize &p : set)
             if (p.name == name)
                 return p;
     qFatal("no prize %s", qPrintable(name));

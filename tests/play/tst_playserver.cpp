@@ -128,6 +128,7 @@ private Q_SLOTS:
     {
         m_server.reset();
         m_room.reset();
+        m_game.reset(); // its lock goes before the same game is opened again
         m_game = openedGame(m_dir.path(), 20);
         QFile::remove(RoomJournal::pathFor(m_game->path()));
         m_room = std::make_unique<Room>(*m_game, std::make_unique<RoomJournal>(RoomJournal::pathFor(m_game->path())),

@@ -37,6 +37,7 @@ private Q_SLOTS:
     void init()
     {
         QVERIFY(m_dir.isValid());
+        m_game.reset(); // its lock goes before the same game is opened again
         m_game = openedGame(m_dir.path(), 6);
         QFile::remove(RoomJournal::pathFor(m_game->path()));
         m_now = 1000;

@@ -17,6 +17,7 @@
 #include "game/CalledGame.h"
 #include "game/WinnersLine.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -470,6 +471,10 @@ bool TFrmCaller::eventFilter(QObject *watched, QEvent *event)
     auto *key = static_cast<QKeyEvent *>(event);
     // The menu bar, worked from the keyboard, takes Space and Return itself.
     if (!widget || widget->window() != this || qobject_cast<QMenuBar *>(widget) || !isCallKey(key))
+        return false;
+    // A focused button takes Space and Return as its own press, once per
+    // release, so a held key cannot run on there either.
+    if (qobject_cast<QAbstractButton *>(widget))
         return false;
     // A call key pressed while a call was still being made is dropped, not
     // queued: a held key must not go on calling once let go. Events made by
