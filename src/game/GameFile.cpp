@@ -16,6 +16,7 @@
 #include <QSet>
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <optional>
@@ -309,7 +310,14 @@ GameRecord recordOf(const Sections &sections, QByteArrayView bytes, const QStrin
         if (format == sections.game.cend())
             throw MorvaneError(sections.game.isEmpty() ? notAGame(name) : incomplete(name));
         bool ok = false;
-        const int v = format->trimmed().toInt(&ok);
+        const QString text = format->trimmed();
+        const int v = text.toInt(&ok);
+        // A number too large to read is still a format number, of a
+        // version far newer than this one.
+        const bool digits =
+            !text.isEmpty() && std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+        if (!ok && digits)
+            throw MorvaneError(newerVersion(name));
         if (!ok || v < 1)
             throw MorvaneError(notAGame(name));
         if (v > GameRecord::CurrentFormat)

@@ -193,6 +193,8 @@ private Q_SLOTS:
             *row("no format") << Edit([line](QByteArray b) { return b.replace(line + '\n', ""); }) << cut;
             *row("format 0") << Edit([line](QByteArray b) { return b.replace(line, "Format=0"); }) << notAGame;
             *row("newer format") << Edit([line](QByteArray b) { return b.replace(line, "Format=3"); }) << newer;
+            *row("newer format past every int")
+                << Edit([line](QByteArray b) { return b.replace(line, "Format=99999999999999999999"); }) << newer;
             *row("cut in the game section") << cutAt("CardsPerPage") << cut;
             *row("cut in a key") << cutAt("=4\nCards=") << cut;
             *row("cut in the entries") << cutAt("\n40\n") << cut;
