@@ -6,6 +6,7 @@
 //   held                                          prints who holds which card
 // Every answer ends with a line "OK".
 #include "FakePrompts.h"
+#include "FakeSpeaker.h"
 #include "PlayFixtures.h"
 
 #include "app/caller/UnitFrmCaller.h"
@@ -45,7 +46,9 @@ int main(int argc, char **argv)
     FakePrompts prompts;
     prompts.answers.enqueue(true); // yes, listen on the network
     CallerServices services;
+    FakeSpeaker speaker;
     services.prompts = &prompts;
+    services.speaker = &speaker;
     TFrmCaller caller(services);
     if (!caller.openGame(path))
         return 1;

@@ -1,4 +1,5 @@
 #include "FakePrompts.h"
+#include "FakeSpeaker.h"
 #include "PlayFixtures.h"
 
 #include "app/caller/UnitFrmCaller.h"
@@ -50,6 +51,8 @@ class TestPlayPanel : public QObject
 
     QTemporaryDir m_dir;
     QString m_path;
+    // No speech service is started: these tests are about the room.
+    FakeSpeaker m_speaker;
 
 private Q_SLOTS:
     void initTestCase() { m_path = openedGame(m_dir.path(), 8)->path(); }
@@ -72,6 +75,7 @@ private Q_SLOTS:
         prompts.answers.enqueue(yes);
         CallerServices services;
         services.prompts = &prompts;
+        services.speaker = &m_speaker;
         TFrmCaller caller(services);
         QVERIFY(caller.openGame(m_path));
         QVERIFY(caller.MnuPlayOnPhones->isEnabled());
@@ -110,6 +114,7 @@ private Q_SLOTS:
         FakePrompts prompts;
         CallerServices services;
         services.prompts = &prompts;
+        services.speaker = &m_speaker;
         QPointer<TFrmCaller> caller = new TFrmCaller(services);
         caller->setAttribute(Qt::WA_DeleteOnClose);
         QVERIFY(caller->openGame(m_path));
@@ -134,6 +139,7 @@ private Q_SLOTS:
         FakePrompts prompts;
         CallerServices services;
         services.prompts = &prompts;
+        services.speaker = &m_speaker;
         TFrmCaller caller(services);
         QVERIFY(caller.openGame(m_path));
         caller.MnuPlayOnPhones->trigger();
@@ -149,6 +155,7 @@ private Q_SLOTS:
         FakePrompts prompts;
         CallerServices services;
         services.prompts = &prompts;
+        services.speaker = &m_speaker;
         TFrmCaller caller(services);
         caller.openWordList(numberEntries(1, 75), CardSettings());
         QVERIFY(!caller.MnuPlayOnPhones->isEnabled());
@@ -160,6 +167,7 @@ private Q_SLOTS:
         FakePrompts prompts;
         CallerServices services;
         services.prompts = &prompts;
+        services.speaker = &m_speaker;
         TFrmCaller caller(services);
         QVERIFY(caller.openGame(m_path));
         caller.MnuPlayOnPhones->trigger();
