@@ -74,6 +74,23 @@ struct ColumnSpreads
     std::vector<std::array<std::uint8_t, TicketsPerStrip>> spreads;
     std::vector<double> cumulative;
     double total = 0;
+    // Where to start looking for a draw in each of Guides equal slices of
+    // the total: seven draws a try make a binary search the dealer's
+    // largest cost.
+    static constexpr int Guides = 512;
+    std::vector<std::uint32_t> guide;
+
+    void makeGuide()
+    {
+        guide.resize(Guides);
+        std::size_t i = 0;
+        for (int b = 0; b < Guides; ++b) {
+            const double from = total * b / Guides;
+            while (i + 1 < cumulative.size() && cumulative[i] <= from)
+                ++i;
+            guide[std::size_t(b)] = std::uint32_t(i);
+        }
+    }
 };
 
 ColumnSpreads spreadsSumming(int sum)
@@ -96,6 +113,7 @@ ColumnSpreads spreadsSumming(int sum)
         table.total += w;
         table.cumulative.push_back(table.total);
     }
+    table.makeGuide();
     return table;
 }
 
@@ -168,6 +186,22 @@ std::size_t drawIndex(IRandomSource &random, const Table &table)
     const double r = uniform(random) * table.total;
     const auto at = std::upper_bound(table.cumulative.begin(), table.cumulative.end(), r);
     return std::min(std::size_t(at - table.cumulative.begin()), table.cumulative.size() - 1);
+}
+
+// The same index as above, the first whose running total passes the draw,
+// found from the slice's guide: the guide only says where to start, so
+// rounding at a slice's edge cannot change the answer.
+std::size_t drawIndex(IRandomSource &random, const ColumnSpreads &table)
+{
+    const double r = uniform(random) * table.total;
+    const int slice = std::min(int(r / table.total * ColumnSpreads::Guides), ColumnSpreads::Guides - 1);
+    std::size_t i = table.guide[std::size_t(slice)];
+    while (i > 0 && table.cumulative[i - 1] > r)
+        --i;
+    const std::size_t last = table.cumulative.size() - 1;
+    while (i < last && table.cumulative[i] <= r)
+        ++i;
+    return i;
 }
 
 using Counts = std::array<std::array<std::uint8_t, TicketColumns>, TicketsPerStrip>;
