@@ -1,6 +1,8 @@
 // Options > Card Kind: word cards or 90-ball tickets.
 #include "app/UnitMain.h"
 
+#include "app/ShortTextComboBox.h"
+
 #include "docs/IniFile.h"
 
 #include <QAction>
@@ -56,6 +58,13 @@ void TFrmMain::showCardKind()
     const int keep = CboCardsPerPage->currentIndex();
     CboCardsPerPage->clear();
     CboCardsPerPage->addItems(texts);
+    // The closed box is as narrow as the cards' "1", "2", "4": it shows the
+    // tickets a page holds, the list says how many strips that is.
+    if (kind == CardKind::Tickets90) {
+        const QList<int> choices = cardsPerPageChoices(kind);
+        for (int i = 0; i < choices.size(); ++i)
+            CboCardsPerPage->setItemData(i, QString::number(choices[i]), ShortTextComboBox::ShortTextRole);
+    }
     CboCardsPerPage->setCurrentIndex(m_otherKindPerPage >= 0 && m_otherKindPerPage < texts.size() ? m_otherKindPerPage
                                                                                                   : 0);
     m_otherKindPerPage = keep;

@@ -4,6 +4,7 @@
 #include "app/UnitMain.h"
 
 #include "app/CardPaintBox.h"
+#include "app/ShortTextComboBox.h"
 #include "app/ToolbarIcons.h"
 #include "app/accessibility/AccessKeys.h"
 #include "app/accessibility/Accessibility.h"
@@ -154,7 +155,7 @@ void TFrmMain::buildControls()
     EdtCardNum->setAccessibleName(QCoreApplication::translate("TFrmMain", "Number of Bingo Card"));
     Label8->setBuddy(EdtCardNum);
     Label9 = label(p, "Label9", QCoreApplication::translate("TFrmMain", "B&ingo Cards Per Page: "), 8, 96, 128);
-    CboCardsPerPage = named(new QComboBox(p), "CboCardsPerPage");
+    CboCardsPerPage = named(new ShortTextComboBox(p), "CboCardsPerPage");
     CboCardsPerPage->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("4")});
     CboCardsPerPage->setCurrentIndex(0);
     CboCardsPerPage->setGeometry(136, 93, 57, 21);

@@ -3,6 +3,7 @@
 #include "ModalDriver.h"
 #include "TestServices.h"
 
+#include "app/ShortTextComboBox.h"
 #include "app/UnitMain.h"
 #include "app/game/GameListDialog.h"
 #include "app/game/QtCallerWindows.h"
@@ -261,6 +262,8 @@ private Q_SLOTS:
         for (int i = 0; i < window->CboCardsPerPage->count(); ++i)
             perPage.append(window->CboCardsPerPage->itemText(i));
         QCOMPARE(perPage, (QStringList{"1 strip (6 tickets)", "2 strips (12 tickets)"}));
+        // The closed box is as narrow as for cards: it shows the tickets.
+        QCOMPARE(window->CboCardsPerPage->itemData(1, ShortTextComboBox::ShortTextRole).toString(), "12");
         QCOMPARE(window->CardCells.size(), 27);
         QCOMPARE(window->CardCells.count(QString()), 12);
         QCOMPARE(window->cardSettings().kind, CardKind::Tickets90);
