@@ -67,13 +67,25 @@ QList<GameSummary> listGames(const QString &gamesFolder)
     return games;
 }
 
+namespace {
+
+// A code is taken by its game and by what a game keeps beside it (its
+// stages, its players): a game whose record was deleted must not hand its
+// stages or its players' links to a new game of the same code.
+bool codeTaken(const QString &gamesFolder, const QString &code)
+{
+    return !QDir(gamesFolder).entryList({code + QStringLiteral(".*")}, QDir::AllEntries | QDir::Hidden).isEmpty();
+}
+
+} // namespace
+
 std::uint64_t newGameSeed(const QString &gamesFolder, const std::function<std::uint64_t()> &draw)
 {
     // Of a billion codes, a thousand recorded games take one in a million:
     // a few tries are plenty.
     for (int attempt = 0; attempt < 64; ++attempt) {
         const std::uint64_t seed = draw();
-        if (gamesFolder.isEmpty() || !QFileInfo::exists(gameFilePath(gamesFolder, gameCode(seed))))
+        if (gamesFolder.isEmpty() || !codeTaken(gamesFolder, gameCode(seed)))
             return seed;
     }
     throw MorvaneError(QCoreApplication::translate("GameFolder", "No new game code is free"));

@@ -605,8 +605,10 @@ private Q_SLOTS:
     void newSeedsAvoidTakenCodes()
     {
         writeGameRecord(gameFilePath(dir->path(), gameCode(1)), gameRecord(numberEntries(1, 75), 1, true, 1, 4));
-        QList<std::uint64_t> draws{1, 1, 2};
-        QCOMPARE(newGameSeed(dir->path(), [&] { return draws.takeFirst(); }), std::uint64_t(2));
+        // What a deleted game left beside it takes its code too.
+        writeBytes(dir->filePath(gameCode(2) + QStringLiteral(".stages")), "1 1 Any Line\n");
+        QList<std::uint64_t> draws{1, 1, 2, 3};
+        QCOMPARE(newGameSeed(dir->path(), [&] { return draws.takeFirst(); }), std::uint64_t(3));
         QCOMPARE(failureOf([&] { newGameSeed(dir->path(), [] { return std::uint64_t(1); }); }),
                  QStringLiteral("No new game code is free"));
         QVERIFY(newGameSeed(dir->path()) != newGameSeed(dir->path()));
