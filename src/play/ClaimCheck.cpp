@@ -2,6 +2,7 @@
 
 #include "card/CardKind.h"
 #include "game/CalledGame.h"
+#include "game/GameStages.h"
 
 #include <QCoreApplication>
 
@@ -25,6 +26,42 @@ ClaimCheck wordCardCheck(const CallSession &session, int card)
     c.called = check.calledCells;
     if (c.won)
         c.framed = check.winningLines.front().cells;
+    return c;
+}
+
+// A game in stages wins by its prizes, as the caller's window names the
+// winners: a card wins the stages whose winners it is among, the last of
+// them naming the win; otherwise it is short of the stage being played.
+ClaimCheck stagedCheck(const CallSession &session, int card)
+{
+    const PrizeStages &prizes = session.prizeWins().prizes();
+    const GameStages stages(session.prizeWins());
+    const std::uint64_t covered = session.index().calledCells(card);
+    ClaimCheck c;
+    c.called = covered;
+    int won = -1;
+    for (const StageResult &result : stages.results())
+        for (const Winner &winner : result.winners)
+            if (winner.card == card)
+                won = result.stage;
+    const int stage = won >= 0 ? won : std::min(stages.current(), int(prizes.size()) - 1);
+    const Prize &prize = prizes[std::size_t(stage)];
+    c.prize = prize.name;
+    if (won >= 0) {
+        c.won = true;
+        c.wonAtCall = stages.results()[std::size_t(won)].wonAtCall;
+        for (const std::uint64_t shape : prize.shapes)
+            if ((shape & ~covered) == 0)
+                c.framed |= shape;
+        return c;
+    }
+    std::vector<std::uint64_t> shapes = prize.shapes;
+    const auto missing = [&](std::uint64_t shape) { return std::popcount(shape & ~covered); };
+    std::sort(shapes.begin(), shapes.end(), [&](std::uint64_t a, std::uint64_t b) { return missing(a) < missing(b); });
+    std::uint64_t nearest = 0;
+    for (std::size_t k = 0; k < shapes.size() && k < std::size_t(std::max(1, prize.atLeast)); ++k)
+        nearest |= shapes[k];
+    c.cellsShort = missing(nearest);
     return c;
 }
 
@@ -86,6 +123,8 @@ ClaimCheck ticketCheck(CalledGame &game, std::uint64_t card)
 
 ClaimCheck checkClaim(CalledGame &game, std::uint64_t card)
 {
+    if (!game.session().prizeWins().empty() && card >= 1 && card <= std::uint64_t(game.session().cardCount()))
+        return stagedCheck(game.session(), int(card));
     if (game.record().settings.kind == CardKind::Tickets90 && game.cards())
         return ticketCheck(game, card);
     return wordCardCheck(game.session(), int(card));

@@ -23,9 +23,9 @@ struct ClaimCheck
     friend bool operator==(const ClaimCheck &, const ClaimCheck &) = default;
 };
 
-// A word card is checked against the game's pattern; a ticket against its
-// kind's prizes (a line, two lines, a full house), the largest it holds
-// naming the win.
+// A game played in stages is checked against its stages; otherwise a word
+// card against the game's pattern, and a ticket against its kind's prizes
+// (a line, two lines, a full house), the largest it holds naming the win.
 ClaimCheck checkClaim(CalledGame &game, std::uint64_t card);
 
 QJsonObject claimCheckJson(const ClaimCheck &check);

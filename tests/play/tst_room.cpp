@@ -1,6 +1,7 @@
 #include "PlayFixtures.h"
 
 #include "FileHelpers.h"
+#include "game/SquarePrizes.h"
 #include "play/Room.h"
 
 #include <QTemporaryDir>
@@ -90,29 +91,41 @@ private Q_SLOTS:
     void claimVerdicts_data()
     {
         QTest::addColumn<bool>("tickets");
+        QTest::addColumn<QStringList>("stages");     // of the square prizes; none plays the pattern
         QTest::addColumn<QList<int>>("calledCells"); // of card 1: shown cells, or a ticket's numbers in order
         QTest::addColumn<QString>("verdict");
         QTest::addColumn<int>("framed");
-        QTest::newRow("first row") << false << QList<int>{0, 1, 2, 3, 4} << QStringLiteral("wins Any Line at call 5")
-                                   << 5;
+        const QStringList none;
+        const QStringList lines{QStringLiteral("Any Line"), QStringLiteral("Two Lines")};
+        QTest::newRow("first row") << false << none << QList<int>{0, 1, 2, 3, 4}
+                                   << QStringLiteral("wins Any Line at call 5") << 5;
         QTest::newRow("centre row, free space")
-            << false << QList<int>{10, 11, 12, 13} << QStringLiteral("wins Any Line at call 4") << 5;
-        QTest::newRow("two short") << false << QList<int>{0, 1, 2} << QStringLiteral("not yet: 2 numbers missing") << 0;
-        QTest::newRow("nothing called") << false << QList<int>{} << QStringLiteral("not yet: 4 numbers missing") << 0;
+            << false << none << QList<int>{10, 11, 12, 13} << QStringLiteral("wins Any Line at call 4") << 5;
+        QTest::newRow("two short") << false << none << QList<int>{0, 1, 2}
+                                   << QStringLiteral("not yet: 2 numbers missing") << 0;
+        QTest::newRow("nothing called") << false << none << QList<int>{} << QStringLiteral("not yet: 4 numbers missing")
+                                        << 0;
         // A ticket row holds five numbers.
         QTest::newRow("ticket, middle row")
-            << true << QList<int>{5, 6, 7, 8, 9} << QStringLiteral("wins One Line at call 5") << 5;
+            << true << none << QList<int>{5, 6, 7, 8, 9} << QStringLiteral("wins One Line at call 5") << 5;
         QTest::newRow("ticket, two rows, the second done first")
-            << true << QList<int>{10, 11, 12, 13, 14, 0, 1, 2, 3, 4} << QStringLiteral("wins Two Lines at call 10")
-            << 10;
-        QTest::newRow("ticket, full house") << true << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}
-                                            << QStringLiteral("wins Full House at call 15") << 15;
+            << true << none << QList<int>{10, 11, 12, 13, 14, 0, 1, 2, 3, 4}
+            << QStringLiteral("wins Two Lines at call 10") << 10;
+        QTest::newRow("ticket, full house")
+            << true << none << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}
+            << QStringLiteral("wins Full House at call 15") << 15;
         QTest::newRow("ticket, a number on each row")
-            << true << QList<int>{0, 1, 2, 5, 10, 11} << QStringLiteral("not yet: 2 numbers missing") << 0;
+            << true << none << QList<int>{0, 1, 2, 5, 10, 11} << QStringLiteral("not yet: 2 numbers missing") << 0;
+        QTest::newRow("stages, one line of two")
+            << false << QStringList{QStringLiteral("Two Lines")} << QList<int>{0, 1, 2, 3, 4}
+            << QStringLiteral("not yet: 3 numbers missing") << 0; // the diagonal through the corner and the centre
+        QTest::newRow("stages, both won") << false << lines << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}
+                                          << QStringLiteral("wins Two Lines at call 10") << 10;
     }
     void claimVerdicts()
     {
         QFETCH(bool, tickets);
+        QFETCH(QStringList, stages);
         QFETCH(QList<int>, calledCells);
         QFETCH(QString, verdict);
         QFETCH(int, framed);
@@ -124,6 +137,11 @@ private Q_SLOTS:
         std::vector<int> cells;
         for (int k : calledCells)
             cells.push_back(tickets ? held.at(std::size_t(k)) : k);
+        PrizeStages prizes;
+        for (const Prize &prize : squarePrizes(5))
+            if (stages.contains(prize.name))
+                prizes.push_back(prize);
+        m_game->session().setPrizes(prizes);
         auto r = room();
         const QString token = r->linkCard(1);
         callCells(*m_game, 1, cells);
