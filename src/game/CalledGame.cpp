@@ -32,8 +32,9 @@ std::unique_ptr<CalledGame> CalledGame::openRecord(const QString &path)
     std::vector<int> items;
     for (int k = 1; k <= count; ++k) {
         items.clear();
+        // A ticket's blank cell is position -1: it shows no entry.
         for (const std::int32_t i : cards->textIndices(std::uint64_t(k)))
-            items.push_back(itemOfText[std::size_t(i)]);
+            items.push_back(i < 0 ? -1 : itemOfText[std::size_t(i)]);
         builder.addCardItems(items);
     }
     CallSession session(std::move(board), builder.finish());

@@ -1,5 +1,7 @@
 #include "play/CardFace.h"
 
+#include "card/CardKind.h"
+
 #include <QJsonArray>
 
 CardFace wordCardFace(const CardSettings &settings, const QStringList &shownCells)
@@ -26,6 +28,21 @@ CardFace wordCardFace(const CardSettings &settings, const QStringList &shownCell
         face.cells.append(next < shownCells.size() ? shownCells.at(next) : QString());
         ++next;
     }
+    return face;
+}
+
+CardFace cardFace(const CardSettings &settings, const QStringList &shownCells)
+{
+    if (settings.kind != CardKind::Tickets90)
+        return wordCardFace(settings, shownCells);
+    const CardShape shape = cardShape(settings);
+    CardFace face;
+    face.rows = shape.bodyRows;
+    face.columns = shape.columns;
+    face.fontName = settings.fontName;
+    face.free.assign(std::size_t(face.cellCount()), false);
+    for (int cell = 0; cell < face.cellCount(); ++cell)
+        face.cells.append(shownCells.value(cell));
     return face;
 }
 

@@ -31,6 +31,9 @@ struct CardFace
 // A word card from its shown cells (the free centre taking none), laid out
 // the way the printed card reads them.
 CardFace wordCardFace(const CardSettings &settings, const QStringList &shownCells);
+// Any kind of card: a word card as above, or a ticket from its cells, an
+// empty text for each blank.
+CardFace cardFace(const CardSettings &settings, const QStringList &shownCells);
 
 // The cells of a set of face cells given as a bit mask (bit k is cell k).
 std::vector<int> maskCells(std::uint64_t mask, int cellCount);

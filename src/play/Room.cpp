@@ -1,5 +1,6 @@
 #include "play/Room.h"
 
+#include "card/CardKind.h"
 #include "card/SecureSeed.h"
 #include "game/CalledGame.h"
 
@@ -67,11 +68,20 @@ void Room::replay(const QJsonObject &event)
         claim.id = event.value(QLatin1String("id")).toInt();
         claim.card = card;
         claim.callCount = event.value(QLatin1String("calls")).toInt();
-        claim.state = event.value(QLatin1String("confirmed")).toBool() ? RoomClaim::Confirmed : RoomClaim::Rejected;
+        claim.madeMs = qint64(event.value(QLatin1String("made")).toDouble());
         claim.token = m_tokenOfCard.value(card);
         claim.name = m_byToken.value(claim.token).name;
-        claim.check.card = int(card);
+        if (const QJsonValue confirmed = event.value(QLatin1String("confirmed")); confirmed.isBool()) {
+            // A claim kept only once decided, with its winning call alone.
+            claim.state = confirmed.toBool() ? RoomClaim::Confirmed : RoomClaim::Rejected;
+            claim.check.wonAtCall = event.value(QLatin1String("won")).toInt();
+            claim.check.won = claim.check.wonAtCall > 0;
+        } else {
+            claim.check = claimCheckFromJson(event.value(QLatin1String("check")).toObject());
+        }
         m_claims.push_back(claim);
+    } else if (kind == QLatin1String("decided")) {
+        settle(event.value(QLatin1String("id")).toInt(), event.value(QLatin1String("confirmed")).toBool());
     }
 }
 
@@ -156,7 +166,7 @@ CardFace Room::face(const HeldCard &held) const
     if (it == m_faces.cend()) {
         GameCards *cards = const_cast<CalledGame &>(m_game).cards();
         const QStringList shown = cards ? cards->cells(held.card) : QStringList();
-        it = m_faces.insert(held.card, wordCardFace(m_game.record().settings, shown));
+        it = m_faces.insert(held.card, cardFace(m_game.record().settings, shown));
     }
     return *it;
 }
@@ -202,7 +212,17 @@ Room::ClaimAnswer Room::claim(const QString &token)
     claim.token = token;
     claim.name = it->name;
     claim.callCount = m_game.session().callCount();
-    claim.check = m_game.session().check(int(card));
+    claim.madeMs = now;
+    claim.check = checkClaim(m_game, card);
+    // Kept before the phone hears it is queued, so a restart shows the same
+    // queue.
+    keep({{EventKey, QStringLiteral("claim")},
+          {QStringLiteral("id"), claim.id},
+          {QStringLiteral("card"), double(card)},
+          {QStringLiteral("calls"), claim.callCount},
+          {QStringLiteral("made"), double(now)},
+          {QStringLiteral("check"), claimCheckJson(claim.check)}},
+         true);
     m_claims.push_back(claim);
     answer.status = ClaimStatus::Queued;
     answer.claimId = claim.id;
@@ -217,21 +237,32 @@ const RoomClaim *Room::latestClaim(std::uint64_t card) const
     return nullptr;
 }
 
-bool Room::decide(int claimId, bool confirm)
+RoomClaim *Room::pendingClaim(int claimId)
 {
     const auto it = std::find_if(m_claims.begin(), m_claims.end(), [&](const RoomClaim &c) { return c.id == claimId; });
-    if (it == m_claims.end() || it->state != RoomClaim::Pending)
+    return it == m_claims.end() || it->state != RoomClaim::Pending ? nullptr : &*it;
+}
+
+void Room::settle(int claimId, bool confirm)
+{
+    RoomClaim *claim = pendingClaim(claimId);
+    if (!claim)
+        return;
+    claim->state = confirm ? RoomClaim::Confirmed : RoomClaim::Rejected;
+    if (!confirm && !claim->check.won)
+        if (const auto held = m_byToken.find(claim->token); held != m_byToken.end())
+            held->claimAfterMs = claim->madeMs + FalseClaimWaitMs;
+}
+
+bool Room::decide(int claimId, bool confirm)
+{
+    if (!pendingClaim(claimId))
         return false;
-    keep({{EventKey, QStringLiteral("claim")},
-          {QStringLiteral("id"), it->id},
-          {QStringLiteral("card"), double(it->card)},
-          {QStringLiteral("calls"), it->callCount},
-          {QStringLiteral("won"), it->check.firstWinningCall},
+    keep({{EventKey, QStringLiteral("decided")},
+          {QStringLiteral("id"), claimId},
           {QStringLiteral("confirmed"), confirm}},
          true);
-    it->state = confirm ? RoomClaim::Confirmed : RoomClaim::Rejected;
-    if (!confirm && !it->check.won())
-        m_byToken[it->token].claimAfterMs = m_services.clockMs() + FalseClaimWaitMs;
+    settle(claimId, confirm);
     return true;
 }
 
@@ -256,14 +287,12 @@ std::vector<const HeldCard *> Room::heldCards() const
 
 QString Room::verdictText(const RoomClaim &claim) const
 {
-    static const char *const patterns[] = {QT_TRANSLATE_NOOP("TFrmCaller", "Any Line"),
-                                           QT_TRANSLATE_NOOP("TFrmCaller", "Four Corners"),
-                                           QT_TRANSLATE_NOOP("TFrmCaller", "Full Card")};
-    const QString pattern =
-        QCoreApplication::translate("TFrmCaller", patterns[patternIndex(m_game.session().pattern())]);
-    if (claim.check.won())
-        return QCoreApplication::translate("Room", "wins %1 at call %2").arg(pattern).arg(claim.check.firstWinningCall);
-    return m_game.session().board().numbered()
+    if (claim.check.won)
+        return QCoreApplication::translate("Room", "wins %1 at call %2")
+            .arg(claim.check.prize)
+            .arg(claim.check.wonAtCall);
+    const bool numbers = m_game.session().board().numbered() || m_game.record().settings.kind == CardKind::Tickets90;
+    return numbers
                ? QCoreApplication::translate("Room", "not yet: %n numbers missing", nullptr, claim.check.cellsShort)
                : QCoreApplication::translate("Room", "not yet: %n entries missing", nullptr, claim.check.cellsShort);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "game/WinCheck.h"
 #include "play/CardFace.h"
+#include "play/ClaimCheck.h"
 #include "play/RoomJournal.h"
 
 #include <QHash>
@@ -36,7 +36,8 @@ struct RoomClaim
     QString token;
     QString name;
     int callCount = 0; // calls made when the claim came
-    CardCheck check;   // the card against those calls
+    qint64 madeMs = 0; // when it came, by the room's clock
+    ClaimCheck check;  // the card against those calls
     State state = Pending;
 };
 
@@ -55,6 +56,8 @@ public:
         // 128 random bits as 32 hex digits.
         std::function<QString()> newToken;
     };
+    // Counted from the false claim, not from the caller's answer: a caller
+    // who takes a while to decide does not lengthen the wait.
     static constexpr qint64 FalseClaimWaitMs = 10000;
 
     // Keeps its events in the journal, when there is one, and takes back
@@ -106,6 +109,9 @@ public:
 private:
     HeldCard &hold(std::uint64_t card, const QString &token, const QString &name, const QString &phone);
     void replay(const QJsonObject &event);
+    RoomClaim *pendingClaim(int claimId);
+    // The decision, once kept or read back.
+    void settle(int claimId, bool confirm);
     void keep(const QJsonObject &event, bool sync);
 
     CalledGame &m_game;

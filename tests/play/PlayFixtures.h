@@ -2,6 +2,7 @@
 
 #include "Fixtures.h"
 
+#include "card/CardKind.h"
 #include "game/CalledGame.h"
 #include "game/GameCode.h"
 #include "game/GameFile.h"
@@ -12,9 +13,10 @@
 
 #include <memory>
 
-// A game of the 75 numbers on 5 x 5 cards with a free centre, recorded in
-// folder and opened as the caller opens it.
-inline std::unique_ptr<CalledGame> openedGame(const QString &folder, std::uint64_t cards, std::uint64_t seed = 4242)
+// A game of the 75 numbers on 5 x 5 cards with a free centre, or of 90-ball
+// tickets, recorded in folder and opened as the caller opens it.
+inline std::unique_ptr<CalledGame> openedGame(const QString &folder, std::uint64_t cards, std::uint64_t seed = 4242,
+                                              CardKind kind = CardKind::WordCards)
 {
     GameRecord r;
     r.code = gameCode(seed);
@@ -24,10 +26,27 @@ inline std::unique_ptr<CalledGame> openedGame(const QString &folder, std::uint64
     r.settings.sizeIndex = 1;
     r.settings.freeSpace = true;
     r.cardsPerPage = 1;
+    if (kind == CardKind::Tickets90) {
+        r.entries = cardEntries(kind, {});
+        r.settings.kind = kind;
+        r.settings.freeSpace = false;
+        r.cardsPerPage = 6;
+    }
     r.cards = cards;
     const QString path = QDir(folder).filePath(r.code + QStringLiteral(".mrvgame"));
     writeGameRecord(path, r);
     return CalledGame::openRecord(path);
+}
+
+// The cells of card k that hold an entry: a ticket's numbers, blanks aside.
+inline std::vector<int> heldCells(CalledGame &game, std::uint64_t card)
+{
+    std::vector<int> held;
+    const QStringList cells = game.cards()->cells(card);
+    for (int k = 0; k < cells.size(); ++k)
+        if (!cells.at(k).isEmpty())
+            held.push_back(k);
+    return held;
 }
 
 // Calls (marks) every entry of the given cells of card k, so that they win.

@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """The phone page in a real browser: two players join a room served by the
-Caller window (play_host), dab, claim, and reload."""
+Caller window (play_host), dab, claim, and reload. With "tickets" after the
+host program: a player of a ticket game gets a 3 x 9 ticket and wins a line."""
 import os
 import shutil
 import subprocess
@@ -30,9 +31,9 @@ except ImportError:
 
 
 class Host:
-    def __init__(self, program):
+    def __init__(self, program, *args):
         env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
-        self.proc = subprocess.Popen([program], stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True, env=env)
+        self.proc = subprocess.Popen([program, *args], stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True, env=env)
         line = self.proc.stdout.readline().strip()
         if not line.startswith("PORT "):
             raise SystemExit("play_host did not start: " + line)
@@ -86,13 +87,13 @@ def until(condition, what, timeout=10):
     raise AssertionError("timed out waiting for " + what)
 
 
-def join(driver, port, name):
+def join(driver, port, name, cells=25):
     driver.get("http://127.0.0.1:%d/" % port)
     wait(driver, lambda d: d.find_element(By.ID, "name").is_displayed(), "the join form")
     driver.find_element(By.ID, "name").send_keys(name)
     driver.find_element(By.ID, "getcard").click()
     wait(driver, lambda d: "/c/" in d.current_url, "the card's address")
-    wait(driver, lambda d: len(d.find_elements(By.CSS_SELECTOR, "#card [data-i]")) == 25, "the card")
+    wait(driver, lambda d: len(d.find_elements(By.CSS_SELECTOR, "#card [data-i]")) == cells, "the card")
 
 
 def cell(driver, i):
@@ -167,5 +168,42 @@ def main():
             shutil.rmtree(p, ignore_errors=True)
 
 
+def tickets():
+    host = Host(sys.argv[1], "tickets")
+    profile = tempfile.mkdtemp()
+    tia = None
+    try:
+        tia = browser(profile)
+        join(tia, host.port, "Tia", cells=27)
+        texts = [cell(tia, i).text for i in range(27)]
+        blanks = [i for i, t in enumerate(texts) if not t]
+        assert len(blanks) == 12, texts
+        # Blank cells are plain white paper, and a tap on one dabs nothing.
+        for i in blanks:
+            colour = tia.execute_script("return getComputedStyle(arguments[0]).backgroundColor", cell(tia, i))
+            assert colour == "rgb(255, 255, 255)", colour
+            cell(tia, i).click()
+        middle = [i for i in range(9, 18) if texts[i]]
+        assert len(middle) == 5, texts
+        host.ask("mark 1 " + ",".join(str(i) for i in middle))
+        for i in middle:
+            cell(tia, i).click()
+        wait(tia, lambda d: dabbed(d) == middle, "Tia's dabs, none on a blank")
+        tia.find_element(By.ID, "bingo").click()
+        queue = until(lambda: host.ask("queue"), "Tia's claim in the queue")
+        assert queue == ["CLAIM Tia \u00b7 card 1 | wins One Line at call 5"], queue
+        host.ask("decide yes")
+        wait(tia, lambda d: "confirmed" in d.find_element(By.ID, "claim").text, "Tia's confirmation")
+        print("phone page: a ticket of 3 x 9 with white blanks no one can dab; its line won and was confirmed")
+    finally:
+        if tia:
+            tia.quit()
+        host.close()
+        shutil.rmtree(profile, ignore_errors=True)
+
+
 if __name__ == "__main__":
-    main()
+    if sys.argv[2:] == ["tickets"]:
+        tickets()
+    else:
+        main()

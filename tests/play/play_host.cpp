@@ -1,5 +1,6 @@
-// The Caller window of a small game with Play on Phones turned on, driven by
-// lines on its standard input, for the browser test of the phone page:
+// The Caller window of a small game with Play on Phones turned on (a game of
+// tickets when the first argument is "tickets"), driven by lines on its
+// standard input, for the browser test of the phone page:
 //   mark <card> <shown cells, comma-separated>   calls those cells of the card
 //   queue                                         prints the claims waiting
 //   decide <yes|no>                               decides the first of them
@@ -39,7 +40,8 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QTemporaryDir dir;
-    auto game = openedGame(dir.path(), 20);
+    const bool tickets = argc > 1 && qstrcmp(argv[1], "tickets") == 0;
+    auto game = openedGame(dir.path(), tickets ? 12 : 20, 4242, tickets ? CardKind::Tickets90 : CardKind::WordCards);
     const QString path = game->path();
     game.reset();
 

@@ -188,6 +188,11 @@ private Q_SLOTS:
         QCOMPARE(names.size(), 1);
         QCOMPARE(names.front()->textFormat(), Qt::PlainText);
         QVERIFY(names.front()->text().startsWith(QStringLiteral("<b>Ada</b>")));
+        // A card sent as a link without a name is named by its number.
+        panel->room().claim(panel->room().linkCard(5));
+        QMetaObject::invokeMethod(&panel->server(), "claimsChanged");
+        QCOMPARE(panel->PnlClaims->findChildren<QLabel *>(QStringLiteral("LblClaimName")).back()->text(),
+                 QStringLiteral("card 5"));
     }
 
     void qrCodesHaveTheirFinders_data()

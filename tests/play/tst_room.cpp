@@ -1,10 +1,13 @@
 #include "PlayFixtures.h"
 
 #include "FileHelpers.h"
+#include "game/SquarePrizes.h"
 #include "play/Room.h"
 
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <bit>
 
 #include <csignal>
 #include <sys/wait.h>
@@ -87,45 +90,121 @@ private Q_SLOTS:
 
     void claimVerdicts_data()
     {
-        QTest::addColumn<QList<int>>("calledCells"); // shown cells of card 1 called
+        QTest::addColumn<bool>("tickets");
+        QTest::addColumn<QStringList>("stages");     // of the square prizes; none plays the pattern
+        QTest::addColumn<QList<int>>("calledCells"); // of card 1: shown cells, or a ticket's numbers in order
         QTest::addColumn<QString>("verdict");
-        QTest::newRow("first row") << QList<int>{0, 1, 2, 3, 4} << QStringLiteral("wins Any Line at call 5");
+        QTest::addColumn<int>("framed");
+        const QStringList none;
+        const QStringList lines{QStringLiteral("Any Line"), QStringLiteral("Two Lines")};
+        QTest::newRow("first row") << false << none << QList<int>{0, 1, 2, 3, 4}
+                                   << QStringLiteral("wins Any Line at call 5") << 5;
         QTest::newRow("centre row, free space")
-            << QList<int>{10, 11, 12, 13} << QStringLiteral("wins Any Line at call 4");
-        QTest::newRow("two short") << QList<int>{0, 1, 2} << QStringLiteral("not yet: 2 numbers missing");
-        QTest::newRow("nothing called") << QList<int>{} << QStringLiteral("not yet: 4 numbers missing");
+            << false << none << QList<int>{10, 11, 12, 13} << QStringLiteral("wins Any Line at call 4") << 5;
+        QTest::newRow("two short") << false << none << QList<int>{0, 1, 2}
+                                   << QStringLiteral("not yet: 2 numbers missing") << 0;
+        QTest::newRow("nothing called") << false << none << QList<int>{} << QStringLiteral("not yet: 4 numbers missing")
+                                        << 0;
+        // A ticket row holds five numbers.
+        QTest::newRow("ticket, middle row")
+            << true << none << QList<int>{5, 6, 7, 8, 9} << QStringLiteral("wins One Line at call 5") << 5;
+        QTest::newRow("ticket, two rows, the second done first")
+            << true << none << QList<int>{10, 11, 12, 13, 14, 0, 1, 2, 3, 4}
+            << QStringLiteral("wins Two Lines at call 10") << 10;
+        QTest::newRow("ticket, full house")
+            << true << none << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}
+            << QStringLiteral("wins Full House at call 15") << 15;
+        QTest::newRow("ticket, a number on each row")
+            << true << none << QList<int>{0, 1, 2, 5, 10, 11} << QStringLiteral("not yet: 2 numbers missing") << 0;
+        QTest::newRow("stages, one line of two")
+            << false << QStringList{QStringLiteral("Two Lines")} << QList<int>{0, 1, 2, 3, 4}
+            << QStringLiteral("not yet: 3 numbers missing") << 0; // the diagonal through the corner and the centre
+        QTest::newRow("stages, both won") << false << lines << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}
+                                          << QStringLiteral("wins Two Lines at call 10") << 10;
     }
     void claimVerdicts()
     {
+        QFETCH(bool, tickets);
+        QFETCH(QStringList, stages);
         QFETCH(QList<int>, calledCells);
         QFETCH(QString, verdict);
+        QFETCH(int, framed);
+        if (tickets) {
+            m_game.reset();
+            m_game = openedGame(m_dir.path(), 12, 4242, CardKind::Tickets90);
+        }
+        const std::vector<int> held = heldCells(*m_game, 1);
+        std::vector<int> cells;
+        for (int k : calledCells)
+            cells.push_back(tickets ? held.at(std::size_t(k)) : k);
+        PrizeStages prizes;
+        for (const Prize &prize : squarePrizes(5))
+            if (stages.contains(prize.name))
+                prizes.push_back(prize);
+        m_game->session().setPrizes(prizes);
         auto r = room();
         const QString token = r->linkCard(1);
-        callCells(*m_game, 1, std::vector<int>(calledCells.begin(), calledCells.end()));
+        callCells(*m_game, 1, cells);
         // What the phone says it dabbed plays no part.
-        for (int cell = 0; cell < 25; ++cell)
+        for (int cell = 0; cell < 27; ++cell)
             r->dab(token, cell, true);
         QCOMPARE(r->claim(token).status, Room::ClaimStatus::Queued);
         QCOMPARE(r->pendingClaims().size(), 1u);
-        QCOMPARE(r->verdictText(*r->pendingClaims().front()), verdict);
+        const RoomClaim &claim = *r->pendingClaims().front();
+        QCOMPARE(r->verdictText(claim), verdict);
+        QCOMPARE(std::popcount(claim.check.framed), framed);
+        // What is framed is called and on the card.
+        QCOMPARE(claim.check.framed & ~claim.check.called, 0u);
     }
 
-    void oneClaimAtATimeAndAWaitAfterAFalseOne()
+    void ticketFaceShowsBlanksNoOneCanDab()
     {
+        m_game.reset();
+        m_game = openedGame(m_dir.path(), 6, 99, CardKind::Tickets90);
+        auto r = room();
+        const QString token = r->linkCard(6);
+        const CardFace face = r->face(*r->held(token));
+        QCOMPARE(face.rows, 3);
+        QCOMPARE(face.columns, 9);
+        QVERIFY(face.heading.isEmpty());
+        QCOMPARE(face.cells, m_game->cards()->cells(6));
+        int blanks = 0;
+        for (int cell = 0; cell < 27; ++cell) {
+            const bool blank = face.cells.at(cell).isEmpty();
+            blanks += blank ? 1 : 0;
+            QCOMPARE(r->dab(token, cell, true), !blank);
+        }
+        QCOMPARE(blanks, 12);
+    }
+
+    void falseClaimWaitCountsFromTheClaim_data()
+    {
+        QTest::addColumn<int>("answeredAfterMs");
+        QTest::newRow("answered at once") << 0;
+        QTest::newRow("answered after 4 s") << 4000;
+        QTest::newRow("answered after 12 s") << 12000;
+    }
+    void falseClaimWaitCountsFromTheClaim()
+    {
+        QFETCH(int, answeredAfterMs);
         auto r = room();
         const QString token = r->linkCard(2);
         QCOMPARE(r->claim(QStringLiteral("0").repeated(32)).status, Room::ClaimStatus::Unknown);
+        const qint64 claimedAt = m_now;
         const Room::ClaimAnswer first = r->claim(token);
         QCOMPARE(first.status, Room::ClaimStatus::Queued);
         QCOMPARE(r->claim(token).status, Room::ClaimStatus::Pending);
         QCOMPARE(r->pendingClaims().size(), 1u);
+        m_now += answeredAfterMs;
         QVERIFY(r->decide(first.claimId, false));
         QVERIFY(!r->decide(first.claimId, true));
-        m_now += 9000;
-        const Room::ClaimAnswer soon = r->claim(token);
-        QCOMPARE(soon.status, Room::ClaimStatus::Wait);
-        QCOMPARE(soon.waitSeconds, 1);
-        m_now += 1000;
+        if (m_now < claimedAt + 9000) {
+            m_now = claimedAt + 9000;
+            const Room::ClaimAnswer soon = r->claim(token);
+            QCOMPARE(soon.status, Room::ClaimStatus::Wait);
+            QCOMPARE(soon.waitSeconds, 1);
+            m_now = claimedAt + Room::FalseClaimWaitMs;
+        }
         QCOMPARE(r->claim(token).status, Room::ClaimStatus::Queued);
     }
 
@@ -151,8 +230,8 @@ private Q_SLOTS:
 
     void roomFileKeepsTokensDabsAndDecisions()
     {
-        QString ada, bo;
-        int confirmed = 0;
+        QString ada, bo, pendingVerdict;
+        int confirmed = 0, pending = 0;
         {
             auto r = room();
             ada = r->linkCard(1, QStringLiteral("Ada"));
@@ -163,7 +242,8 @@ private Q_SLOTS:
             callCells(*m_game, 1, {0, 1, 2, 3, 4});
             confirmed = r->claim(ada).claimId;
             QVERIFY(r->decide(confirmed, true));
-            r->claim(bo); // pending when the program dies: not kept
+            pending = r->claim(bo).claimId; // still waiting when the program ends
+            pendingVerdict = r->verdictText(*r->pendingClaims().front());
             r->setOpen(false);
         }
         // A crash in the middle of the next line.
@@ -183,9 +263,16 @@ private Q_SLOTS:
         }());
         QCOMPARE(again->heldCards().size(), 2u);
         QVERIFY(!again->isOpen());
-        QVERIFY(again->pendingClaims().empty());
         QCOMPARE(again->latestClaim(1)->state, RoomClaim::Confirmed);
         QCOMPARE(again->latestClaim(1)->id, confirmed);
+        // The claim still waiting is in the queue again, with the verdict it
+        // had when it came, and can be decided now.
+        callCells(*m_game, 2, {0, 1, 2, 3, 4});
+        QCOMPARE(again->pendingClaims().size(), 1u);
+        QCOMPARE(again->pendingClaims().front()->id, pending);
+        QCOMPARE(again->verdictText(*again->pendingClaims().front()), pendingVerdict);
+        QCOMPARE(again->claim(bo).status, Room::ClaimStatus::Pending);
+        QVERIFY(again->decide(pending, false));
         // Written after the torn line, a new event still reads back.
         again->setOpen(true);
         QVERIFY(room()->isOpen());
@@ -199,16 +286,19 @@ private Q_SLOTS:
             const QString ada = r->linkCard(4, QStringLiteral("Ada"));
             callCells(*m_game, 4, {0, 5, 10, 14, 19});
             r->decide(r->claim(ada).claimId, true);
+            r->claim(r->linkCard(5, QStringLiteral("Bo")));
             ::kill(::getpid(), SIGKILL);
         }
         int status = 0;
         QCOMPARE(::waitpid(pid, &status, 0), pid);
         QVERIFY(WIFSIGNALED(status));
         auto again = room();
-        QCOMPARE(again->heldCards().size(), 1u);
+        QCOMPARE(again->heldCards().size(), 2u);
         QCOMPARE(again->heldCards().front()->name, QStringLiteral("Ada"));
         QVERIFY(again->latestClaim(4));
         QCOMPARE(again->latestClaim(4)->state, RoomClaim::Confirmed);
+        QCOMPARE(again->pendingClaims().size(), 1u);
+        QCOMPARE(again->pendingClaims().front()->name, QStringLiteral("Bo"));
     }
 
     void tokensAreRandomAndLong()

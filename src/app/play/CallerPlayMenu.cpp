@@ -81,6 +81,7 @@ void TFrmCaller::MnuPlayerLinksClick()
         return;
     TFrmPlayerLinks dialog(PnlPlay->room(), PnlPlay->server(), this);
     dialog.exec();
+    PnlPlay->cardsChanged();
 }
 
 void TFrmCaller::stopPlay()

@@ -2,14 +2,21 @@
 
 #include <QPainter>
 
-ClaimCardView::ClaimCardView(CardFace face, const CardCheck &check, QWidget *parent)
+ClaimCardView::ClaimCardView(CardFace face, const ClaimCheck &check, QWidget *parent)
     : QWidget(parent),
       m_face(std::move(face)),
-      m_called(check.calledCells)
+      m_called(check.called),
+      m_line(check.framed)
 {
-    if (check.won())
-        m_line = check.winningLines.front().cells;
-    setMinimumSize(160, 160);
+    // A ticket is three times as wide as it is high.
+    setMinimumSize(160, m_face.columns > m_face.rows + 2 ? 80 : 160);
+}
+
+QSize ClaimCardView::sizeHint() const
+{
+    const int rows = m_face.rows + (m_face.heading.isEmpty() ? 0 : 1);
+    const int cell = m_face.columns > 0 ? std::min(44, 220 / m_face.columns) : 44;
+    return {std::max(220, cell * m_face.columns), std::max(80, cell * rows)};
 }
 
 void ClaimCardView::paintEvent(QPaintEvent *)

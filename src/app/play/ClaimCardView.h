@@ -1,19 +1,19 @@
 #pragma once
 
-#include "game/WinCheck.h"
 #include "play/CardFace.h"
+#include "play/ClaimCheck.h"
 
 #include <QWidget>
 
 // A claimed card as the caller checks it: its cells, the called ones
-// shaded, and each cell of the winning line framed.
+// shaded, and each cell that wins framed. A ticket's blank cells stay white.
 class ClaimCardView : public QWidget
 {
     Q_OBJECT
 
 public:
-    ClaimCardView(CardFace face, const CardCheck &check, QWidget *parent = nullptr);
-    QSize sizeHint() const override { return {220, 220}; }
+    ClaimCardView(CardFace face, const ClaimCheck &check, QWidget *parent = nullptr);
+    QSize sizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -119,6 +119,11 @@ void PlayPanel::callsChanged(bool oneNewCall)
     m_server->callsChanged(oneNewCall);
 }
 
+void PlayPanel::cardsChanged()
+{
+    showPhones(m_server->phones());
+}
+
 void PlayPanel::showPhones(int phones)
 {
     LblPhones->setText(
@@ -158,9 +163,12 @@ void PlayPanel::showClaims()
         frame->setFrameShape(QFrame::StyledPanel);
         auto *layout = new QVBoxLayout(frame);
         const HeldCard *held = m_room->held(claim->token);
-        layout->addWidget(
-            plainLabel(QCoreApplication::translate("PlayPanel", "%1 · card %2").arg(claim->name).arg(claim->card),
-                       "LblClaimName", frame));
+        // A card handed out as a link may have no name.
+        const QString who =
+            claim->name.isEmpty()
+                ? QCoreApplication::translate("PlayPanel", "card %1").arg(claim->card)
+                : QCoreApplication::translate("PlayPanel", "%1 · card %2").arg(claim->name).arg(claim->card);
+        layout->addWidget(plainLabel(who, "LblClaimName", frame));
         layout->addWidget(plainLabel(m_room->verdictText(*claim), "LblClaimVerdict", frame));
         if (held)
             layout->addWidget(named(new ClaimCardView(m_room->face(*held), claim->check, frame), "PBClaimCard"));

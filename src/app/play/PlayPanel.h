@@ -31,6 +31,8 @@ public:
     PlayServer &server() { return *m_server; }
     // After a change of the calls on the desktop.
     void callsChanged(bool oneNewCall);
+    // After cards were handed out on the desktop (Player Links).
+    void cardsChanged();
 
     QLabel *LblRoomAddress = nullptr;
     QrCodeView *PBRoomCode = nullptr;
