@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QLocale>
 #include <QSet>
 
 #include <QCoreApplication>
@@ -63,8 +64,7 @@ QString callsCut(const QString &name, qsizetype kept)
     return QCoreApplication::translate("GameFile",
                                        "The end of %1 was damaged, most likely by a save that was cut short: the "
                                        "damaged end was left out, and the first %2 calls were kept.")
-        .arg(quoted(name))
-        .arg(kept);
+        .arg(quoted(name), QLocale().toString(kept));
 }
 QString tooLarge(const QString &name)
 {
