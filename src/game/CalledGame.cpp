@@ -68,7 +68,7 @@ void CalledGame::keepCalls()
         return;
     GameRecord record = m_cards->record();
     record.calls = m_session.calledTexts();
-    writeGameRecord(m_path, record);
+    saveGameRecord(m_path, record);
     m_kept = m_session.calls();
 }
 

@@ -38,8 +38,9 @@ public:
     int passedOver() const { return m_passedOver; }
 
     // Writes the calls as they stand into the game file; a list without
-    // cards keeps nothing. Throws MorvaneError, the file then holding the
-    // calls of the last write that succeeded.
+    // cards keeps nothing. Throws MorvaneError saying why, without naming
+    // the file, the file then holding the calls of the last write that
+    // succeeded.
     void keepCalls();
     // True when the game has a file and it is no longer there.
     bool fileGone() const;

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QLocale>
 #include <QSet>
 
 #include <QCoreApplication>
@@ -63,8 +64,7 @@ QString callsCut(const QString &name, qsizetype kept)
     return QCoreApplication::translate("GameFile",
                                        "The end of %1 was damaged, most likely by a save that was cut short: the "
                                        "damaged end was left out, and the first %2 calls were kept.")
-        .arg(quoted(name))
-        .arg(kept);
+        .arg(quoted(name), QLocale().toString(kept));
 }
 QString tooLarge(const QString &name)
 {
@@ -442,6 +442,27 @@ bool appendCalls(const QString &path, const GameRecord &record, const QByteArray
     return true;
 }
 
+void makeFolderOf(const QString &path)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder))
+        throw MorvaneError(
+            QCoreApplication::translate("GameFile", "The folder %1 cannot be made.").arg(quoted(folder)));
+}
+
+// Throws MorvaneError saying only why.
+void keepRecord(const QString &path, const GameRecord &record)
+{
+    // Whatever form the game was read in, it is kept in the current one.
+    GameRecord current = record;
+    current.format = GameRecord::CurrentFormat;
+    const QByteArray check = checkOf(current);
+    const QByteArray head = formatHead(current, check);
+    const QSet<QString> entries = entrySet(current.entries);
+    if (!appendCalls(path, current, head, check, entries))
+        writeFileAtomically(path, head + formatCalls(current, check, entries));
+}
+
 } // namespace
 
 QByteArray formatGameRecord(const GameRecord &record)
@@ -486,24 +507,19 @@ GameRecord readGameRecord(const QString &path)
     return parseGameRecord(bytes, name);
 }
 
+void saveGameRecord(const QString &path, const GameRecord &record)
+{
+    makeFolderOf(path);
+    keepRecord(path, record);
+}
+
 void writeGameRecord(const QString &path, const GameRecord &record)
 {
-    const QString name = QFileInfo(path).fileName();
-    const QString folder = QFileInfo(path).absolutePath();
-    if (!QDir().mkpath(folder))
-        throw MorvaneError(
-            QCoreApplication::translate("GameFile", "The folder %1 cannot be made.").arg(quoted(folder)));
-    // Whatever form the game was read in, it is kept in the current one.
-    GameRecord current = record;
-    current.format = GameRecord::CurrentFormat;
-    const QByteArray check = checkOf(current);
-    const QByteArray head = formatHead(current, check);
-    const QSet<QString> entries = entrySet(current.entries);
+    makeFolderOf(path);
     try {
-        if (!appendCalls(path, current, head, check, entries))
-            writeFileAtomically(path, head + formatCalls(current, check, entries));
+        keepRecord(path, record);
     } catch (const MorvaneError &e) {
-        throw MorvaneError(
-            QCoreApplication::translate("GameFile", "The game %1 cannot be saved: %2.").arg(quoted(name), e.message()));
+        throw MorvaneError(QCoreApplication::translate("GameFile", "The game %1 cannot be saved: %2.")
+                               .arg(quoted(QFileInfo(path).fileName()), e.message()));
     }
 }

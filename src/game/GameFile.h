@@ -52,6 +52,9 @@ GameRecord readGameRecord(const QString &path);
 // a file that reads as the game, with the calls before or after the save.
 // Creates a missing folder. Throws MorvaneError naming the file.
 void writeGameRecord(const QString &path, const GameRecord &record);
+// The same, its MorvaneError saying only why ("Disk full."), for a message
+// that names the file itself.
+void saveGameRecord(const QString &path, const GameRecord &record);
 
 // The size of the record's file in the current format once every entry has
 // been called: a game larger than MaxGameFileSize could not be read back.

@@ -7,6 +7,9 @@
 #include "print/PageLayout.h"
 #include "render/Canvas.h"
 
+#include <QHash>
+
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -46,9 +49,19 @@ public:
     void documentFailed();
 
 private:
+    void learnLineWidths(ICanvas &canvas, int digits);
+    int lineWidth(ICanvas &canvas, std::uint64_t card, const QString &line);
+
     const CardNumbering *m_numbering;
     IRandomSource &m_plain;
     SeededRandomSource m_random;
     std::vector<NumberLinePlace> m_places;
+    // Digits the card font draws as wide as a 0 and kerns with no digit nor
+    // with the text around them; none when each line is measured.
+    std::array<bool, 10> m_likeZero{};
+    bool m_plainDigits = false;
+    // Line widths by the number with every such digit made a 0, and its
+    // count of digits.
+    QHash<std::uint64_t, int> m_lineWidths;
     std::uint64_t m_card = 0;
 };

@@ -6,6 +6,7 @@
 #include "FakeProgress.h"
 #include "FakePrompts.h"
 #include "FakeSpeaker.h"
+#include "FileHelpers.h"
 #include "ModalDriver.h"
 #include "SequenceRandom.h"
 #include "card/EnglishPlurals.h"
@@ -310,6 +311,25 @@ private Q_SLOTS:
         QVERIFY(c.prompts.shown.isEmpty());
     }
 
+    // A game whose last calls were lost to a save cut short says how many
+    // calls it kept, once, whichever way it is opened, and goes on from them.
+    void damagedEndIsSaidOnceOnOpening()
+    {
+        Caller c;
+        c.open();
+        for (int i = 0; i < 3; ++i)
+            c.key(Qt::Key_Space);
+        const QStringList calls = c.session().calledTexts();
+        c.window.reset();
+        writeBytes(c.path, readBytes(c.path) + "4 0123abcd +1");
+        c.open();
+        QCOMPARE(c.prompts.texts(), QStringList{readGameRecord(c.path).callsNotice});
+        QVERIFY(c.prompts.shown[0].text.contains(QLatin1String("the first 3 calls were kept")));
+        QCOMPARE(c.session().calledTexts(), calls);
+        QVERIFY(c.window->openGame(c.path));
+        QCOMPARE(c.prompts.shown.size(), 1);
+    }
+
     // One window calls a game at a time: a second one is refused, saying
     // where the game is called, until the first lets it go.
     void gameIsCalledByOneWindowAtATime()
@@ -366,9 +386,9 @@ private Q_SLOTS:
         QCOMPARE(c.kept().size(), 2);
         const QString banner =
             QStringLiteral(
-                "Call 3 was not saved in \"%1\": The game \"%2\" cannot be saved: Disk full. No further call "
-                "is made until it is saved: press Space to try again.")
-                .arg(QDir::toNativeSeparators(c.path), QFileInfo(c.path).fileName());
+                "Call 3 was not saved in \"%1\": Disk full. No further call is made until it is saved: press "
+                "Space to try again.")
+                .arg(QDir::toNativeSeparators(c.path));
         QCOMPARE(c.banner(), banner);
         QCOMPARE(w.LblSaveProblem->objectName(), QStringLiteral("LblSaveProblem"));
         QVERIFY(c.prompts.shown.isEmpty());
@@ -404,9 +424,9 @@ private Q_SLOTS:
         c.prompts.answers.enqueue(yes);
         QCOMPARE(w.close(), yes);
         QCOMPARE(c.prompts.texts(),
-                 QStringList{QStringLiteral("Call 2 was not saved in \"%1\": The game \"%2\" cannot be saved: Disk "
-                                            "full. Close the Caller without them?")
-                                 .arg(QDir::toNativeSeparators(c.path), QFileInfo(c.path).fileName())});
+                 QStringList{QStringLiteral("Call 2 was not saved in \"%1\": Disk full. Close the Caller without "
+                                            "them?")
+                                 .arg(QDir::toNativeSeparators(c.path))});
         QCOMPARE(c.prompts.shown.at(0).defaultButton, DefaultButton::No);
         QCOMPARE(w.isVisible(), !yes);
         QCOMPARE(c.kept().size(), 1);

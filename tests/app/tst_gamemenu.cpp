@@ -469,9 +469,9 @@ private Q_SLOTS:
         Q_UNUSED(second)
     }
 
-    // Calls lost to a save cut short are said, and the game is called with
-    // the calls before them.
-    void aDamagedEndIsSaidAndTheGameOpens()
+    // A game whose last calls were lost to a save cut short is called with
+    // the calls before them; the Caller says so, not the menu as well.
+    void aDamagedEndOpensTheGame()
     {
         const QString path = recordGame(11, 12);
         GameRecord r = readGameRecord(path);
@@ -481,9 +481,8 @@ private Q_SLOTS:
         auto driver = pickRow(0);
         window->MnuGameOpen->trigger();
         QVERIFY(driver->found());
-        QCOMPARE(fakes->prompts.count(Kind::Information), 1);
-        QCOMPARE(fakes->prompts.shown[0].text, readGameRecord(path).callsNotice);
-        QVERIFY(fakes->prompts.shown[0].text.contains(QLatin1String("the first 2 calls were kept")));
+        QVERIFY(readGameRecord(path).callsNotice.contains(QLatin1String("the first 2 calls were kept")));
+        QVERIFY(fakes->prompts.shown.isEmpty());
         QCOMPARE(callers().calls, QStringList{QStringLiteral("game ") + path});
     }
 

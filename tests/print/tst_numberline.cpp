@@ -140,6 +140,49 @@ private Q_SLOTS:
         QCOMPARE(random.picks, 0); // the game's own generator arranged the cards
     }
 
+    // A line keeps to the right edge of its card by its own width, whatever
+    // the font does to some of its digits.
+    void linesKeepToTheRightByTheirOwnWidth_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("width");
+        QTest::newRow("every digit as wide") << QString() << 0;
+        QTest::newRow("a pair of ones kerned") << QStringLiteral("Card 11 \u00B7 Game K7Q2MX") << 150;
+        QTest::newRow("one and seven kerned") << QStringLiteral("Card 17 \u00B7 Game K7Q2MX") << 151;
+        QTest::newRow("a wider one") << QStringLiteral("Card 1 \u00B7 Game K7Q2MX") << 170;
+    }
+    void linesKeepToTheRightByTheirOwnWidth()
+    {
+        QFETCH(QString, line);
+        QFETCH(int, width);
+        FakePrintService service;
+        service.area = PrintableArea{150, 150, 4800, 6300};
+        if (!line.isEmpty())
+            service.canvasOf.setWidth(line, NumberLinePoints, width);
+        FakePrompts prompts;
+        SequenceRandom random;
+        CardNumbering numbering{77, QStringLiteral("K7Q2MX"), {}, {}};
+        QStringList cells;
+        QCOMPARE(printCards(numbersRequest(QStringLiteral("20"), QStringLiteral("4")), cells,
+                            {service, prompts, random, nullptr, &numbering}),
+                 PrintOutcome::Printed);
+        int number = 0;
+        for (const FakePrintService::Page &page : service.lastDocument()) {
+            const QList<PrintedCard> cards = cardsOfPage(page, 6, 5);
+            int i = 0;
+            for (const FakeCanvas::Text &t : page.texts) {
+                if (t.style != FontStyle::Regular)
+                    continue;
+                QCOMPARE(t.text, QStringLiteral("Card %1 \u00B7 Game K7Q2MX").arg(++number));
+                const int own = t.text == line ? width : int(t.text.size()) * NumberLinePoints;
+                QCOMPARE(t.x + own, cards[i].x + cards[i].width + 1);
+                ++i;
+            }
+            QCOMPARE(i, 4);
+        }
+        QCOMPARE(number, 20);
+    }
+
     void withoutNumberingThePlainJobRuns()
     {
         FakePrintService service;

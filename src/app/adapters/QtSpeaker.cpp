@@ -102,6 +102,11 @@ void QtSpeaker::say(const QString &text, std::function<void()> answered)
         if (shared->canSpeak && serial == shared->latest.load()) {
             shared->engine->stop();
             shared->engine->say(text);
+            // A service whose process has ended refuses the text at once:
+            // left without an answer, it is told as one that does not
+            // answer, and speech is turned off instead of going quiet.
+            if (shared->engine->state() == QTextToSpeech::Error)
+                return;
         }
 #else
         Q_UNUSED(text);

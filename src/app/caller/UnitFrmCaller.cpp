@@ -124,6 +124,10 @@ bool TFrmCaller::openGame(const QString &path)
     m_saveProblem.clear();
     loadStages();
     showGame();
+    // Calls lost to a save cut short: said however the game came here, once
+    // for each opening, before the game goes on without them.
+    if (!m_game->record().callsNotice.isEmpty())
+        m_services.prompts->information(m_game->record().callsNotice);
     if (m_game->passedOver() > 0)
         m_services.prompts->information(QCoreApplication::translate(
             "TFrmCaller",

@@ -29,11 +29,9 @@ std::optional<QString> TFrmMain::chooseGame(const QList<GameSummary> &games, con
 void TFrmMain::callRecordedGame(const QString &path)
 {
     // The reader's own message for a file gone, cut short, from a newer
-    // version or edited by hand; the caller window is left as it was.
-    const GameRecord record = readGameRecord(path);
-    // Calls lost to a save cut short: said before the game goes on without them.
-    if (!record.callsNotice.isEmpty())
-        m_services.prompts->information(record.callsNotice);
+    // version or edited by hand; the caller window is left as it was. Calls
+    // lost to a save cut short are the Caller's to say.
+    readGameRecord(path);
     m_services.callers->openGame(path);
     m_lastGame = path;
 }
