@@ -10,7 +10,7 @@
 #include "card/SeededRandom.h"
 #include "game/CallSession.h"
 #include "game/GameStages.h"
-#include "game/SquarePrizes.h"
+#include "card/KindPrizes.h"
 #include "game/WinnersLine.h"
 
 #include <QElapsedTimer>

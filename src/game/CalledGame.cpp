@@ -9,7 +9,7 @@ namespace {
 
 CallBoard boardOf(const QStringList &entries, const CardSettings &settings)
 {
-    return CallBoard(entries, settings.heading, settings.headingText);
+    return CallBoard(entries, settings.heading, settings.headingText, settings.kind);
 }
 
 } // namespace
@@ -20,7 +20,7 @@ std::unique_ptr<CalledGame> CalledGame::openRecord(const QString &path)
     auto cards = std::make_unique<GameCards>(readGameRecord(path));
     const GameRecord &record = cards->record();
     CallBoard board = boardOf(record.entries, record.settings);
-    WinIndexBuilder builder(board, record.settings.side(), record.settings.freeSpace);
+    WinIndexBuilder builder(board, cardShape(record.settings));
     const int count = int(cards->count());
     builder.reserve(count);
     cards->makeAll();
@@ -33,7 +33,7 @@ std::unique_ptr<CalledGame> CalledGame::openRecord(const QString &path)
     for (int k = 1; k <= count; ++k) {
         items.clear();
         for (const std::int32_t i : cards->textIndices(std::uint64_t(k)))
-            items.push_back(itemOfText[std::size_t(i)]);
+            items.push_back(i < 0 ? -1 : itemOfText[std::size_t(i)]);
         builder.addCardItems(items);
     }
     CallSession session(std::move(board), builder.finish());

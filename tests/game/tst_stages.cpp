@@ -9,7 +9,7 @@
 #include "game/CallSession.h"
 #include "game/GameStages.h"
 #include "game/SavedPatterns.h"
-#include "game/SquarePrizes.h"
+#include "card/KindPrizes.h"
 #include "game/StagesFile.h"
 #include "game/WinnersLine.h"
 #include "render/CardGeometry.h"

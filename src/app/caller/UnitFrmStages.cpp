@@ -2,7 +2,7 @@
 
 #include "app/caller/UnitFrmDrawPattern.h"
 #include "card/CommandGuard.h"
-#include "game/SquarePrizes.h"
+#include "card/KindPrizes.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
