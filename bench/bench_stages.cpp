@@ -7,10 +7,10 @@
 //   bench_stages [cards]
 #include "card/ArrangeCard.h"
 #include "card/CardSettings.h"
+#include "card/KindPrizes.h"
 #include "card/SeededRandom.h"
 #include "game/CallSession.h"
 #include "game/GameStages.h"
-#include "card/KindPrizes.h"
 #include "game/WinnersLine.h"
 
 #include <QElapsedTimer>
@@ -39,6 +39,7 @@ struct Times
     double cpuWorst = 0;
     std::size_t calls = 0;
     int firstWon = 0;
+    int worstCall = 0; // the call (from 1 in its game) that took the most processor time
 };
 
 Times callGames(CallSession &session, IRandomSource &draws, int games)
@@ -57,6 +58,8 @@ Times callGames(CallSession &session, IRandomSource &draws, int games)
             const std::vector<ShownWinner> winners = shownWinners(stages);
             times.push_back(double(timer.nsecsElapsed()) / 1e6);
             cpu.push_back(threadCpuMs() - cpu0);
+            if (cpu.back() >= *std::max_element(cpu.begin(), cpu.end()))
+                t.worstCall = session.callCount();
             if (t.firstWon == 0 && !winners.empty())
                 t.firstWon = session.callCount();
         }
@@ -106,8 +109,8 @@ void run(int cards, int sizeIndex, bool freeSpace)
     session.setPrizes(all);
     const Times t = callGames(session, draws, 2);
     std::printf("  all %zu as stages  call, stages and every winner: wall median %.3f ms, worst %.3f ms; CPU median "
-                "%.3f ms, worst %.3f ms; over %zu calls\n",
-                all.size(), t.median, t.worst, t.cpuMedian, t.cpuWorst, t.calls);
+                "%.3f ms, worst %.3f ms (call %d); over %zu calls\n",
+                all.size(), t.median, t.worst, t.cpuMedian, t.cpuWorst, t.worstCall, t.calls);
     QElapsedTimer timer;
     timer.start();
     session.newGame();

@@ -7,7 +7,6 @@ GameStages::GameStages(const PrizeWins &wins)
     const int stages = int(wins.prizes().size());
     m_current = stages;
     int from = 0;
-    std::vector<int> won; // the stages won, in order
     for (int s = 0; s < stages; ++s) {
         StageResult result;
         result.stage = s;
@@ -15,22 +14,14 @@ GameStages::GameStages(const PrizeWins &wins)
         if (earliest != 0) {
             result.wonAtCall = std::max(from, earliest);
             from = result.wonAtCall;
-            result.winners.reserve(std::size_t(wins.holdersBy(s, result.wonAtCall)));
-            won.push_back(s);
+            const std::vector<int> &cards = wins.holdersBy(s, result.wonAtCall);
+            result.winners.reserve(cards.size());
+            for (int card : cards)
+                result.winners.push_back({card, result.wonAtCall});
         } else if (m_current == stages) {
             m_current = s;
         }
         m_results.push_back(std::move(result));
-    }
-    // One pass over the cards for all the stages won: a card's prizes lie
-    // side by side.
-    for (int card = 1; card <= wins.cardCount() && !won.empty(); ++card) {
-        for (int s : won) {
-            StageResult &result = m_results[std::size_t(s)];
-            const int first = wins.firstWin(s, card);
-            if (first != 0 && first <= result.wonAtCall)
-                result.winners.push_back({card, result.wonAtCall});
-        }
     }
 }
 

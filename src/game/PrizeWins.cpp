@@ -18,17 +18,19 @@ PrizeWins::PrizeWins(PrizeStages prizes, const WinIndex &index)
       m_cards(index.cardCount()),
       m_calls(std::size_t(index.itemCount()) + 1),
       m_firstWin(m_prizes.size() * std::size_t(m_cards), 0),
-      m_firstWins(m_prizes.size() * m_calls, 0)
+      m_firstWins(m_prizes.size() * m_calls, 0),
+      m_holders(m_prizes.size())
 {
-    m_through.resize(m_prizes.size() * Cells);
     for (std::size_t p = 0; p < m_prizes.size(); ++p) {
         for (std::size_t cell = 0; cell < Cells; ++cell) {
+            m_throughBegin.push_back(std::uint32_t(m_through.size()));
             for (std::uint64_t shape : m_prizes[p].shapes) {
                 if (shape >> cell & 1)
-                    m_through[p * Cells + cell].push_back(shape);
+                    m_through.push_back(shape);
             }
         }
     }
+    m_throughBegin.push_back(std::uint32_t(m_through.size()));
 }
 
 void PrizeWins::called(const WinIndex &index, int item, int callNumber)
@@ -50,15 +52,13 @@ void PrizeWins::called(const WinIndex &index, int item, int callNumber)
             // and only then can the count of complete shapes have grown.
             const Prize &prize = m_prizes[p];
             bool completed = false;
-            for (std::uint64_t shape : m_through[p * Cells + cell]) {
-                if (prize.completes(shape, covered, holding)) {
-                    completed = true;
-                    break;
-                }
-            }
+            const std::size_t through = p * Cells + cell;
+            for (std::uint32_t s = m_throughBegin[through]; s < m_throughBegin[through + 1] && !completed; ++s)
+                completed = prize.completes(m_through[s], covered, holding);
             if (completed && (prize.atLeast == 1 || prize.wonBy(covered, holding))) {
                 first[p] = number;
                 ++countAt(p, number);
+                changed(p, number);
             }
         }
     }
@@ -76,6 +76,7 @@ void PrizeWins::uncalled(const WinIndex &index, int item, int callNumber)
             if (first[p] == number) {
                 first[p] = 0;
                 --countAt(p, number);
+                changed(p, number);
             }
         }
     }
@@ -85,6 +86,15 @@ void PrizeWins::clear()
 {
     std::fill(m_firstWin.begin(), m_firstWin.end(), 0);
     std::fill(m_firstWins.begin(), m_firstWins.end(), 0);
+    for (Holders &holders : m_holders)
+        holders.call = -1;
+}
+
+void PrizeWins::changed(std::size_t prize, std::uint32_t call)
+{
+    Holders &holders = m_holders[prize];
+    if (holders.call >= int(call))
+        holders.call = -1;
 }
 
 int PrizeWins::earliestWin(int prize) const
@@ -94,9 +104,21 @@ int PrizeWins::earliestWin(int prize) const
     return found == begin + std::ptrdiff_t(m_calls) ? 0 : int(found - begin);
 }
 
-int PrizeWins::holdersBy(int prize, int call) const
+const std::vector<int> &PrizeWins::holdersBy(int prize, int call) const
 {
-    const auto begin = m_firstWins.begin() + std::ptrdiff_t(std::size_t(prize) * m_calls);
+    Holders &holders = m_holders[std::size_t(prize)];
+    if (holders.call == call)
+        return holders.cards;
+    const auto counts = m_firstWins.begin() + std::ptrdiff_t(std::size_t(prize) * m_calls);
     const std::size_t last = std::min(std::size_t(std::max(call, 0)), m_calls - 1);
-    return int(std::accumulate(begin + 1, begin + std::ptrdiff_t(last) + 1, std::uint64_t{0}));
+    holders.cards.clear();
+    holders.cards.reserve(std::accumulate(counts + 1, counts + std::ptrdiff_t(last) + 1, std::size_t{0}));
+    const std::size_t prizes = m_prizes.size();
+    const auto upTo = std::uint32_t(call);
+    for (std::size_t k = 0, slot = std::size_t(prize); k < std::size_t(m_cards); ++k, slot += prizes) {
+        if (m_firstWin[slot] != 0 && m_firstWin[slot] <= upTo)
+            holders.cards.push_back(int(k) + 1);
+    }
+    holders.call = call;
+    return holders.cards;
 }

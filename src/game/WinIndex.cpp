@@ -8,14 +8,7 @@ namespace {
 constexpr int CellBits = 6;
 constexpr std::uint32_t CellMask = (1u << CellBits) - 1;
 
-bool completesAny(const std::vector<std::uint64_t> &masks, std::uint64_t called)
-{
-    for (std::uint64_t m : masks) {
-        if ((called & m) == m)
-            return true;
-    }
-    return false;
-}
+constexpr std::uint32_t NotWon = 0;
 
 } // namespace
 
@@ -31,10 +24,17 @@ void WinIndex::call(int item, int callNumber)
         state.called |= std::uint64_t{1} << cell;
         if (!m_patterns)
             continue;
-        for (WinPattern pattern : AllWinPatterns) {
-            std::uint32_t &first = state.firstWin[std::size_t(patternIndex(pattern))];
-            if (first == 0 && completesAny(m_shapes.masksThrough(pattern, cell), state.called))
-                first = number;
+        const CellLines &lines = m_cellLines[std::size_t(cell)];
+        for (std::size_t pattern = 0; pattern < state.firstWin.size(); ++pattern) {
+            std::uint32_t &first = state.firstWin[pattern];
+            if (first != NotWon)
+                continue;
+            for (std::size_t m = lines.begin[pattern]; m < lines.begin[pattern + 1]; ++m) {
+                if ((state.called & lines.masks[m]) == lines.masks[m]) {
+                    first = number;
+                    break;
+                }
+            }
         }
     }
 }
@@ -137,6 +137,19 @@ WinIndex WinIndexBuilder::finish()
     index.m_shapes = WinShapes(square ? m_shape.columns : 5);
     index.m_columns = m_shape.columns;
     index.m_patterns = square;
+    if (square) {
+        index.m_cellLines.resize(std::size_t(index.m_shapes.cellCount()));
+        for (int cell = 0; cell < index.m_shapes.cellCount(); ++cell) {
+            WinIndex::CellLines &lines = index.m_cellLines[std::size_t(cell)];
+            std::uint8_t next = 0;
+            for (WinPattern pattern : AllWinPatterns) {
+                lines.begin[std::size_t(patternIndex(pattern))] = next;
+                for (std::uint64_t mask : index.m_shapes.masksThrough(pattern, cell))
+                    lines.masks[next++] = mask;
+            }
+            lines.begin.back() = next;
+        }
+    }
     if (m_shape.freeCell >= 0)
         index.m_startMask = std::uint64_t{1} << m_shape.freeCell;
     const int cells = m_shape.bodyCellCount();

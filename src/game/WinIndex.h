@@ -86,7 +86,16 @@ private:
         std::array<std::uint32_t, 3> firstWin{};
     };
 
+    // The lines of each pattern through one cell, in one block: a call
+    // looks them up for every card it touches.
+    struct CellLines
+    {
+        std::array<std::uint64_t, 6> masks{};
+        std::array<std::uint8_t, 4> begin{}; // pattern p's masks are [begin[p], begin[p + 1])
+    };
+
     WinShapes m_shapes;
+    std::vector<CellLines> m_cellLines;
     int m_columns = 5;
     bool m_patterns = true;
     std::uint64_t m_startMask = 0;
