@@ -155,9 +155,8 @@ void TFrmCaller::showGame()
     CallSession &session = m_game->session();
     session.setPattern(AllWinPatterns[std::size_t(std::max(0, CboPattern->currentIndex()))]);
     if (m_game->hasCards() && record.settings.kind == CardKind::Tickets90)
-        LblGame->setText(
-            QCoreApplication::translate("TFrmCaller", "Game %1 · %Ln ticket(s) · 90-ball", nullptr, int(record.cards))
-                .arg(record.code));
+        LblGame->setText(QCoreApplication::translate("TFrmCaller", "Game %1 · 90-ball tickets: %2")
+                             .arg(record.code, QLocale().toString(qulonglong(record.cards))));
     else if (m_game->hasCards())
         LblGame->setText(
             QCoreApplication::translate("TFrmCaller", "Game %1 · %Ln card(s) · %2 x %2", nullptr, int(record.cards))
