@@ -106,8 +106,10 @@ void TFrmCaller::refreshHall()
     // A game in stages wins by its prizes; the pattern box has no say.
     LblPattern->setEnabled(!staged);
     CboPattern->setEnabled(!staged);
-    for (QAction *pattern : std::as_const(MnuPatterns))
+    for (QAction *pattern : std::as_const(MnuPatterns)) {
         pattern->setEnabled(!staged);
+        pattern->setVisible(patterns);
+    }
 
     MnuStages->setEnabled(cards);
     MnuRepeatCall->setEnabled(called);
