@@ -3,6 +3,7 @@
 #include "game/WinIndex.h"
 
 #include <algorithm>
+#include <bit>
 #include <numeric>
 
 namespace {
@@ -24,6 +25,13 @@ PrizeWins::PrizeWins(PrizeStages prizes, const WinIndex &index)
     for (std::size_t p = 0; p < m_prizes.size(); ++p) {
         for (std::size_t cell = 0; cell < Cells; ++cell) {
             m_throughBegin.push_back(std::uint32_t(m_through.size()));
+            for (const Prize &prize : m_prizes) {
+                std::uint64_t cells = 0;
+                for (std::uint64_t shape : prize.shapes)
+                    cells =
+                        std::has_single_bit(shape) && cells != ~std::uint64_t{0} ? cells | shape : ~std::uint64_t{0};
+                m_singleCells.push_back(cells == ~std::uint64_t{0} ? 0 : cells);
+            }
             for (std::uint64_t shape : m_prizes[p].shapes) {
                 if (shape >> cell & 1)
                     m_through.push_back(shape);
@@ -31,6 +39,12 @@ PrizeWins::PrizeWins(PrizeStages prizes, const WinIndex &index)
         }
     }
     m_throughBegin.push_back(std::uint32_t(m_through.size()));
+    for (const Prize &prize : m_prizes) {
+        std::uint64_t cells = 0;
+        for (std::uint64_t shape : prize.shapes)
+            cells = std::has_single_bit(shape) && cells != ~std::uint64_t{0} ? cells | shape : ~std::uint64_t{0};
+        m_singleCells.push_back(cells == ~std::uint64_t{0} ? 0 : cells);
+    }
 }
 
 void PrizeWins::called(const WinIndex &index, int item, int callNumber)
@@ -51,6 +65,17 @@ void PrizeWins::called(const WinIndex &index, int item, int callNumber)
             // Only a shape through the new cell can have become complete,
             // and only then can the count of complete shapes have grown.
             const Prize &prize = m_prizes[p];
+            if (const std::uint64_t cells = m_singleCells[p]) {
+                // A single cell asks for itself alone, or, when it must hold
+                // an entry, also that it holds one.
+                const std::uint64_t counted = prize.cover == Prize::Cover::Cells ? cells : cells & holding;
+                if (std::popcount(covered & counted) >= prize.atLeast) {
+                    first[p] = number;
+                    ++countAt(p, number);
+                    changed(p, number);
+                }
+                continue;
+            }
             bool completed = false;
             const std::size_t through = p * Cells + cell;
             for (std::uint32_t s = m_throughBegin[through]; s < m_throughBegin[through + 1] && !completed; ++s)

@@ -60,6 +60,9 @@ private:
     // where the next begin.
     std::vector<std::uint64_t> m_through;
     std::vector<std::uint32_t> m_throughBegin;
+    // Per prize, the cells of a prize whose shapes are single cells ("Early
+    // Five"), counted at once; 0 for any other prize.
+    std::vector<std::uint64_t> m_singleCells;
     // Card by card, each card's prizes side by side: a call looks at all
     // the prizes of every card it touches.
     std::vector<std::uint32_t> m_firstWin;
