@@ -1,16 +1,17 @@
-// Prize stages on the largest game: 99,999 cards of the 75 numbers. For
-// every prize alone, and for all of them as the stages of one game, whole
-// games are called; each call is timed with finding the stages won and
-// every winner after it, and the median and the worst call are taken.
-// Target: < 5 ms a call for every prize.
+// Prize stages on the largest games: 99,999 cards of the 75 numbers, and
+// 99,999 90-ball tickets. For every prize alone, and for all of them as the
+// stages of one game, whole games are called; each call is timed with
+// finding the stages won and every winner after it, and the median and the
+// worst call are taken. Target: < 5 ms a call for every prize.
 //
 //   bench_stages [cards]
 #include "card/ArrangeCard.h"
 #include "card/CardSettings.h"
+#include "card/KindPrizes.h"
 #include "card/SeededRandom.h"
+#include "card/TicketDeck.h"
 #include "game/CallSession.h"
 #include "game/GameStages.h"
-#include "game/SquarePrizes.h"
 #include "game/WinnersLine.h"
 
 #include <QElapsedTimer>
@@ -39,6 +40,7 @@ struct Times
     double cpuWorst = 0;
     std::size_t calls = 0;
     int firstWon = 0;
+    int worstCall = 0; // the call (from 1 in its game) that took the most processor time
 };
 
 Times callGames(CallSession &session, IRandomSource &draws, int games)
@@ -57,6 +59,8 @@ Times callGames(CallSession &session, IRandomSource &draws, int games)
             const std::vector<ShownWinner> winners = shownWinners(stages);
             times.push_back(double(timer.nsecsElapsed()) / 1e6);
             cpu.push_back(threadCpuMs() - cpu0);
+            if (cpu.back() >= *std::max_element(cpu.begin(), cpu.end()))
+                t.worstCall = session.callCount();
             if (t.firstWon == 0 && !winners.empty())
                 t.firstWon = session.callCount();
         }
@@ -106,8 +110,8 @@ void run(int cards, int sizeIndex, bool freeSpace)
     session.setPrizes(all);
     const Times t = callGames(session, draws, 2);
     std::printf("  all %zu as stages  call, stages and every winner: wall median %.3f ms, worst %.3f ms; CPU median "
-                "%.3f ms, worst %.3f ms; over %zu calls\n",
-                all.size(), t.median, t.worst, t.cpuMedian, t.cpuWorst, t.calls);
+                "%.3f ms, worst %.3f ms (call %d); over %zu calls\n",
+                all.size(), t.median, t.worst, t.cpuMedian, t.cpuWorst, t.worstCall, t.calls);
     QElapsedTimer timer;
     timer.start();
     session.newGame();
@@ -119,6 +123,41 @@ void run(int cards, int sizeIndex, bool freeSpace)
                 double(timer.nsecsElapsed()) / 1e6);
 }
 
+void runTickets(int tickets)
+{
+    CardSettings settings;
+    settings.kind = CardKind::Tickets90;
+    CallBoard board(cardEntries(settings.kind, {}), false, QString(), settings.kind);
+    WinIndexBuilder builder(board, cardShape(settings));
+    builder.reserve(tickets);
+    SeededRandomSource plain(1);
+    TicketDeck deck(plain, std::uint64_t(20240501));
+    std::vector<int> items(TicketCells);
+    for (int k = 1; k <= tickets; ++k) {
+        const Ticket &ticket = deck.ticket(std::uint64_t(k));
+        for (int cell = 0; cell < TicketCells; ++cell)
+            items[std::size_t(cell)] = ticket.cells[std::size_t(cell)] - 1; // item n - 1 is number n; blank -1
+        builder.addCardItems(items);
+    }
+    CallSession session(std::move(board), builder.finish());
+    std::printf("%d 90-ball tickets\n", tickets);
+    SeededRandomSource draws(7);
+    for (const Prize &prize : ticketPrizes()) {
+        session.setPrizes({prize});
+        const Times t = callGames(session, draws, 2);
+        std::printf("  %-16s call, stages and every winner: wall median %.3f ms, worst %.3f ms; CPU median %.3f ms, "
+                    "worst %.3f ms; over %zu calls (target < 5); first won at call %d\n",
+                    qPrintable(prize.name), t.median, t.worst, t.cpuMedian, t.cpuWorst, t.calls, t.firstWon);
+    }
+    for (const PrizeSet &set : prizeSets(settings.kind)) {
+        session.setPrizes(set.prizes);
+        const Times t = callGames(session, draws, 2);
+        std::printf("  %s as stages: wall median %.3f ms, worst %.3f ms; CPU median %.3f ms, worst %.3f ms (call %d); "
+                    "over %zu calls\n",
+                    qPrintable(set.name), t.median, t.worst, t.cpuMedian, t.cpuWorst, t.worstCall, t.calls);
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -126,5 +165,6 @@ int main(int argc, char **argv)
     const int cards = argc > 1 ? std::atoi(argv[1]) : 99999;
     run(cards, 1, true);
     run(cards, 2, false);
+    runTickets(cards);
     return 0;
 }

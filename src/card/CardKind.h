@@ -4,12 +4,9 @@
 #include <QString>
 #include <QStringList>
 
-#include <cstdint>
-#include <vector>
-
 // What sort of card the program makes. Every layer that would otherwise
 // assume a square card asks here: its shape, how its entries are dealt, what
-// it can win. Word cards are the square cards of the word list; tickets are
+// it can win (KindPrizes.h). Word cards are the square cards of the word list; tickets are
 // 90-ball tickets dealt in strips (TicketStrip.h).
 enum class CardKind { WordCards = 0, Tickets90 = 1 };
 
@@ -49,36 +46,6 @@ int cardsPerDeal(CardKind kind);
 QList<int> cardsPerPageChoices(CardKind kind);
 // A count of cards per page as the layout uses it: one of the choices.
 int layoutCardsPerPage(CardKind kind, int cardsPerPage);
-
-// What a card can win. A prize is won once all its cells are called, or, for
-// AnyCells, once that many of the card's entries are; the rows and columns
-// count from 0 within the body.
-struct KindPrize
-{
-    enum class Rule {
-        AnyLine,         // a whole row, column or diagonal
-        FourCorners,     // the corner cells of the grid
-        Rows,            // `count` whole rows, any of them
-        Row,             // row `row`
-        AnyCells,        // any `count` entries of the card
-        EndsOfOuterRows, // first and last entry of the top and bottom rows
-        FullCard,
-    };
-    QString name;
-    Rule rule = Rule::FullCard;
-    int count = 0;
-    int row = 0;
-};
-
-// The prize sets a kind declares: word cards have one; tickets have the
-// lines and full house of 90-ball bingo, and the Tambola set.
-std::vector<std::vector<KindPrize>> prizeSets(CardKind kind);
-
-// Whether the prize is won on a card of that shape. holding: bit k for body
-// cell k holding an entry (blank and free cells clear); called: the cells
-// whose entries have been called (the free cell may be set). A ticket has 27
-// cells; a card of 7 x 7, 49: both fit.
-bool prizeWon(const KindPrize &prize, const CardShape &shape, std::uint64_t holding, std::uint64_t called);
 
 // The entries a kind's cards are made from: the list itself, or, for
 // tickets, the numbers 1 to 90 whatever the list holds.

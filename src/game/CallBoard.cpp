@@ -11,6 +11,8 @@ namespace {
 
 constexpr int NumberColumns = 5;
 constexpr int NumbersPerColumn = 15;
+constexpr int TicketBoardRows = 9;
+constexpr int TicketBoardColumns = 10;
 
 // The printed heading gives the letters when it has one for every column of
 // the numbers; a short, blank or hidden heading falls back to the classic
@@ -27,7 +29,8 @@ QStringList callLetters(bool heading, const QString &headingText)
 
 } // namespace
 
-CallBoard::CallBoard(const QStringList &entries, bool heading, const QString &headingText)
+CallBoard::CallBoard(const QStringList &entries, bool heading, const QString &headingText, CardKind kind)
+    : m_tickets(kind == CardKind::Tickets90)
 {
     for (const QString &entry : entries) {
         if (m_index.contains(entry))
@@ -84,6 +87,14 @@ BoardLayout CallBoard::layout(double aspect) const
             board.items = std::move(places);
             return board;
         }
+    }
+    // A ticket game's entries are 1 to 90 in order, ten to a row.
+    if (m_tickets && size() == TicketBoardRows * TicketBoardColumns) {
+        board.rows = TicketBoardRows;
+        board.columns = TicketBoardColumns;
+        for (int item = 0; item < size(); ++item)
+            board.items.push_back(item);
+        return board;
     }
     if (size() == 0)
         return board;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "card/CardKind.h"
+
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -8,7 +10,8 @@
 
 // Where each entry stands on the caller's board. For the 75 numbers the
 // classic board: five rows of fifteen, one row per letter, the numbers in
-// order; for any other list the entries in list order, filled row by row.
+// order; for a game of tickets nine rows of ten, 1 to 90; for any other list
+// the entries in list order, filled row by row.
 struct BoardLayout
 {
     int rows = 0;
@@ -28,7 +31,8 @@ class CallBoard
 public:
     CallBoard() = default;
     // The heading decides the letters of the numbered calls ("B 7").
-    CallBoard(const QStringList &entries, bool heading, const QString &headingText);
+    CallBoard(const QStringList &entries, bool heading, const QString &headingText,
+              CardKind kind = CardKind::WordCards);
 
     int size() const { return static_cast<int>(m_items.size()); }
     const QString &text(int item) const { return m_items.at(item); }
@@ -60,4 +64,5 @@ private:
     QHash<QString, int> m_index;
     QStringList m_letters;
     std::vector<int> m_numbers; // the value of each item in a numbered game
+    bool m_tickets = false;
 };

@@ -100,7 +100,7 @@ void CallSession::setPrizes(PrizeStages prizes)
     // The first wins of the new prizes need the calls made again in order.
     const std::vector<int> calls = m_calls;
     newGame();
-    m_prizes = PrizeWins(std::move(prizes), cardCount());
+    m_prizes = PrizeWins(std::move(prizes), m_index);
     for (int item : calls)
         call(item);
 }

@@ -9,7 +9,7 @@ namespace {
 
 CallBoard boardOf(const QStringList &entries, const CardSettings &settings)
 {
-    return CallBoard(entries, settings.heading, settings.headingText);
+    return CallBoard(entries, settings.heading, settings.headingText, settings.kind);
 }
 
 } // namespace
@@ -20,7 +20,7 @@ std::unique_ptr<CalledGame> CalledGame::openRecord(const QString &path)
     auto cards = std::make_unique<GameCards>(readGameRecord(path));
     const GameRecord &record = cards->record();
     CallBoard board = boardOf(record.entries, record.settings);
-    WinIndexBuilder builder(board, record.settings.side(), record.settings.freeSpace);
+    WinIndexBuilder builder(board, cardShape(record.settings));
     const int count = int(cards->count());
     builder.reserve(count);
     cards->makeAll();

@@ -14,11 +14,10 @@ GameStages::GameStages(const PrizeWins &wins)
         if (earliest != 0) {
             result.wonAtCall = std::max(from, earliest);
             from = result.wonAtCall;
-            for (int card = 1; card <= wins.cardCount(); ++card) {
-                const int first = wins.firstWin(s, card);
-                if (first != 0 && first <= result.wonAtCall)
-                    result.winners.push_back({card, result.wonAtCall});
-            }
+            const std::vector<int> &cards = wins.holdersBy(s, result.wonAtCall);
+            result.winners.reserve(cards.size());
+            for (int card : cards)
+                result.winners.push_back({card, result.wonAtCall});
         } else if (m_current == stages) {
             m_current = s;
         }

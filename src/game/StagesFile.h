@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/Prize.h"
+#include "card/Prize.h"
 
 #include <QString>
 

@@ -8,11 +8,13 @@ CardCheck checkCard(const WinIndex &index, WinPattern pattern, int card)
 {
     CardCheck check;
     check.card = card;
-    check.side = index.side();
+    check.side = index.columns();
     check.inGame = card >= 1 && card <= index.cardCount();
     if (!check.inGame)
         return check;
     check.calledCells = index.calledCells(card);
+    if (!index.tracksPatterns())
+        return check;
     check.firstWinningCall = index.firstWinningCall(pattern, card);
     check.cellsShort = index.shapes().cellCount();
     for (const WinLine &line : index.shapes().lines(pattern)) {

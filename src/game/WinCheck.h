@@ -12,7 +12,7 @@ struct CardCheck
 {
     int card = 0;
     bool inGame = false;
-    int side = 0;
+    int side = 0;                      // cells in a row: 9 on a ticket
     std::uint64_t calledCells = 0;     // bit k is body cell k, row by row; the free centre is set
     std::vector<WinLine> winningLines; // complete lines of the pattern, in the order rows, columns, diagonals
     int cellsShort = 0;                // uncalled cells of the nearest line; 0 once won

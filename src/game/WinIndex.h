@@ -1,5 +1,6 @@
 #pragma once
 
+#include "card/CardKind.h"
 #include "game/WinPattern.h"
 
 #include <QStringList>
@@ -29,12 +30,17 @@ class WinIndex
 public:
     WinIndex() = default;
 
-    int cardCount() const { return static_cast<int>(m_masks.size()); }
+    int cardCount() const { return static_cast<int>(m_cards.size()); }
     // The board items the index was built over.
     int itemCount() const { return m_offsets.empty() ? 0 : static_cast<int>(m_offsets.size()) - 1; }
     int side() const { return m_shapes.side(); }
+    // Cells in a row of a card: the side of a square card, 9 on a ticket.
+    int columns() const { return m_columns; }
     bool freeSpace() const { return m_startMask != 0; }
     const WinShapes &shapes() const { return m_shapes; }
+    // Whether the patterns are followed: on square cards only, a ticket's
+    // lines being no pattern's.
+    bool tracksPatterns() const { return m_patterns; }
 
     // Marks the item's cells called by call number callNumber (from 1).
     void call(int item, int callNumber);
@@ -45,11 +51,14 @@ public:
     void clear();
 
     // Bit k is body cell k, row by row; the free centre is always set.
-    std::uint64_t calledCells(int card) const { return m_masks[static_cast<std::size_t>(card - 1)]; }
+    std::uint64_t calledCells(int card) const { return m_cards[static_cast<std::size_t>(card - 1)].called; }
+    // The cells that show an entry of the board: not the free centre, not a
+    // ticket's blanks.
+    std::uint64_t holdingCells(int card) const { return m_cards[static_cast<std::size_t>(card - 1)].holding; }
     // 0 while the card has not won.
     int firstWinningCall(WinPattern pattern, int card) const
     {
-        return static_cast<int>(m_firstWin[patternIndex(pattern)][static_cast<std::size_t>(card - 1)]);
+        return static_cast<int>(m_cards[static_cast<std::size_t>(card - 1)].firstWin[patternIndex(pattern)]);
     }
     // In card order.
     std::vector<Winner> winners(WinPattern pattern) const;
@@ -68,12 +77,31 @@ public:
 private:
     friend class WinIndexBuilder;
 
+    // What a call changes of one card, together: a call touches thousands
+    // of cards at random, and one cache line each keeps that quick.
+    struct CardState
+    {
+        std::uint64_t called = 0;
+        std::uint64_t holding = 0;
+        std::array<std::uint32_t, 3> firstWin{};
+    };
+
+    // The lines of each pattern through one cell, in one block: a call
+    // looks them up for every card it touches.
+    struct CellLines
+    {
+        std::array<std::uint64_t, 6> masks{};
+        std::array<std::uint8_t, 4> begin{}; // pattern p's masks are [begin[p], begin[p + 1])
+    };
+
     WinShapes m_shapes;
+    std::vector<CellLines> m_cellLines;
+    int m_columns = 5;
+    bool m_patterns = true;
     std::uint64_t m_startMask = 0;
     std::vector<std::uint32_t> m_offsets;  // per item, into m_postings; one more than the items
     std::vector<std::uint32_t> m_postings; // card index << 6 | cell
-    std::vector<std::uint64_t> m_masks;
-    std::array<std::vector<std::uint32_t>, 3> m_firstWin;
+    std::vector<CardState> m_cards;
 };
 
 // Builds the index from the cards of a game, given in order from card 1,
@@ -84,6 +112,8 @@ class WinIndexBuilder
 {
 public:
     WinIndexBuilder(const CallBoard &board, int side, bool freeSpace);
+    // Cards of any kind, a ticket's blank cells holding no entry.
+    WinIndexBuilder(const CallBoard &board, const CardShape &shape);
 
     void reserve(int cards);
     void addCard(const QStringList &cardCells);
@@ -94,8 +124,7 @@ public:
 
 private:
     const CallBoard &m_board;
-    int m_side;
-    bool m_freeSpace;
+    CardShape m_shape;
     int m_cards = 0;
     std::vector<std::int32_t> m_cellItems; // cards * cells, row by row; -1 for none
 };

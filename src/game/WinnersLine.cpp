@@ -37,8 +37,25 @@ void orderNewestFirst(std::vector<ShownWinner> &winners, std::size_t first)
     std::partial_sort(winners.begin(), middle, winners.end(), newer);
 }
 
-QString winnersLineText(const std::vector<ShownWinner> &winners, int latestCall, int limit, const PrizeStages &prizes)
+namespace {
+
+QString winnerText(const ShownWinner &w, const PrizeStages &prizes, bool ticket)
 {
+    if (w.stage < 0 || w.stage >= int(prizes.size()))
+        return ticket ? QCoreApplication::translate("CallTexts", "ticket %1 (call %2)").arg(w.card).arg(w.call)
+                      : QCoreApplication::translate("CallTexts", "card %1 (call %2)").arg(w.card).arg(w.call);
+    const QString &prize = prizes[std::size_t(w.stage)].name;
+    return ticket
+               ? QCoreApplication::translate("CallTexts", "ticket %1 (%2, call %3)").arg(w.card).arg(prize).arg(w.call)
+               : QCoreApplication::translate("CallTexts", "card %1 (%2, call %3)").arg(w.card).arg(prize).arg(w.call);
+}
+
+} // namespace
+
+QString winnersLineText(const std::vector<ShownWinner> &winners, int latestCall, int limit, const PrizeStages &prizes,
+                        CardKind kind)
+{
+    const bool ticket = kind == CardKind::Tickets90;
     if (winners.empty())
         return {};
     const std::size_t shown =
@@ -46,12 +63,7 @@ QString winnersLineText(const std::vector<ShownWinner> &winners, int latestCall,
     QStringList cards;
     for (std::size_t i = 0; i < shown; ++i) {
         const ShownWinner &w = winners[i];
-        QString text = w.stage < 0 || w.stage >= int(prizes.size())
-                           ? QCoreApplication::translate("CallTexts", "card %1 (call %2)").arg(w.card).arg(w.call)
-                           : QCoreApplication::translate("CallTexts", "card %1 (%2, call %3)")
-                                 .arg(w.card)
-                                 .arg(prizes[std::size_t(w.stage)].name)
-                                 .arg(w.call);
+        QString text = winnerText(w, prizes, ticket);
         if (latestCall > 0 && w.call == latestCall)
             text.prepend(QStringLiteral("\u2605 "));
         cards.append(text);
@@ -59,9 +71,11 @@ QString winnersLineText(const std::vector<ShownWinner> &winners, int latestCall,
     QString text = QCoreApplication::translate("CallTexts", "Bingo: ") + cards.join(QStringLiteral(", "));
     const std::size_t more = winners.size() - shown;
     if (more == 1)
-        text += QCoreApplication::translate("CallTexts", " and 1 more card");
+        text += ticket ? QCoreApplication::translate("CallTexts", " and 1 more ticket")
+                       : QCoreApplication::translate("CallTexts", " and 1 more card");
     else if (more > 1)
-        text += QCoreApplication::translate("CallTexts", " and %1 more cards").arg(more);
+        text += ticket ? QCoreApplication::translate("CallTexts", " and %1 more tickets").arg(more)
+                       : QCoreApplication::translate("CallTexts", " and %1 more cards").arg(more);
     return text;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "card/CardKind.h"
 #include "game/GameStages.h"
 #include "game/WinIndex.h"
 
@@ -31,9 +32,10 @@ void orderNewestFirst(std::vector<ShownWinner> &winners, std::size_t first = SIZ
 // winners in the order given (newest first, see orderNewestFirst), a star
 // before each winner of latestCall, so the card that has just won is never
 // among those summed up. With stages each winner names its prize: "card 40
-// (Two Lines, call 31)". Empty for none.
+// (Two Lines, call 31)". Tickets are named so: "ticket 40 (One Line, call
+// 31)". Empty for none.
 QString winnersLineText(const std::vector<ShownWinner> &winners, int latestCall, int limit = -1,
-                        const PrizeStages &prizes = {});
+                        const PrizeStages &prizes = {}, CardKind kind = CardKind::WordCards);
 
 // The stage being played, and the last one won: "Stage 2 of 4: Two Lines ·
 // Any Line won at call 12", or "All stages won · Full Card won at call 52".

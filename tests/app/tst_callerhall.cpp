@@ -14,9 +14,11 @@
 #include "app/caller/CallFlash.h"
 #include "app/caller/RoomDisplay.h"
 #include "app/caller/UnitFrmCaller.h"
+#include "app/caller/UnitFrmCheckCard.h"
 #include "app/caller/UnitFrmDrawPattern.h"
 #include "app/caller/UnitFrmStages.h"
 #include "docs/Folders.h"
+#include "docs/IniFile.h"
 #include "game/CalledGame.h"
 #include "game/GameCards.h"
 #include "game/GameFile.h"
@@ -28,11 +30,13 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -41,9 +45,15 @@ namespace {
 
 struct Hall
 {
-    Hall()
+    explicit Hall(CardKind kind = CardKind::WordCards)
     {
-        const GameRecord record = gameRecord(numberEntries(1, 75), 1, true, 0xCA11ED2025ULL, 20);
+        GameRecord record = gameRecord(numberEntries(1, 75), 1, true, 0xCA11ED2025ULL, 20);
+        if (kind == CardKind::Tickets90) {
+            record.settings.kind = kind;
+            record.entries = cardEntries(kind, {});
+            record.cards = 12;
+            record.cardsPerPage = 12;
+        }
         path = gameFilePath(dir.path(), record.code);
         writeGameRecord(path, record);
     }
@@ -193,6 +203,82 @@ private Q_SLOTS:
         QVERIFY(!w.MnuAutoCall->isChecked());
         w.setAutoCallSeconds(90);
         QCOMPARE(w.TmrAutoCall->interval(), 60000);
+    }
+
+    // A ticket game: 1 to 90 on nine rows of ten, played for one line, two
+    // lines and full house; the top row of ticket 5 wins it the first, Check
+    // Card reads the ticket, and the Tambola set, once applied, is kept.
+    void ticketGame()
+    {
+        Hall h(CardKind::Tickets90);
+        TFrmCaller &w = h.open();
+        QCOMPARE(w.LblGame->text().section(QStringLiteral(" \u00B7 "), 1), QStringLiteral("90-ball tickets: 12"));
+        QCOMPARE(w.LblCallCount->text(), QStringLiteral("Call 0 of 90"));
+        QVERIFY(!w.CboPattern->isVisible());
+        const auto at = [&](int n) { return w.PBBoard->itemRect(n - 1).center(); };
+        QCOMPARE(at(10).y(), at(1).y());
+        QVERIFY(at(11).y() > at(10).y() && at(11).x() == at(1).x() && at(90).y() > at(81).y() - 1);
+        QCOMPARE(w.LblStage->text(), QStringLiteral("Stage 1 of 3: One Line"));
+
+        const QStringList ticket5 = GameCards(readGameRecord(h.path)).cells(5);
+        for (const QString &n : ticket5.mid(0, 9))
+            if (!n.isEmpty())
+                h.click(n);
+        QCOMPARE(w.LblCallCount->text(), QStringLiteral("Call 5 of 90"));
+        QCOMPARE(w.LblStage->text(), QStringLiteral("Stage 2 of 3: Two Lines \u00B7 One Line won at call 5"));
+        QVERIFY2(w.LblWinners->text().startsWith(QStringLiteral("Bingo: \u2605 ticket 5 (One Line, call 5)")),
+                 qPrintable(w.LblWinners->text()));
+
+        QString label, verdict;
+        ModalDriver<TFrmCheckCard> check([&](TFrmCheckCard &dialog) {
+            label = dialog.findChild<QLabel *>()->text();
+            QTest::keyClicks(dialog.EdtCardNumber, QStringLiteral("5"));
+            QTest::keyClick(dialog.EdtCardNumber, Qt::Key_Return);
+            verdict = dialog.LblVerdict->text();
+            dialog.accept();
+        });
+        QTest::keyClick(&w, Qt::Key_K, Qt::ControlModifier);
+        QVERIFY(check.found());
+        QCOMPARE(label, QStringLiteral("&Ticket number:"));
+        QCOMPARE(verdict, QStringLiteral("Ticket 5 holds One Line (won at call 5)"));
+
+        ModalDriver<TFrmStages> stages([&](TFrmStages &dialog) {
+            QVERIFY(!dialog.BtnDrawPattern->isVisible());
+            QCOMPARE(dialog.LstStages->count(), 3);
+            dialog.CboPrizeSet->setCurrentIndex(1);
+            QTest::mouseClick(dialog.BtnApplySet, Qt::LeftButton);
+            QTest::mouseClick(dialog.BtnsStages->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        });
+        w.MnuStages->trigger();
+        QVERIFY(stages.found());
+        // Its five calls won Early Five and, from the same call, Top Line.
+        QCOMPARE(w.LblStage->text(), QStringLiteral("Stage 3 of 6: Middle Line \u00B7 Top Line won at call 5"));
+        QStringList names;
+        for (const Prize &prize : readStages(h.path))
+            names.append(prize.name);
+        QCOMPARE(names, (QStringList{"Early Five", "Top Line", "Middle Line", "Bottom Line", "Corners", "Full House"}));
+        QVERIFY(h.prompts.shown.isEmpty());
+    }
+
+    // The interval of Auto Call is the caller's choice until changed again.
+    void autoCallIntervalIsKept()
+    {
+        Hall h;
+        TFrmCaller &w = h.open();
+        QFile before(OptionsFilePath());
+        QVERIFY(!before.open(QIODevice::ReadOnly) || !before.readAll().contains("AutoCallSeconds"));
+        ModalDriver<QInputDialog> ask([&](QInputDialog &dialog) {
+            dialog.setIntValue(25);
+            dialog.accept();
+        });
+        w.MnuAutoInterval->trigger();
+        QVERIFY(ask.found());
+        QCOMPARE(w.TmrAutoCall->interval(), 25000);
+        QCOMPARE(IniFile(OptionsFilePath()).readInteger(QStringLiteral("Caller"), QStringLiteral("AutoCallSeconds"), 0),
+                 25);
+        TFrmCaller again(CallerServices{&h.prompts, &h.printService, &h.progress, &h.speaker, &h.random});
+        QCOMPARE(again.autoCallSeconds(), 25);
+        QVERIFY(h.prompts.shown.isEmpty());
     }
 
     void repeatCallNamesAndRoomDisplay()

@@ -1,5 +1,6 @@
 #include "card/CardKind.h"
 #include "card/CardSettings.h"
+#include "card/KindPrizes.h"
 
 #include <QTest>
 
@@ -28,14 +29,11 @@ Marks marksOf(const QStringList &rows)
     return m;
 }
 
-const KindPrize &prizeNamed(CardKind kind, const QString &name)
+Prize prizeNamed(const PrizeStages &prizes, const QString &name)
 {
-    static std::vector<std::vector<KindPrize>> sets[2] = {prizeSets(CardKind::WordCards),
-                                                          prizeSets(CardKind::Tickets90)};
-    for (const auto &set : sets[int(kind)])
-        for (const KindPrize &p : set)
-            if (p.name == name)
-                return p;
+    for (const Prize &p : prizes)
+        if (p.name == name)
+            return p;
     qFatal("no prize %s", qPrintable(name));
 }
 
@@ -156,10 +154,12 @@ private Q_SLOTS:
         QFETCH(QString, prize);
         QFETCH(QStringList, rows);
         QFETCH(bool, won);
-        CardSettings s;
-        s.kind = CardKind::Tickets90;
         const Marks m = marksOf(rows);
-        QCOMPARE(prizeWon(prizeNamed(CardKind::Tickets90, prize), cardShape(s), m.holding, m.called), won);
+        QCOMPARE(prizeNamed(::ticketPrizes(), prize).wonBy(m.called, m.holding), won);
+        // A stage kept in a file plays the same prize.
+        const std::optional<Prize> kept = parsePrizeLine(prizeLine(prizeNamed(::ticketPrizes(), prize)));
+        QVERIFY(kept);
+        QCOMPARE(kept->wonBy(m.called, m.holding), won);
     }
 
     void cardPrizes_data()
@@ -184,7 +184,8 @@ private Q_SLOTS:
         QFETCH(bool, won);
         CardSettings s;
         const Marks m = marksOf(rows);
-        QCOMPARE(prizeWon(prizeNamed(CardKind::WordCards, prize), cardShape(s), m.holding, m.called), won);
+        const std::uint64_t freeCentre = std::uint64_t{1} << cardShape(s).freeCell;
+        QCOMPARE(prizeNamed(squarePrizes(5), prize).wonBy(m.called | freeCentre), won);
     }
 };
 

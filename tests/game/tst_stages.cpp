@@ -5,11 +5,12 @@
 #include "SequenceRandom.h"
 #include "card/ArrangeCard.h"
 #include "card/CardSettings.h"
+#include "card/KindPrizes.h"
+#include "card/TicketDeck.h"
 #include "game/CallNames.h"
 #include "game/CallSession.h"
 #include "game/GameStages.h"
 #include "game/SavedPatterns.h"
-#include "game/SquarePrizes.h"
 #include "game/StagesFile.h"
 #include "game/WinnersLine.h"
 #include "render/CardGeometry.h"
@@ -39,6 +40,38 @@ int bruteFirstHold(const std::vector<BodyCell> &cells, const Prize &prize, const
             complete += all ? 1 : 0;
         }
         if (complete >= prize.atLeast)
+            return c;
+    }
+    return 0;
+}
+
+// The same for a ticket, read as a player reads one, by the prize's name:
+// the numbers of each row, left to right, blanks passed over.
+int bruteTicketFirstHold(const QStringList &cells, const QString &prize, const QHash<QString, int> &callOf, int calls)
+{
+    QList<QStringList> rows(TicketRows);
+    for (int k = 0; k < cells.size(); ++k) {
+        if (!cells[k].isEmpty())
+            rows[k / TicketColumns].append(cells[k]);
+    }
+    for (int c = 1; c <= calls; ++c) {
+        const auto called = [&](const QString &n) { return callOf.value(n, INT_MAX) <= c; };
+        const auto full = [&](int row) { return std::all_of(rows[row].begin(), rows[row].end(), called); };
+        const int fullRows = int(full(0)) + int(full(1)) + int(full(2));
+        int numbers = 0;
+        for (const QStringList &row : rows)
+            numbers += int(std::count_if(row.begin(), row.end(), called));
+        const bool holds = prize == "One Line"      ? fullRows >= 1
+                           : prize == "Two Lines"   ? fullRows >= 2
+                           : prize == "Full House"  ? fullRows == 3
+                           : prize == "Early Five"  ? numbers >= 5
+                           : prize == "Top Line"    ? full(0)
+                           : prize == "Middle Line" ? full(1)
+                           : prize == "Bottom Line" ? full(2)
+                           : prize == "Corners"     ? called(rows[0].first()) && called(rows[0].last())
+                                                      && called(rows[2].first()) && called(rows[2].last())
+                                                : (qFatal("no prize %s", qPrintable(prize)), false);
+        if (holds)
             return c;
     }
     return 0;
@@ -121,39 +154,56 @@ private Q_SLOTS:
 
     void matchesBruteForce_data()
     {
+        QTest::addColumn<CardKind>("kind");
         QTest::addColumn<int>("sizeIndex");
         QTest::addColumn<bool>("freeSpace");
         QTest::addColumn<QStringList>("entries");
-        QTest::newRow("3x3 free, 30 numbers") << 0 << true << numberEntries(1, 30);
-        QTest::newRow("5x5 free, 75 numbers") << 1 << true << numberEntries(1, 75);
-        QTest::newRow("5x5, 40 numbers") << 1 << false << numberEntries(1, 40);
-        QTest::newRow("7x7, 75 numbers") << 2 << false << numberEntries(1, 75);
+        const CardKind words = CardKind::WordCards;
+        QTest::newRow("3x3 free, 30 numbers") << words << 0 << true << numberEntries(1, 30);
+        QTest::newRow("5x5 free, 75 numbers") << words << 1 << true << numberEntries(1, 75);
+        QTest::newRow("5x5, 40 numbers") << words << 1 << false << numberEntries(1, 40);
+        QTest::newRow("7x7, 75 numbers") << words << 2 << false << numberEntries(1, 75);
+        QTest::newRow("90-ball tickets") << CardKind::Tickets90 << 1 << false << numberEntries(1, 90);
     }
-    // Random games of random stages (the prizes shuffled, a drawn pattern
-    // among them) with draws, undos, marks and unmarks, and stages set part
+    // Random games of random stages (the prizes of the kind shuffled, on
+    // square cards a drawn pattern among them) with draws, undos, marks and unmarks, and stages set part
     // way: after every step each stage's winning call and winners agree with
     // the calls replayed in order.
     void matchesBruteForce()
     {
+        QFETCH(CardKind, kind);
         QFETCH(int, sizeIndex);
         QFETCH(bool, freeSpace);
         QFETCH(QStringList, entries);
+        const bool tickets = kind == CardKind::Tickets90;
         const int side = cardSide(sizeIndex);
         constexpr int Cards = 80;
-        SequenceRandom random(std::uint64_t(sizeIndex * 7 + freeSpace + 3));
-        const CallBoard board(entries, true, QStringLiteral("BINGO"));
-        WinIndexBuilder builder(board, side, freeSpace);
+        SequenceRandom random(std::uint64_t(sizeIndex * 7 + freeSpace + 3 + int(kind)));
+        CardSettings settings;
+        settings.kind = kind;
+        settings.sizeIndex = sizeIndex;
+        settings.freeSpace = freeSpace;
+        const CallBoard board(entries, true, QStringLiteral("BINGO"), kind);
+        WinIndexBuilder builder(board, cardShape(settings));
         std::vector<std::vector<BodyCell>> cards;
+        std::vector<QStringList> ticketsDealt;
+        TicketDeck deck(random, std::uint64_t(99));
         QStringList cells;
         for (int k = 0; k < Cards; ++k) {
-            ArrangeCard(entries, sizeIndex, freeSpace, cells, random);
+            if (tickets) {
+                cells = ticketCells(deck.ticket(std::uint64_t(k + 1)));
+                ticketsDealt.push_back(cells);
+            } else {
+                ArrangeCard(entries, sizeIndex, freeSpace, cells, random);
+                cards.push_back(bodyCells(cells, side, freeSpace, QStringLiteral("Free")));
+            }
             builder.addCard(cells);
-            cards.push_back(bodyCells(cells, side, freeSpace, QStringLiteral("Free")));
         }
         CallSession session(board, builder.finish());
 
-        PrizeStages prizes = squarePrizes(side);
-        prizes.push_back(drawnPrize(QStringLiteral("Top and bottom"), cellsAt(side, {{0, 1}, {side - 1, 1}})));
+        PrizeStages prizes = offeredPrizes(settings);
+        if (!tickets)
+            prizes.push_back(drawnPrize(QStringLiteral("Top and bottom"), cellsAt(side, {{0, 1}, {side - 1, 1}})));
         for (std::size_t i = prizes.size() - 1; i > 0; --i)
             std::swap(prizes[i], prizes[random.below(std::uint32_t(i + 1))]);
         for (int i = 0; i < 6; ++i)
@@ -179,6 +229,8 @@ private Q_SLOTS:
                 firstHold.emplace_back();
                 for (const auto &card : cards)
                     firstHold.back().push_back(bruteFirstHold(card, prize, callOf, session.callCount()));
+                for (const QStringList &ticket : ticketsDealt)
+                    firstHold.back().push_back(bruteTicketFirstHold(ticket, prize.name, callOf, session.callCount()));
             }
             const std::vector<StageResult> expected = bruteStages(firstHold, session.callCount());
             const GameStages stages(session.prizeWins());

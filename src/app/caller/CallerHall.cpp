@@ -6,7 +6,10 @@
 #include "app/caller/UnitFrmCaller.h"
 #include "app/caller/UnitFrmStages.h"
 #include "card/CommandGuard.h"
+#include "card/KindPrizes.h"
 #include "card/Prompts.h"
+#include "docs/Folders.h"
+#include "docs/IniFile.h"
 #include "game/CallAnnouncer.h"
 #include "game/CallNames.h"
 #include "game/CalledGame.h"
@@ -28,6 +31,9 @@ namespace {
 
 constexpr int LeastAutoSeconds = 3;
 constexpr int MostAutoSeconds = 60;
+// In the program's settings file, written once the caller has chosen.
+const QString CallerSection = QStringLiteral("Caller");
+const QString AutoSecondsKey = QStringLiteral("AutoCallSeconds");
 
 QAction *hallItem(QWidget *window, const QString &caption, const char *name, const QKeySequence &key = {})
 {
@@ -46,7 +52,10 @@ void TFrmCaller::buildHall()
     m_flash = new CallFlash(PBCall);
     TmrAutoCall = new QTimer(this);
     TmrAutoCall->setObjectName(QStringLiteral("TmrAutoCall"));
-    TmrAutoCall->setInterval(m_autoSeconds * 1000);
+    const QString settings = OptionsFilePath();
+    setAutoCallSeconds(settings.isEmpty()
+                           ? m_autoSeconds
+                           : IniFile(settings).readInteger(CallerSection, AutoSecondsKey, m_autoSeconds));
 
     MnuRepeatCall = hallItem(this, QCoreApplication::translate("TFrmCaller", "&Repeat Call"), "MnuRepeatCall",
                              QKeySequence(Qt::Key_R));
@@ -83,6 +92,10 @@ void TFrmCaller::refreshHall()
     const CallSession *session = open ? &m_game->session() : nullptr;
     const bool called = open && session->lastCall() >= 0;
     const bool staged = cards && !session->prizeWins().empty();
+    // Tickets are only ever played for their prizes.
+    const bool patterns = !open || playsPatterns(m_game->record().settings.kind);
+    LblPattern->setVisible(patterns);
+    CboPattern->setVisible(patterns);
 
     const bool names = MnuCallNames->isChecked();
     LblCallName->setVisible(names);
@@ -93,8 +106,10 @@ void TFrmCaller::refreshHall()
     // A game in stages wins by its prizes; the pattern box has no say.
     LblPattern->setEnabled(!staged);
     CboPattern->setEnabled(!staged);
-    for (QAction *pattern : std::as_const(MnuPatterns))
+    for (QAction *pattern : std::as_const(MnuPatterns)) {
         pattern->setEnabled(!staged);
+        pattern->setVisible(patterns);
+    }
 
     MnuStages->setEnabled(cards);
     MnuRepeatCall->setEnabled(called);
@@ -119,6 +134,8 @@ void TFrmCaller::loadStages()
     PrizeStages stages;
     // Stages that cannot be read leave the game to its pattern.
     runCommand(*m_services.prompts, [&] { stages = readStages(m_game->path()); });
+    if (stages.empty())
+        stages = startingStages(m_game->record().settings.kind);
     m_game->session().setPrizes(std::move(stages));
 }
 
@@ -127,8 +144,8 @@ void TFrmCaller::MnuStagesClick()
     if (!m_game || !m_game->hasCards())
         return;
     CallSession &session = m_game->session();
-    TFrmStages dialog(m_game->record().settings.side(), session.prizeWins().prizes(), patternsFilePath(),
-                      *m_services.prompts, this);
+    TFrmStages dialog(m_game->record().settings, session.prizeWins().prizes(), patternsFilePath(), *m_services.prompts,
+                      this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -207,8 +224,13 @@ void TFrmCaller::MnuAutoIntervalClick()
                                  .arg(LeastAutoSeconds)
                                  .arg(MostAutoSeconds),
                              m_autoSeconds, LeastAutoSeconds, MostAutoSeconds, 1, &ok);
-    if (ok)
-        setAutoCallSeconds(seconds);
+    if (!ok || seconds == m_autoSeconds)
+        return;
+    setAutoCallSeconds(seconds);
+    const QString settings = OptionsFilePath();
+    if (!settings.isEmpty())
+        runCommand(*m_services.prompts,
+                   [&] { IniFile(settings).writeInteger(CallerSection, AutoSecondsKey, seconds); });
 }
 
 void TFrmCaller::MnuCallNamesClick()

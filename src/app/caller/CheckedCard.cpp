@@ -29,19 +29,23 @@ double printedCellInches(const CardSettings &settings, int cardsPerPage)
     constexpr int offset = PdfFilePrintService::OffsetPixels;
     const QSize paper = PdfFilePrintService::localePaper().sizePixels(dpi);
     const PrintableArea area{offset, offset, paper.width() - 2 * offset, paper.height() - 2 * offset};
-    const int columns = settings.side();
-    const int rows = columns + (settings.heading ? 1 : 0);
+    const CardShape shape = cardShape(settings);
+    const int columns = shape.columns;
+    const int rows = shape.rows();
     const CardPageLayout layout =
-        layoutCardPage(layoutCardsPerPage(cardsPerPage), pageGeometry(area, 1), columns, rows);
+        settings.kind == CardKind::Tickets90
+            ? layoutKindPage(settings.kind, cardsPerPage, pageGeometry(area, 1), columns, rows)
+            : layoutCardPage(layoutCardsPerPage(cardsPerPage), pageGeometry(area, 1), columns, rows);
     return layout.cellSide > 0 ? double(layout.cellSide) / dpi : 1.0;
 }
 
 void paintCheckedCard(QPainter &painter, const QRect &area, const CardSettings &settings, const QStringList &cells,
                       const CardCheck &check, double cellInches)
 {
-    const int columns = settings.side();
-    const int headingRows = settings.heading ? 1 : 0;
-    const int rows = columns + headingRows;
+    const CardShape shape = cardShape(settings);
+    const int columns = shape.columns;
+    const int headingRows = shape.headingRows;
+    const int rows = shape.rows();
     const int side = std::min((area.width() - 1) / columns, (area.height() - 1) / rows);
     if (side < 4)
         return;
@@ -75,7 +79,7 @@ void paintCheckedCard(QPainter &painter, const QRect &area, const CardSettings &
     const QPointF body(origin.x(), origin.y() + headingRows * side);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0xDC, 0x26, 0x26, 0x70));
-    for (int row = 1; row <= columns; ++row)
+    for (int row = 1; row <= shape.bodyRows; ++row)
         for (int column = 1; column <= columns; ++column)
             if (check.isCalled(row, column)) {
                 const QRectF box = cellBox(body, side, row, column);
@@ -92,7 +96,7 @@ void paintCheckedCard(QPainter &painter, const QRect &area, const CardSettings &
     painter.setBrush(Qt::NoBrush);
     for (const WinLine &line : check.winningLines) {
         QRectF frame;
-        for (int cell = 0; cell < columns * columns; ++cell) {
+        for (int cell = 0; cell < shape.bodyCellCount(); ++cell) {
             if (!((line.cells >> cell) & 1u))
                 continue;
             const QRectF box = cellBox(body, side, cell / columns + 1, cell % columns + 1);

@@ -158,7 +158,10 @@ void TFrmCaller::showGame()
     const GameRecord &record = m_game->record();
     CallSession &session = m_game->session();
     session.setPattern(AllWinPatterns[std::size_t(std::max(0, CboPattern->currentIndex()))]);
-    if (m_game->hasCards())
+    if (m_game->hasCards() && record.settings.kind == CardKind::Tickets90)
+        LblGame->setText(QCoreApplication::translate("TFrmCaller", "Game %1 · 90-ball tickets: %2")
+                             .arg(record.code, QLocale().toString(qulonglong(record.cards))));
+    else if (m_game->hasCards())
         LblGame->setText(
             QCoreApplication::translate("TFrmCaller", "Game %1 · %Ln card(s) · %2 x %2", nullptr, int(record.cards))
                 .arg(record.code)
@@ -221,7 +224,8 @@ QString TFrmCaller::winnersText(std::vector<ShownWinner> winners) const
     orderNewestFirst(winners, MostShown);
     const CallSession &session = m_game->session();
     const auto lineText = [&](int limit) {
-        return winnersLineText(winners, session.callCount(), limit, session.prizeWins().prizes());
+        return winnersLineText(winners, session.callCount(), limit, session.prizeWins().prizes(),
+                               m_game->record().settings.kind);
     };
     // As many winners as the two lines hold, the rest summed up after them.
     const QFontMetrics metrics(LblWinners->font());

@@ -4,6 +4,7 @@
 #include "app/caller/CheckedCard.h"
 #include "game/CallTexts.h"
 #include "game/CalledGame.h"
+#include "game/PrizeCheck.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -25,6 +26,24 @@ W *named(W *widget, const char *name)
     return widget;
 }
 
+// A row or a column is framed whole, any other shape cell by cell.
+WinLine prizeFrame(std::uint64_t cells, int columns)
+{
+    int lowRow = 64, highRow = -1, lowColumn = 64, highColumn = -1;
+    for (int k = 0; k < 64; ++k) {
+        if ((cells >> k & 1) == 0)
+            continue;
+        lowRow = std::min(lowRow, k / columns);
+        highRow = std::max(highRow, k / columns);
+        lowColumn = std::min(lowColumn, k % columns);
+        highColumn = std::max(highColumn, k % columns);
+    }
+    const WinLine::Kind kind = lowRow == highRow         ? WinLine::Row
+                               : lowColumn == highColumn ? WinLine::Column
+                                                         : WinLine::FullCard;
+    return {kind, 0, cells};
+}
+
 } // namespace
 
 TFrmCheckCard::TFrmCheckCard(CalledGame &game, QWidget *parent)
@@ -35,7 +54,10 @@ TFrmCheckCard::TFrmCheckCard(CalledGame &game, QWidget *parent)
     setObjectName(QStringLiteral("FrmCheckCard"));
     setWindowTitle(QCoreApplication::translate("TFrmCheckCard", "Check Card"));
 
-    auto *numberLabel = new QLabel(QCoreApplication::translate("TFrmCheckCard", "Card &number:"), this);
+    const bool tickets = game.record().settings.kind == CardKind::Tickets90;
+    auto *numberLabel = new QLabel(tickets ? QCoreApplication::translate("TFrmCheckCard", "&Ticket number:")
+                                           : QCoreApplication::translate("TFrmCheckCard", "Card &number:"),
+                                   this);
     EdtCardNumber = named(new QLineEdit(this), "EdtCardNumber");
     // No validator: one would drop a stray character unseen, and "1 7" would
     // check card 17. What is typed is read whole, or refused.
@@ -46,7 +68,8 @@ TFrmCheckCard::TFrmCheckCard(CalledGame &game, QWidget *parent)
     auto *card = named(new CardPaintBox(this), "PBCard");
     card->setPaintHandler([this](QPainter &painter) { paintCard(painter); });
     card->setTextHandler([this] { return cardText(); });
-    card->setAccessibleName(QCoreApplication::translate("TFrmCheckCard", "Card"));
+    card->setAccessibleName(tickets ? QCoreApplication::translate("TFrmCheckCard", "Ticket")
+                                    : QCoreApplication::translate("TFrmCheckCard", "Card"));
     card->setMinimumSize(240, 240);
     PBCard = card;
     LblVerdict = named(new QLabel(this), "LblVerdict");
@@ -102,7 +125,21 @@ void TFrmCheckCard::showCard(int card)
     const CallSession &session = m_game.session();
     m_check = session.check(card);
     m_cells = m_check.inGame && m_game.cards() ? m_game.cards()->cells(std::uint64_t(card)) : QStringList();
-    LblVerdict->setText(verdictText(m_check, session.pattern(), session.cardCount()));
+    if (session.prizeWins().empty()) {
+        LblVerdict->setText(verdictText(m_check, session.pattern(), session.cardCount()));
+    } else {
+        // A game in stages is won by its prizes, not by the pattern: the
+        // card's prizes are framed in place of the pattern's lines.
+        const std::vector<HeldPrize> held = heldPrizes(session, card);
+        LblVerdict->setText(heldPrizesText(held, session.prizeWins().prizes(), card, session.cardCount(),
+                                           m_game.record().settings.kind));
+        m_check.winningLines.clear();
+        const int columns = std::max(1, m_check.side);
+        for (const HeldPrize &h : held) {
+            for (std::uint64_t cells : h.shapes)
+                m_check.winningLines.push_back(prizeFrame(cells, columns));
+        }
+    }
     static_cast<CardPaintBox *>(PBCard)->cardChanged();
     EdtCardNumber->setText(QString::number(card));
     // The next number typed replaces this one.
@@ -130,7 +167,14 @@ CardTextTable TFrmCheckCard::cardText() const
 {
     if (!m_check.inGame)
         return {};
-    CardTextTable table = cardTextTable(m_game.record().settings, m_cells);
+    const CardShape shape = cardShape(m_game.record().settings);
+    CardTextTable table;
+    if (shape.blankCells) {
+        for (int row = 0; row < shape.bodyRows; ++row)
+            table.rows.append(m_cells.mid(row * shape.columns, shape.columns));
+    } else {
+        table = cardTextTable(m_game.record().settings, m_cells);
+    }
     for (int row = 1; row <= table.rowCount(); ++row)
         for (int column = 1; column <= table.columnCount(); ++column)
             table.called.push_back(m_check.isCalled(row, column));

@@ -2,8 +2,9 @@
 
 #include "app/caller/UnitFrmDrawPattern.h"
 #include "card/CommandGuard.h"
-#include "game/SquarePrizes.h"
+#include "card/KindPrizes.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -23,10 +24,12 @@ QPushButton *button(const QString &caption, const char *name, QWidget *parent)
 
 } // namespace
 
-TFrmStages::TFrmStages(int side, const PrizeStages &stages, const QString &patternsFile, IPrompts &prompts,
-                       QWidget *parent)
+TFrmStages::TFrmStages(const CardSettings &settings, const PrizeStages &stages, const QString &patternsFile,
+                       IPrompts &prompts, QWidget *parent)
     : QDialog(parent),
-      m_side(side),
+      m_settings(settings),
+      m_side(settings.side()),
+      m_sets(prizeSets(settings.kind)),
       m_patternsFile(patternsFile),
       m_prompts(prompts),
       m_stages(stages)
@@ -48,6 +51,23 @@ TFrmStages::TFrmStages(int side, const PrizeStages &stages, const QString &patte
     BtnStageDown = button(QCoreApplication::translate("TFrmStages", "Move Do&wn"), "BtnStageDown", this);
     BtnsStages = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     BtnsStages->setObjectName(QStringLiteral("BtnsStages"));
+    CboPrizeSet = new QComboBox(this);
+    CboPrizeSet->setObjectName(QStringLiteral("CboPrizeSet"));
+    for (const PrizeSet &set : m_sets) {
+        QStringList names;
+        for (const Prize &prize : set.prizes)
+            names.append(prize.name);
+        CboPrizeSet->addItem(QStringLiteral("%1: %2").arg(set.name, names.join(QStringLiteral(", "))));
+    }
+    auto *lblSet = new QLabel(QCoreApplication::translate("TFrmStages", "Prize se&t:"), this);
+    lblSet->setBuddy(CboPrizeSet);
+    BtnApplySet = button(QCoreApplication::translate("TFrmStages", "App&ly Set"), "BtnApplySet", this);
+    lblSet->setVisible(!m_sets.empty());
+    CboPrizeSet->setVisible(!m_sets.empty());
+    BtnApplySet->setVisible(!m_sets.empty());
+    // A drawn pattern is a square card's: a ticket's cells hold its numbers
+    // in different places on every ticket.
+    BtnDrawPattern->setVisible(playsPatterns(settings.kind));
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(lblPrizes, 0, 0);
@@ -59,7 +79,10 @@ TFrmStages::TFrmStages(int side, const PrizeStages &stages, const QString &patte
     grid->addWidget(BtnRemoveStage, 1, 3);
     grid->addWidget(BtnStageUp, 2, 3);
     grid->addWidget(BtnStageDown, 3, 3);
-    grid->addWidget(BtnsStages, 6, 0, 1, 4);
+    grid->addWidget(lblSet, 6, 0);
+    grid->addWidget(CboPrizeSet, 7, 0, 1, 3);
+    grid->addWidget(BtnApplySet, 7, 3);
+    grid->addWidget(BtnsStages, 8, 0, 1, 4);
 
     connect(BtnAddStage, &QPushButton::clicked, this, &TFrmStages::BtnAddStageClick);
     // A double-click adds; Return stays the dialog's OK, as everywhere.
@@ -68,6 +91,7 @@ TFrmStages::TFrmStages(int side, const PrizeStages &stages, const QString &patte
     connect(BtnRemoveStage, &QPushButton::clicked, this, &TFrmStages::BtnRemoveStageClick);
     connect(BtnStageUp, &QPushButton::clicked, this, [this] { BtnMoveStageClick(-1); });
     connect(BtnStageDown, &QPushButton::clicked, this, [this] { BtnMoveStageClick(1); });
+    connect(BtnApplySet, &QPushButton::clicked, this, &TFrmStages::BtnApplySetClick);
     connect(BtnsStages, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(BtnsStages, &QDialogButtonBox::rejected, this, &QDialog::reject);
     fillPrizes();
@@ -77,7 +101,14 @@ TFrmStages::TFrmStages(int side, const PrizeStages &stages, const QString &patte
 
 void TFrmStages::fillPrizes()
 {
-    m_offered = squarePrizes(m_side);
+    m_offered = offeredPrizes(m_settings);
+    if (!playsPatterns(m_settings.kind)) {
+        LstPrizes->clear();
+        for (const Prize &prize : m_offered)
+            LstPrizes->addItem(prize.name);
+        LstPrizes->setCurrentRow(0);
+        return;
+    }
     std::vector<SavedPattern> saved;
     runCommand(m_prompts, [&] { saved = readSavedPatterns(m_patternsFile); });
     for (const SavedPattern &pattern : saved) {
@@ -101,6 +132,17 @@ void TFrmStages::fillStages(int select)
     BtnRemoveStage->setEnabled(!m_stages.empty());
     BtnStageUp->setEnabled(m_stages.size() > 1);
     BtnStageDown->setEnabled(m_stages.size() > 1);
+    // Without a pattern to fall back on, a game needs one stage at least.
+    BtnsStages->button(QDialogButtonBox::Ok)->setEnabled(!m_stages.empty() || playsPatterns(m_settings.kind));
+}
+
+void TFrmStages::BtnApplySetClick()
+{
+    const int set = CboPrizeSet->currentIndex();
+    if (set < 0 || set >= int(m_sets.size()))
+        return;
+    m_stages = m_sets[std::size_t(set)].prizes;
+    fillStages(0);
 }
 
 void TFrmStages::BtnAddStageClick()
