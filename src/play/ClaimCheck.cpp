@@ -1,6 +1,7 @@
 #include "play/ClaimCheck.h"
 
 #include "card/CardKind.h"
+#include "card/KindPrizes.h"
 #include "game/CalledGame.h"
 #include "game/GameStages.h"
 
@@ -37,6 +38,7 @@ ClaimCheck stagedCheck(const CallSession &session, int card)
     const PrizeStages &prizes = session.prizeWins().prizes();
     const GameStages stages(session.prizeWins());
     const std::uint64_t covered = session.index().calledCells(card);
+    const std::uint64_t holding = session.index().holdingCells(card);
     ClaimCheck c;
     c.called = covered;
     int won = -1;
@@ -51,11 +53,14 @@ ClaimCheck stagedCheck(const CallSession &session, int card)
         c.won = true;
         c.wonAtCall = stages.results()[std::size_t(won)].wonAtCall;
         for (const std::uint64_t shape : prize.shapes)
-            if ((shape & ~covered) == 0)
-                c.framed |= shape;
+            if (prize.completes(shape, covered, holding))
+                c.framed |= prize.needed(shape, holding);
         return c;
     }
-    std::vector<std::uint64_t> shapes = prize.shapes;
+    std::vector<std::uint64_t> shapes;
+    for (const std::uint64_t shape : prize.shapes)
+        if (prize.needed(shape, holding) != 0)
+            shapes.push_back(prize.needed(shape, holding));
     const auto missing = [&](std::uint64_t shape) { return std::popcount(shape & ~covered); };
     std::sort(shapes.begin(), shapes.end(), [&](std::uint64_t a, std::uint64_t b) { return missing(a) < missing(b); });
     std::uint64_t nearest = 0;
@@ -65,15 +70,11 @@ ClaimCheck stagedCheck(const CallSession &session, int card)
     return c;
 }
 
-std::uint64_t rowBits(const CardShape &shape, int row)
-{
-    return ((std::uint64_t{1} << shape.columns) - 1) << (row * shape.columns);
-}
-
+// A ticket game whose stages were taken away is still played for its kind's
+// first set: a line, two lines, a full house, the largest held naming the win.
 ClaimCheck ticketCheck(CalledGame &game, std::uint64_t card)
 {
     const CallSession &session = game.session();
-    const CardShape shape = cardShape(game.record().settings);
     const QStringList cells = game.cards()->cells(card);
     std::uint64_t holding = 0;
     std::vector<std::pair<int, int>> calledAt; // call number, cell
@@ -90,32 +91,34 @@ ClaimCheck ticketCheck(CalledGame &game, std::uint64_t card)
     ClaimCheck c;
     for (const auto &[call, cell] : calledAt)
         c.called |= std::uint64_t{1} << cell;
-    // The kind's first set is the game every ticket plays: a line, two lines,
-    // a full house, each larger than the one before.
-    const std::vector<KindPrize> prizes = prizeSets(CardKind::Tickets90).front();
-    for (const KindPrize &prize : prizes) {
-        if (!prizeWon(prize, shape, holding, c.called))
+    const PrizeStages prizes = startingStages(CardKind::Tickets90);
+    for (const Prize &prize : prizes) {
+        if (!prize.wonBy(c.called, holding))
             continue;
         c.won = true;
         c.prize = prize.name;
+        c.framed = 0;
+        for (const std::uint64_t shape : prize.shapes)
+            if (prize.completes(shape, c.called, holding))
+                c.framed |= prize.needed(shape, holding);
         std::uint64_t calledThen = 0;
         for (const auto &[call, cell] : calledAt) {
             calledThen |= std::uint64_t{1} << cell;
-            if (prizeWon(prize, shape, holding, calledThen)) {
+            if (prize.wonBy(calledThen, holding)) {
                 c.wonAtCall = call;
                 break;
             }
         }
     }
-    int fewest = std::numeric_limits<int>::max();
-    for (int row = 0; row < shape.bodyRows; ++row) {
-        const std::uint64_t held = rowBits(shape, row) & holding;
-        const int missing = std::popcount(held & ~c.called);
-        fewest = std::min(fewest, missing);
-        if (c.won && missing == 0)
-            c.framed |= held;
+    if (!c.won && !prizes.empty()) {
+        int fewest = std::numeric_limits<int>::max();
+        for (const std::uint64_t shape : prizes.front().shapes) {
+            const std::uint64_t needed = prizes.front().needed(shape, holding);
+            if (needed != 0)
+                fewest = std::min(fewest, std::popcount(needed & ~c.called));
+        }
+        c.cellsShort = fewest;
     }
-    c.cellsShort = c.won ? 0 : fewest;
     return c;
 }
 

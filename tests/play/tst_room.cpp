@@ -1,7 +1,7 @@
 #include "PlayFixtures.h"
 
 #include "FileHelpers.h"
-#include "game/SquarePrizes.h"
+#include "card/KindPrizes.h"
 #include "play/Room.h"
 
 #include <QTemporaryDir>
