@@ -10,8 +10,10 @@
 #include "docs/FontChoice.h"
 #include "docs/IniFile.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -25,6 +27,24 @@ const QString SizeKey = QStringLiteral("FontSize");
 
 // The sample's size until a stored size converts.
 constexpr int InitialSampleSize = 20;
+
+// The dialog's size where its texts leave it so (in English).
+constexpr int BaseWidth = 226;
+constexpr int BaseHeight = 181;
+
+// The window manager writes the title in its own bold font beside the
+// window's icon and its buttons, and cuts a title that does not fit
+// ("Opcione…e fuente"). Its font is unknown here: the application's, bold, is
+// the nearest guess. Under openbox the icon, the three buttons and the gaps
+// around the title took 109 pixels beside Sans 9's 14-pixel lines: nine line
+// heights leave a little to spare.
+int widthForTitle(const QString &title)
+{
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    return metrics.horizontalAdvance(title) + 9 * metrics.height();
+}
 
 template <typename W>
 W *named(W *widget, const char *name)
@@ -43,7 +63,7 @@ TFrmFonts::TFrmFonts(IPrompts &prompts, const IFontCatalogue &fonts, QWidget *pa
 {
     setObjectName(QStringLiteral("FrmFonts"));
     setWindowTitle(QCoreApplication::translate("TFrmFont", "Font Options"));
-    setFixedSize(226, 181);
+    setFixedSize(std::max(BaseWidth, widthForTitle(windowTitle())), BaseHeight);
     buildControls();
 
     // activated, not currentIndexChanged: only the user's picks count, not
@@ -63,7 +83,10 @@ void TFrmFonts::buildControls()
     setFont(QFont(QStringLiteral("Sans Serif"), 8));
 
     GroupBoxFonts = named(new QGroupBox(QCoreApplication::translate("TFrmFont", "Fonts"), this), "GroupBoxFonts");
-    GroupBoxFonts->setGeometry(8, 4, 210, 132);
+    // A title wider than the English one widens the dialog: the group, the
+    // name list and the sample take the room, the buttons stay at the right.
+    const int wider = width() - BaseWidth;
+    GroupBoxFonts->setGeometry(8, 4, 210 + wider, 132);
     QWidget *g = GroupBoxFonts;
 
     // The lists start where the longer of the two captions ends, so that
@@ -74,7 +97,7 @@ void TFrmFonts::buildControls()
     const int lists = 12 + captions;
     LblName->setGeometry(10, 24, captions, 21);
     CboFontName = named(new QComboBox(g), "CboFontName");
-    CboFontName->setGeometry(lists, 24, 200 - lists, 21);
+    CboFontName->setGeometry(lists, 24, 200 + wider - lists, 21);
     CboFontName->setAccessibleName(QCoreApplication::translate("TFrmFont", "Font name"));
     LblName->setBuddy(CboFontName);
 
@@ -86,13 +109,13 @@ void TFrmFonts::buildControls()
 
     LblFont = named(new FontSample(QCoreApplication::translate("TFrmFont", "Font Test"), g), "LblFont");
     LblFont->setAlignment(Qt::AlignCenter);
-    LblFont->setGeometry(12, 90, 185, 28);
+    LblFont->setGeometry(12, 90, 185 + wider, 28);
     QFont sample = LblFont->font();
     sample.setPointSize(InitialSampleSize);
     LblFont->setFont(sample);
     LblSampleNote = named(new QLabel(g), "LblSampleNote");
     LblSampleNote->setAlignment(Qt::AlignCenter);
-    LblSampleNote->setGeometry(12, 118, 185, 12);
+    LblSampleNote->setGeometry(12, 118, 185 + wider, 12);
     QFont small = LblSampleNote->font();
     small.setPointSize(7);
     LblSampleNote->setFont(small);
@@ -105,9 +128,13 @@ void TFrmFonts::buildControls()
 
     BtnOK = named(new QPushButton(QCoreApplication::translate("TFrmFont", "OK"), this), "BtnOK");
     BtnOK->setDefault(true);
-    BtnOK->setGeometry(60, 146, 75, 27);
     BtnCancel = named(new QPushButton(QCoreApplication::translate("TFrmFont", "Cancel"), this), "BtnCancel");
-    BtnCancel->setGeometry(143, 146, 75, 27);
+    // Right-aligned as in English, each as wide as its caption needs.
+    const int cancelWidth = std::max(75, BtnCancel->sizeHint().width());
+    const int okWidth = std::max(75, BtnOK->sizeHint().width());
+    const int cancelLeft = width() - 8 - cancelWidth;
+    BtnCancel->setGeometry(cancelLeft, 146, cancelWidth, 27);
+    BtnOK->setGeometry(cancelLeft - 8 - okWidth, 146, okWidth, 27);
 }
 
 void TFrmFonts::FormCreate()

@@ -1,5 +1,6 @@
 #include "ModalDriver.h"
 #include "TestServices.h"
+#include "app/Translations.h"
 #include "app/UnitFrmFont.h"
 #include "app/UnitMain.h"
 #include "app/adapters/QtFontCatalogue.h"
@@ -16,8 +17,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTest>
+#include <QTranslator>
 #include <memory>
 
 using Kind = FakePrompts::Kind;
@@ -223,6 +226,51 @@ private Q_SLOTS:
                           && full.height() <= dlg->LblFont->height();
         QCOMPARE(scale == 1.0, fits);
         QCOMPARE(dlg->LblSampleNote->text().isEmpty(), fits);
+    }
+
+    // Every caption fits its box and every box its parent in each language,
+    // and the dialog leaves the window manager room for the whole title:
+    // under openbox the icon, the buttons and the gaps took 109 pixels.
+    void everyTextFitsInEachLanguage_data()
+    {
+        QTest::addColumn<QString>("locale");
+        for (const char *locale : {"en_US", "de_DE", "es_ES"})
+            QTest::newRow(locale) << QString::fromLatin1(locale);
+    }
+    void everyTextFitsInEachLanguage()
+    {
+        QFETCH(QString, locale);
+        installTranslators(*qApp, QLocale(locale));
+        const auto removeTranslators = qScopeGuard([] {
+            for (QTranslator *translator : qApp->findChildren<QTranslator *>()) {
+                QCoreApplication::removeTranslator(translator);
+                delete translator;
+            }
+        });
+        auto dlg = openDialog();
+        pick(dlg->CboFontSize, QStringLiteral("72"));
+        QVERIFY(!dlg->LblSampleNote->text().isEmpty());
+
+        QFont bold = QApplication::font();
+        bold.setBold(true);
+        QVERIFY2(QFontMetrics(bold).horizontalAdvance(dlg->windowTitle()) + 109 < dlg->width(),
+                 qPrintable(dlg->windowTitle()));
+        QStringList cut;
+        for (QWidget *w : dlg->findChildren<QWidget *>()) {
+            const QRect inParent(QPoint(0, 0), w->parentWidget()->size());
+            if (!w->isHidden() && !inParent.contains(w->geometry()))
+                cut.append(w->objectName() + QStringLiteral(" outside its parent"));
+        }
+        for (QLabel *label : dlg->findChildren<QLabel *>())
+            if (label != dlg->LblFont && label->sizeHint().width() > label->width())
+                cut.append(label->text());
+        for (QPushButton *button : dlg->findChildren<QPushButton *>())
+            if (button->sizeHint().width() > button->width())
+                cut.append(button->text());
+        const QFontMetrics groupMetrics(dlg->GroupBoxFonts->font());
+        if (groupMetrics.horizontalAdvance(dlg->GroupBoxFonts->title()) > dlg->GroupBoxFonts->width())
+            cut.append(dlg->GroupBoxFonts->title());
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
     }
 
     void pickingAnotherFontKeepsTheSizes()

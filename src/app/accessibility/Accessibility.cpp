@@ -6,7 +6,6 @@
 #include "app/caller/BoardView.h"
 #include "app/caller/CallDisplay.h"
 #include "app/caller/CallHistoryView.h"
-#include "app/preview/PreviewPageView.h"
 #include "game/CallSession.h"
 
 #include <QAbstractButton>
@@ -37,25 +36,6 @@ public:
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
             return display->call().isEmpty() ? display->hint() : display->call();
         return QAccessibleWidget::text(t);
-    }
-};
-
-// The page of a preview, read as the texts printed on it in the order
-// they are printed: card by card, each cell after the one before.
-class AccessiblePage : public QAccessibleWidget
-{
-public:
-    explicit AccessiblePage(PreviewPageView *page) : QAccessibleWidget(page, QAccessible::Document) {}
-
-    QString text(QAccessible::Text t) const override
-    {
-        if (t != QAccessible::Description)
-            return QAccessibleWidget::text(t);
-        QStringList texts;
-        for (const RecordedCall &call : static_cast<const PreviewPageView *>(widget())->page().calls)
-            if (const auto *text = std::get_if<RecordedText>(&call); text && !text->text.trimmed().isEmpty())
-                texts.append(text->text.trimmed());
-        return texts.join(QStringLiteral(", "));
     }
 };
 
@@ -93,7 +73,7 @@ QAccessibleInterface *morvaneWidgets(const QString &className, QObject *object)
     if (className == QLatin1String("ToolBarFrame"))
         return new QAccessibleWidget(widget, QAccessible::ToolBar);
     if (className == QLatin1String("PreviewPageView"))
-        return new AccessiblePage(static_cast<PreviewPageView *>(widget));
+        return new QAccessibleWidget(widget, QAccessible::Document);
     if (className == QLatin1String("BoardView")) {
         const auto *view = static_cast<BoardView *>(widget);
         return new AccessibleList(widget, QCoreApplication::translate("Accessibility", "Board"),

@@ -1,7 +1,10 @@
 #include "app/preview/PreviewPageView.h"
 
+#include "app/CardPaintBox.h"
 #include "app/preview/PagePainter.h"
 
+#include <QCoreApplication>
+#include <QLocale>
 #include <QPainter>
 
 #include <cmath>
@@ -32,6 +35,44 @@ void PreviewPageView::fitSize()
     const int w = int(std::ceil(m_sheet.width * m_scale)) + 2 * Border;
     const int h = int(std::ceil(m_sheet.height * m_scale)) + 2 * Border;
     setFixedSize(std::max(w, 1), std::max(h, 1));
+    placeCards();
+}
+
+void PreviewPageView::setCards(QList<PageCard> cards, std::uint64_t firstNumber, bool tickets)
+{
+    m_cards = std::move(cards);
+    while (m_boxes.size() > m_cards.size())
+        delete m_boxes.takeLast();
+    while (m_boxes.size() < m_cards.size()) {
+        auto *box = new CardPaintBox(this);
+        box->setObjectName(QStringLiteral("PageCard"));
+        // The page is painted under it; the scroll area takes the mouse.
+        box->setAttribute(Qt::WA_OpaquePaintEvent, false);
+        box->setAttribute(Qt::WA_TransparentForMouseEvents);
+        const qsizetype at = m_boxes.size();
+        box->setTextHandler([this, at] { return m_cards.value(at).cells; });
+        box->show();
+        m_boxes.append(box);
+    }
+    for (qsizetype i = 0; i < m_boxes.size(); ++i) {
+        const QString number = QLocale().toString(qulonglong(firstNumber + std::uint64_t(i)));
+        m_boxes[i]->setAccessibleName(tickets ? QCoreApplication::translate("PreviewPageView", "Ticket %1").arg(number)
+                                              : QCoreApplication::translate("PreviewPageView", "Card %1").arg(number));
+        m_boxes[i]->setAccessibleDescription(m_cards[i].note);
+        m_boxes[i]->cardChanged();
+    }
+    placeCards();
+}
+
+void PreviewPageView::placeCards()
+{
+    for (qsizetype i = 0; i < m_boxes.size(); ++i) {
+        const CanvasRect &g = m_cards[i].grid;
+        m_boxes[i]->setGeometry(QRectF(Border + (m_area.offsetX + g.left) * m_scale,
+                                       Border + (m_area.offsetY + g.top) * m_scale, g.width * m_scale,
+                                       g.height * m_scale)
+                                    .toAlignedRect());
+    }
 }
 
 void PreviewPageView::paintEvent(QPaintEvent *)

@@ -1,7 +1,9 @@
 #include "app/preview/UnitFrmPrintPreview.h"
 
 #include "app/adapters/PdfFilePrintService.h"
+#include "app/preview/PageCards.h"
 #include "app/preview/PreviewPageView.h"
+#include "card/CardKind.h"
 #include "card/CommandGuard.h"
 #include "print/PrintPreview.h"
 
@@ -261,9 +263,16 @@ void TFrmPrintPreview::showPage(int page)
 {
     const int last = m_preview->pageCount() - 1;
     m_page = std::clamp(page, 0, std::max(0, last));
-    PageView->setPage(m_preview->page(m_page), m_preview->paper(), m_preview->area());
+    RecordedPage shown = m_preview->page(m_page);
+    const CardSettings &settings = m_preview->request().settings;
+    QList<PageCard> cards = cardsOnPage(shown, cardShape(settings).headingRows > 0, m_preview->paper().dpi);
+    // Every page is printed full.
+    const std::uint64_t perPage = m_preview->pageCount() > 0 ? m_preview->cardCount() / m_preview->pageCount() : 0;
+    PageView->setPage(std::move(shown), m_preview->paper(), m_preview->area());
+    PageView->setCards(std::move(cards), std::uint64_t(m_page) * perPage + 1, settings.kind == CardKind::Tickets90);
     applyZoom();
     updateNavigation();
+    PageView->setAccessibleName(EdtPage->text());
 }
 
 void TFrmPrintPreview::updateNavigation()
