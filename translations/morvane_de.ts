@@ -141,6 +141,93 @@
         <source>%1 won at call %2</source>
         <translation>%1 bei Aufruf %2 gewonnen</translation>
     </message>
+    <message>
+        <source>There is no ticket %1 in this game: its tickets are numbered 1 to %2.</source>
+        <translation>In diesem Spiel gibt es keinen Schein %1: Seine Scheine sind von 1 bis %2 nummeriert.</translation>
+    </message>
+    <message>
+        <source>Ticket %1 holds no prize yet</source>
+        <translation>Schein %1 hat noch keinen Gewinn</translation>
+    </message>
+    <message>
+        <source>Card %1 holds no prize yet</source>
+        <translation>Karte %1 hat noch keinen Gewinn</translation>
+    </message>
+    <message>
+        <source>%1 (won at call %2)</source>
+        <translation>%1 (gewonnen bei Aufruf %2)</translation>
+    </message>
+    <message>
+        <source>%1 (since call %2)</source>
+        <translation>%1 (seit Aufruf %2)</translation>
+    </message>
+    <message>
+        <source>Ticket %1 holds %2</source>
+        <translation>Schein %1 hat %2</translation>
+    </message>
+    <message>
+        <source>Card %1 holds %2</source>
+        <translation>Karte %1 hat %2</translation>
+    </message>
+    <message>
+        <source>ticket %1 (call %2)</source>
+        <translation>Schein %1 (Aufruf %2)</translation>
+    </message>
+    <message>
+        <source>ticket %1 (%2, call %3)</source>
+        <translation>Schein %1 (%2, Aufruf %3)</translation>
+    </message>
+    <message>
+        <source> and 1 more ticket</source>
+        <translation> und 1 weiterer Schein</translation>
+    </message>
+    <message>
+        <source> and %1 more tickets</source>
+        <translation> und %1 weitere Scheine</translation>
+    </message>
+</context>
+<context>
+    <name>CardKind</name>
+    <message>
+        <source>One Line</source>
+        <translation>Eine Reihe</translation>
+    </message>
+    <message>
+        <source>Two Lines</source>
+        <translation>Zwei Reihen</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>Volles Haus</translation>
+    </message>
+    <message>
+        <source>Early Five</source>
+        <translation>Schnelle Fünf</translation>
+    </message>
+    <message>
+        <source>Top Line</source>
+        <translation>Obere Reihe</translation>
+    </message>
+    <message>
+        <source>Middle Line</source>
+        <translation>Mittlere Reihe</translation>
+    </message>
+    <message>
+        <source>Bottom Line</source>
+        <translation>Untere Reihe</translation>
+    </message>
+    <message>
+        <source>Corners</source>
+        <translation>Ecken</translation>
+    </message>
+    <message>
+        <source>Lines and Full House</source>
+        <translation>Reihen und volles Haus</translation>
+    </message>
+    <message>
+        <source>Tambola</source>
+        <translation>Tambola</translation>
+    </message>
 </context>
 <context>
     <name>CardListDocument</name>
@@ -604,6 +691,10 @@
         <source>Reject</source>
         <translation>Ablehnen</translation>
     </message>
+    <message>
+        <source>card %1</source>
+        <translation>Karte %1</translation>
+    </message>
 </context>
 <context>
     <name>PlayServer</name>
@@ -629,6 +720,17 @@
     <message>
         <source>Not a bingo yet: the caller turned the claim down.</source>
         <translation>Noch kein Bingo: Der Ausrufer hat die Meldung abgelehnt.</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewPageView</name>
+    <message>
+        <source>Ticket %1</source>
+        <translation>Schein %1</translation>
+    </message>
+    <message>
+        <source>Card %1</source>
+        <translation>Karte %1</translation>
     </message>
 </context>
 <context>
@@ -1028,6 +1130,10 @@ Start the web server?</source>
 
 Den Webserver starten?</translation>
     </message>
+    <message>
+        <source>Game %1 · 90-ball tickets: %2</source>
+        <translation>Spiel %1 · 90-Ball-Scheine: %2</translation>
+    </message>
 </context>
 <context>
     <name>TFrmCheckCard</name>
@@ -1058,6 +1164,14 @@ Den Webserver starten?</translation>
     <message>
         <source>&quot;%1&quot; is not a card number: type its digits alone, such as 17.</source>
         <translation>„%1“ ist keine Kartennummer: Geben Sie nur die Ziffern ein, zum Beispiel 17.</translation>
+    </message>
+    <message>
+        <source>&amp;Ticket number:</source>
+        <translation>&amp;Scheinnummer:</translation>
+    </message>
+    <message>
+        <source>Ticket</source>
+        <translation>Schein</translation>
     </message>
 </context>
 <context>
@@ -1623,6 +1737,14 @@ Den Webserver starten?</translation>
     <message>
         <source>Move Do&amp;wn</source>
         <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>Prize se&amp;t:</source>
+        <translation>Gewinnsa&amp;tz:</translation>
+    </message>
+    <message>
+        <source>App&amp;ly Set</source>
+        <translation>Satz &amp;anwenden</translation>
     </message>
 </context>
 <context>

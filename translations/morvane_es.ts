@@ -141,6 +141,93 @@
         <source>%1 won at call %2</source>
         <translation>%1 se ganó en la llamada %2</translation>
     </message>
+    <message>
+        <source>There is no ticket %1 in this game: its tickets are numbered 1 to %2.</source>
+        <translation>No hay ningún cartón %1 en esta partida: sus cartones van numerados del 1 al %2.</translation>
+    </message>
+    <message>
+        <source>Ticket %1 holds no prize yet</source>
+        <translation>El cartón %1 aún no tiene premio</translation>
+    </message>
+    <message>
+        <source>Card %1 holds no prize yet</source>
+        <translation>La tarjeta %1 aún no tiene premio</translation>
+    </message>
+    <message>
+        <source>%1 (won at call %2)</source>
+        <translation>%1 (ganado en la llamada %2)</translation>
+    </message>
+    <message>
+        <source>%1 (since call %2)</source>
+        <translation>%1 (desde la llamada %2)</translation>
+    </message>
+    <message>
+        <source>Ticket %1 holds %2</source>
+        <translation>El cartón %1 tiene %2</translation>
+    </message>
+    <message>
+        <source>Card %1 holds %2</source>
+        <translation>La tarjeta %1 tiene %2</translation>
+    </message>
+    <message>
+        <source>ticket %1 (call %2)</source>
+        <translation>cartón %1 (llamada %2)</translation>
+    </message>
+    <message>
+        <source>ticket %1 (%2, call %3)</source>
+        <translation>cartón %1 (%2, llamada %3)</translation>
+    </message>
+    <message>
+        <source> and 1 more ticket</source>
+        <translation> y 1 cartón más</translation>
+    </message>
+    <message>
+        <source> and %1 more tickets</source>
+        <translation> y %1 cartones más</translation>
+    </message>
+</context>
+<context>
+    <name>CardKind</name>
+    <message>
+        <source>One Line</source>
+        <translation>Una línea</translation>
+    </message>
+    <message>
+        <source>Two Lines</source>
+        <translation>Dos líneas</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>Cartón lleno</translation>
+    </message>
+    <message>
+        <source>Early Five</source>
+        <translation>Cinco primeros</translation>
+    </message>
+    <message>
+        <source>Top Line</source>
+        <translation>Línea superior</translation>
+    </message>
+    <message>
+        <source>Middle Line</source>
+        <translation>Línea central</translation>
+    </message>
+    <message>
+        <source>Bottom Line</source>
+        <translation>Línea inferior</translation>
+    </message>
+    <message>
+        <source>Corners</source>
+        <translation>Esquinas</translation>
+    </message>
+    <message>
+        <source>Lines and Full House</source>
+        <translation>Líneas y cartón lleno</translation>
+    </message>
+    <message>
+        <source>Tambola</source>
+        <translation>Tambola</translation>
+    </message>
 </context>
 <context>
     <name>CardListDocument</name>
@@ -604,6 +691,10 @@
         <source>Reject</source>
         <translation>Rechazar</translation>
     </message>
+    <message>
+        <source>card %1</source>
+        <translation>tarjeta %1</translation>
+    </message>
 </context>
 <context>
     <name>PlayServer</name>
@@ -629,6 +720,17 @@
     <message>
         <source>Not a bingo yet: the caller turned the claim down.</source>
         <translation>Aún no es bingo: el cantor ha rechazado la reclamación.</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewPageView</name>
+    <message>
+        <source>Ticket %1</source>
+        <translation>Cartón %1</translation>
+    </message>
+    <message>
+        <source>Card %1</source>
+        <translation>Tarjeta %1</translation>
     </message>
 </context>
 <context>
@@ -1028,6 +1130,10 @@ Start the web server?</source>
 
 ¿Iniciar el servidor web?</translation>
     </message>
+    <message>
+        <source>Game %1 · 90-ball tickets: %2</source>
+        <translation>Partida %1 · cartones de 90 bolas: %2</translation>
+    </message>
 </context>
 <context>
     <name>TFrmCheckCard</name>
@@ -1058,6 +1164,14 @@ Start the web server?</source>
     <message>
         <source>&quot;%1&quot; is not a card number: type its digits alone, such as 17.</source>
         <translation>«%1» no es un número de tarjeta: escriba solo sus cifras, como 17.</translation>
+    </message>
+    <message>
+        <source>&amp;Ticket number:</source>
+        <translation>&amp;Número de cartón:</translation>
+    </message>
+    <message>
+        <source>Ticket</source>
+        <translation>Cartón</translation>
     </message>
 </context>
 <context>
@@ -1623,6 +1737,14 @@ Start the web server?</source>
     <message>
         <source>Move Do&amp;wn</source>
         <translation>&amp;Bajar</translation>
+    </message>
+    <message>
+        <source>Prize se&amp;t:</source>
+        <translation>Con&amp;junto de premios:</translation>
+    </message>
+    <message>
+        <source>App&amp;ly Set</source>
+        <translation>&amp;Aplicar conjunto</translation>
     </message>
 </context>
 <context>
