@@ -1146,14 +1146,6 @@ Den Webserver starten?</translation>
         <translation>Karten&amp;nummer:</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
-        <source>Check</source>
-        <translation>Prüfen</translation>
-    </message>
-    <message>
         <source>Card</source>
         <translation>Karte</translation>
     </message>
@@ -1172,6 +1164,14 @@ Den Webserver starten?</translation>
     <message>
         <source>Ticket</source>
         <translation>Schein</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Prüfen</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>Sch&amp;ließen</translation>
     </message>
 </context>
 <context>

@@ -1146,14 +1146,6 @@ Start the web server?</source>
         <translation>&amp;Número de tarjeta:</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Cerrar</translation>
-    </message>
-    <message>
-        <source>Check</source>
-        <translation>Comprobar</translation>
-    </message>
-    <message>
         <source>Card</source>
         <translation>Tarjeta</translation>
     </message>
@@ -1172,6 +1164,14 @@ Start the web server?</source>
     <message>
         <source>Ticket</source>
         <translation>Cartón</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Comprobar</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>C&amp;errar</translation>
     </message>
 </context>
 <context>

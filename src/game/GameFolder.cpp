@@ -53,6 +53,7 @@ QList<GameSummary> listGames(const QString &gamesFolder)
             g.entries = r.entries.size();
             g.cards = r.cards;
             g.sizeIndex = r.settings.sizeIndex;
+            g.kind = r.settings.kind;
         } catch (const MorvaneError &e) {
             g.problem = e.message();
         }

@@ -22,6 +22,7 @@ struct GameSummary
     qsizetype entries = 0;
     std::uint64_t cards = 0;
     int sizeIndex = 1;
+    CardKind kind = CardKind::WordCards;
     // Why the game cannot be opened; empty when it can. Such games list
     // after the others, by file name, with only their path filled in.
     QString problem;

@@ -63,7 +63,7 @@ TFrmCheckCard::TFrmCheckCard(CalledGame &game, QWidget *parent)
     // check card 17. What is typed is read whole, or refused.
     EdtCardNumber->setMaxLength(32);
     numberLabel->setBuddy(EdtCardNumber);
-    BtnCheck = named(new QPushButton(QCoreApplication::translate("TFrmCheckCard", "Check"), this), "BtnCheck");
+    BtnCheck = named(new QPushButton(QCoreApplication::translate("TFrmCheckCard", "&Check"), this), "BtnCheck");
     BtnCheck->setDefault(true);
     auto *card = named(new CardPaintBox(this), "PBCard");
     card->setPaintHandler([this](QPainter &painter) { paintCard(painter); });
@@ -75,7 +75,7 @@ TFrmCheckCard::TFrmCheckCard(CalledGame &game, QWidget *parent)
     LblVerdict = named(new QLabel(this), "LblVerdict");
     LblVerdict->setWordWrap(true);
     LblVerdict->setAlignment(Qt::AlignCenter);
-    BtnClose = named(new QPushButton(QCoreApplication::translate("TFrmCheckCard", "Close"), this), "BtnClose");
+    BtnClose = named(new QPushButton(QCoreApplication::translate("TFrmCheckCard", "C&lose"), this), "BtnClose");
     BtnClose->setAutoDefault(false);
 
     auto *top = new QHBoxLayout;

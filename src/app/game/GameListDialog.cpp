@@ -1,6 +1,7 @@
 #include "app/game/GameListDialog.h"
 
 #include "card/CardSettings.h"
+#include "card/TicketStrip.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
@@ -32,7 +33,10 @@ QTreeWidgetItem *gameItem(const GameSummary &game)
     item->setText(Date, locale.toString(game.created.toLocalTime(), QLocale::ShortFormat));
     item->setText(ListSize, locale.toString(game.entries));
     item->setText(Cards, locale.toString(qulonglong(game.cards)));
-    item->setText(CardSize, cardSizeText(game.sizeIndex));
+    // A ticket's grid, whatever size the window had when it was printed.
+    item->setText(CardSize, game.kind == CardKind::Tickets90
+                                ? QStringLiteral("%1 x %2").arg(TicketRows).arg(TicketColumns)
+                                : cardSizeText(game.sizeIndex));
     for (int c : {ListSize, Cards})
         item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
     return item;
