@@ -1,8 +1,13 @@
 #pragma once
 
+#include "card/Prompts.h"
+
 #include <QElapsedTimer>
+#include <QString>
+
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <functional>
 #include <vector>
 
@@ -36,3 +41,22 @@ inline double peakRssMiB()
     std::fclose(f);
     return kib / 1024.0;
 }
+
+// CPU time of this process so far, every thread's, in milliseconds.
+inline double cpuMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1000 + double(t.tv_nsec) / 1e6;
+}
+
+// Answers every question yes, chooses no file, and says what it is told on
+// standard error.
+struct NoPrompts : IPrompts
+{
+    void information(const QString &text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
+    bool question(const QString &, DefaultButton) override { return true; }
+    void error(const QString &text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
+    std::optional<QString> saveFileName(const FileDialogSpec &) override { return std::nullopt; }
+    std::optional<QString> openFileName(const FileDialogSpec &) override { return std::nullopt; }
+};

@@ -36,13 +36,6 @@ private:
 
 // Processor time of this process: on a busy machine it shows what the work
 // costs when the wall clock also counts other programs' turns.
-double cpuMs()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-    return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
-}
-
 double rssMiB()
 {
     std::FILE *f = std::fopen("/proc/self/status", "r");

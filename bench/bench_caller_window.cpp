@@ -29,13 +29,6 @@ namespace {
 
 // Processor time of this process: on a busy machine the wall clock also
 // counts other programs' turns.
-double cpuMs()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-    return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
-}
-
 class SplitMix : public IRandomSource
 {
 public:

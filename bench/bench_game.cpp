@@ -28,21 +28,11 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <sys/resource.h>
 
 #include <algorithm>
 #include <cstdio>
 
 namespace {
-
-struct NoPrompts : IPrompts
-{
-    void information(const QString &text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
-    bool question(const QString &, DefaultButton) override { return true; }
-    void error(const QString &text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
-    std::optional<QString> saveFileName(const FileDialogSpec &) override { return std::nullopt; }
-    std::optional<QString> openFileName(const FileDialogSpec &) override { return std::nullopt; }
-};
 
 PrintRequest numbersRequest(int cards, const QString &perPage)
 {
@@ -55,13 +45,6 @@ PrintRequest numbersRequest(int cards, const QString &perPage)
     r.cardCountText = QString::number(cards);
     r.cardsPerPageText = perPage;
     return r;
-}
-
-qint64 cpuMs()
-{
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return (u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1000LL + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1000;
 }
 
 // One export in this process: prints "wall-ms cpu-ms".

@@ -12,6 +12,7 @@
 //   bench_print [cards]        all four runs, then the ratios
 //   bench_print --job-n CARDS FILE ENTRIES
 //                              one job from the numbers 1 to ENTRIES, alone
+#include "BenchUtil.h"
 #include "app/adapters/PdfFilePrintService.h"
 #include "card/ArrangeCard.h"
 #include "card/Prompts.h"
@@ -35,15 +36,6 @@
 #include <vector>
 
 namespace {
-
-struct NoPrompts : IPrompts
-{
-    void information(const QString &text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
-    bool question(const QString &, DefaultButton) override { return true; }
-    void error(const QString &text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
-    std::optional<QString> saveFileName(const FileDialogSpec &) override { return std::nullopt; }
-    std::optional<QString> openFileName(const FileDialogSpec &) override { return std::nullopt; }
-};
 
 constexpr int LargeList = 100000;
 
@@ -130,13 +122,6 @@ long peakKiB()
 }
 
 // User and system time: steadier than the wall clock on a shared machine.
-qint64 cpuMs()
-{
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return (u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1000LL + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1000;
-}
-
 // The real job.
 int runJob(int cards, const QString &path, int entries, int cycle = 0)
 {

@@ -21,28 +21,11 @@
 #include <QElapsedTimer>
 #include <QSpinBox>
 
-#include <sys/resource.h>
 
 #include <cstdio>
 #include <memory>
 
 namespace {
-
-struct NoPrompts : IPrompts
-{
-    void information(const QString &text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
-    bool question(const QString &, DefaultButton) override { return true; }
-    void error(const QString &text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
-    std::optional<QString> saveFileName(const FileDialogSpec &) override { return std::nullopt; }
-    std::optional<QString> openFileName(const FileDialogSpec &) override { return std::nullopt; }
-};
-
-double cpuMs()
-{
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return (u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1000.0 + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1000.0;
-}
 
 struct Timing
 {

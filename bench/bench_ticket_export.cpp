@@ -6,6 +6,7 @@
 //
 //   bench_ticket_export [count] [rounds]
 //   bench_ticket_export --job cards|tickets COUNT FILE
+#include "BenchUtil.h"
 #include "app/adapters/PdfFilePrintService.h"
 #include "card/CardKind.h"
 #include "card/Prompts.h"
@@ -23,22 +24,6 @@
 #include <cstdio>
 
 namespace {
-
-struct NoPrompts : IPrompts
-{
-    void information(const QString &text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
-    bool question(const QString &, DefaultButton) override { return true; }
-    void error(const QString &text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
-    std::optional<QString> saveFileName(const FileDialogSpec &) override { return std::nullopt; }
-    std::optional<QString> openFileName(const FileDialogSpec &) override { return std::nullopt; }
-};
-
-qint64 cpuMs()
-{
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return (u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1000LL + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1000;
-}
 
 int runJob(bool tickets, int count, const QString &path)
 {

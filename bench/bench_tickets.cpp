@@ -28,13 +28,6 @@
 namespace {
 
 // CPU time of this process: steadier than the wall clock on a shared machine.
-double cpuMs()
-{
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return double(t.tv_sec) * 1000 + double(t.tv_nsec) / 1e6;
-}
-
 // Cell fill counts, columns of three per ticket, and columns of three by column.
 struct Shapes
 {
