@@ -1,7 +1,5 @@
 #include "play/ClaimCheck.h"
 
-#include "card/CardKind.h"
-#include "card/KindPrizes.h"
 #include "game/CalledGame.h"
 #include "game/GameStages.h"
 
@@ -9,7 +7,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <limits>
 
 namespace {
 
@@ -70,66 +67,12 @@ ClaimCheck stagedCheck(const CallSession &session, int card)
     return c;
 }
 
-// A ticket game whose stages were taken away is still played for its kind's
-// first set: a line, two lines, a full house, the largest held naming the win.
-ClaimCheck ticketCheck(CalledGame &game, std::uint64_t card)
-{
-    const CallSession &session = game.session();
-    const QStringList cells = game.cards()->cells(card);
-    std::uint64_t holding = 0;
-    std::vector<std::pair<int, int>> calledAt; // call number, cell
-    for (int k = 0; k < int(cells.size()) && k < 64; ++k) {
-        if (cells.at(k).isEmpty())
-            continue;
-        holding |= std::uint64_t{1} << k;
-        const int item = session.board().itemOf(cells.at(k));
-        if (item >= 0 && session.isCalled(item))
-            calledAt.emplace_back(session.callNumberOf(item), k);
-    }
-    std::sort(calledAt.begin(), calledAt.end());
-
-    ClaimCheck c;
-    for (const auto &[call, cell] : calledAt)
-        c.called |= std::uint64_t{1} << cell;
-    const PrizeStages prizes = startingStages(CardKind::Tickets90);
-    for (const Prize &prize : prizes) {
-        if (!prize.wonBy(c.called, holding))
-            continue;
-        c.won = true;
-        c.prize = prize.name;
-        c.framed = 0;
-        for (const std::uint64_t shape : prize.shapes)
-            if (prize.completes(shape, c.called, holding))
-                c.framed |= prize.needed(shape, holding);
-        std::uint64_t calledThen = 0;
-        for (const auto &[call, cell] : calledAt) {
-            calledThen |= std::uint64_t{1} << cell;
-            if (prize.wonBy(calledThen, holding)) {
-                c.wonAtCall = call;
-                break;
-            }
-        }
-    }
-    if (!c.won && !prizes.empty()) {
-        int fewest = std::numeric_limits<int>::max();
-        for (const std::uint64_t shape : prizes.front().shapes) {
-            const std::uint64_t needed = prizes.front().needed(shape, holding);
-            if (needed != 0)
-                fewest = std::min(fewest, std::popcount(needed & ~c.called));
-        }
-        c.cellsShort = fewest;
-    }
-    return c;
-}
-
 } // namespace
 
 ClaimCheck checkClaim(CalledGame &game, std::uint64_t card)
 {
     if (!game.session().prizeWins().empty() && card >= 1 && card <= std::uint64_t(game.session().cardCount()))
         return stagedCheck(game.session(), int(card));
-    if (game.record().settings.kind == CardKind::Tickets90 && game.cards())
-        return ticketCheck(game, card);
     return wordCardCheck(game.session(), int(card));
 }
 

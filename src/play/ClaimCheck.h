@@ -23,9 +23,8 @@ struct ClaimCheck
     friend bool operator==(const ClaimCheck &, const ClaimCheck &) = default;
 };
 
-// A game played in stages is checked against its stages; otherwise a word
-// card against the game's pattern, and a ticket against its kind's prizes
-// (a line, two lines, a full house), the largest it holds naming the win.
+// A game played in stages, as every ticket game is, is checked against its
+// stages; a word card without stages against the game's pattern.
 ClaimCheck checkClaim(CalledGame &game, std::uint64_t card);
 
 QJsonObject claimCheckJson(const ClaimCheck &check);

@@ -137,7 +137,8 @@ private Q_SLOTS:
         std::vector<int> cells;
         for (int k : calledCells)
             cells.push_back(tickets ? held.at(std::size_t(k)) : k);
-        PrizeStages prizes;
+        // A ticket game is always played for prizes, as the Caller starts it.
+        PrizeStages prizes = tickets ? startingStages(CardKind::Tickets90) : PrizeStages();
         for (const Prize &prize : squarePrizes(5))
             if (stages.contains(prize.name))
                 prizes.push_back(prize);
