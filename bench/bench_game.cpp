@@ -28,7 +28,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-
 #include <algorithm>
 #include <cstdio>
 

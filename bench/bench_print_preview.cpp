@@ -21,7 +21,6 @@
 #include <QElapsedTimer>
 #include <QSpinBox>
 
-
 #include <cstdio>
 #include <memory>
 
