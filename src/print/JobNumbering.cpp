@@ -67,19 +67,20 @@ void JobNumbering::layOut(ICanvas &canvas, const PageGeometry &page, const CardP
 }
 
 // Measuring each card's line costs a large job a good part of the time its
-// numbers take. Card fonts draw the digits equally wide and kern few pairs
-// of them, if any (the default font's "11"): a line is as wide as the line of its
+// numbers take. Card fonts draw the digits equally wide and kern few pairs of
+// them, if any (the default font's "11"): a line is as wide as the line of its
 // number with every digit that takes part in no kerning made a 0, which is
-// measured once. A digit takes part when a line of it alternating with any
-// digit, as long as the job's numbers, is not as wide as the same line with
-// a 0 in its place: from three digits on, two kerned pairs or more in such a
-// line show even a kerning below half a dot. Tickets' lines carry two numbers and are
-// measured one by one.
+// measured once; and it is drawn as that line is with its digits put back, so
+// a canvas shapes it once too. A digit takes part when a line of it
+// alternating with any digit, as long as the job's numbers, is not as wide as
+// the same line with a 0 in its place: from three digits on, two kerned pairs
+// or more in such a line show even a kerning below half a dot. Tickets' lines
+// carry two numbers and are measured one by one.
 void JobNumbering::learnLineWidths(ICanvas &canvas, int digits)
 {
     m_likeZero.fill(false);
     m_plainDigits = false;
-    m_lineWidths.clear();
+    m_alike.clear();
     if (m_numbering->kind == CardKind::Tickets90)
         return;
     const QString &code = m_numbering->code;
@@ -95,10 +96,8 @@ void JobNumbering::learnLineWidths(ICanvas &canvas, int digits)
     }
 }
 
-int JobNumbering::lineWidth(ICanvas &canvas, std::uint64_t card, const QString &line)
+const JobNumbering::Alike &JobNumbering::alikeLine(ICanvas &canvas, std::uint64_t card)
 {
-    if (!m_plainDigits)
-        return canvas.textWidth(line);
     // The number with its plain digits made 0s, kept apart by its length.
     QString number = QString::number(card);
     std::uint64_t key = std::uint64_t(number.size());
@@ -107,12 +106,11 @@ int JobNumbering::lineWidth(ICanvas &canvas, std::uint64_t card, const QString &
             c = QLatin1Char('0');
         key = key * 10 + std::uint64_t(c.unicode() - '0');
     }
-    const auto known = m_lineWidths.constFind(key);
-    if (known != m_lineWidths.cend())
+    const auto known = m_alike.constFind(key);
+    if (known != m_alike.cend())
         return *known;
-    const int width = canvas.textWidth(numberLineText(number, m_numbering->code));
-    m_lineWidths.insert(key, width);
-    return width;
+    const QString line = numberLineText(number, m_numbering->code);
+    return *m_alike.insert(key, {line, canvas.textWidth(line)});
 }
 
 void JobNumbering::beginCard()
@@ -141,10 +139,14 @@ void JobNumbering::endCard(ICanvas &canvas, std::uint64_t card)
     const NumberLinePlace &place = m_places[std::size_t((card - 1) % m_places.size())];
     const LineFont font(canvas);
     const QString line = numberLineText(m_numbering->kind, card, m_numbering->code);
+    const Alike *alike = m_plainDigits ? &alikeLine(canvas, card) : nullptr;
     int x = place.box.left;
     if (place.rightAligned)
-        x += place.box.width - lineWidth(canvas, card, line);
-    canvas.textOut(x, place.box.top, line);
+        x += place.box.width - (alike ? alike->width : canvas.textWidth(line));
+    if (alike)
+        canvas.textOutAlike(x, place.box.top, line, alike->line);
+    else
+        canvas.textOut(x, place.box.top, line);
 }
 
 void JobNumbering::documentEnding()

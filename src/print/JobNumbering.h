@@ -50,7 +50,13 @@ public:
 
 private:
     void learnLineWidths(ICanvas &canvas, int digits);
-    int lineWidth(ICanvas &canvas, std::uint64_t card, const QString &line);
+    // A line drawn as card's is, with every plain digit of its number a 0.
+    struct Alike
+    {
+        QString line;
+        int width;
+    };
+    const Alike &alikeLine(ICanvas &canvas, std::uint64_t card);
 
     const CardNumbering *m_numbering;
     IRandomSource &m_plain;
@@ -60,8 +66,8 @@ private:
     // with the text around them; none when each line is measured.
     std::array<bool, 10> m_likeZero{};
     bool m_plainDigits = false;
-    // Line widths by the number with every such digit made a 0, and its
-    // count of digits.
-    QHash<std::uint64_t, int> m_lineWidths;
+    // Lines by the number with every such digit made a 0, and its count of
+    // digits.
+    QHash<std::uint64_t, Alike> m_alike;
     std::uint64_t m_card = 0;
 };

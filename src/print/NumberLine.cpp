@@ -22,6 +22,8 @@ QString numberLineText(CardKind kind, const QString &card, const QString &strip,
 
 QString numberLineText(CardKind kind, std::uint64_t card, const QString &code)
 {
+    if (kind != CardKind::Tickets90)
+        return numberLineText(QString::number(card), code);
     const std::uint64_t strip = (card - 1) / std::uint64_t(cardsPerDeal(kind)) + 1;
     return numberLineText(kind, QString::number(card), QString::number(strip), code);
 }

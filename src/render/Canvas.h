@@ -33,6 +33,12 @@ public:
     virtual void textOut(int x, int y, const QString &text) = 0;
     // The same, but nothing of it, background included, lands outside clip.
     virtual void textOutClipped(int x, int y, const QString &text, const CanvasRect &clip) = 0;
+    // Writes text as textOut does, where the caller vouches that it is drawn
+    // exactly as `alike` is but for digits standing in some of alike's 0s,
+    // each as wide as a 0 and kerned with nothing. A canvas that shapes text
+    // may then shape alike once for all such texts, and may leave out the
+    // background: the caller writes it only where the page is bare.
+    virtual void textOutAlike(int x, int y, const QString &text, const QString & /*alike*/) { textOut(x, y, text); }
     virtual int textWidth(const QString &text) = 0;
     // The height of the string's line box: the font's line height.
     virtual int textHeight(const QString &text) = 0;

@@ -133,6 +133,58 @@ private Q_SLOTS:
         }
     }
 
+    // A text written alike puts its ink exactly where textOut puts it, and
+    // leaves the page around it bare when its alike could be shaped.
+    void textWrittenAlikeInksAsTextOut_data()
+    {
+        QTest::addColumn<QString>("face");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("alike");
+        QTest::addColumn<bool>("bare");
+        QTest::newRow("sans") << "Liberation Sans"
+                              << "Card 12345 \u00B7 Game K7Q2MX"
+                              << "Card 00000 \u00B7 Game K7Q2MX" << true;
+        QTest::newRow("serif, 0s in the code") << "DejaVu Serif"
+                                               << "Card 907 \u00B7 Game 0X0Y2Z"
+                                               << "Card 000 \u00B7 Game 0X0Y2Z" << true;
+        QTest::newRow("a digit kept") << "Liberation Serif"
+                                      << "Karte 1190 \u00B7 Spiel K7Q2MX"
+                                      << "Karte 1100 \u00B7 Spiel K7Q2MX" << true;
+        QTest::newRow("not alike") << "Liberation Sans"
+                                   << "Card 12 \u00B7 Game K7Q2MX"
+                                   << "Card 0A \u00B7 Game K7Q2MX" << false;
+    }
+    void textWrittenAlikeInksAsTextOut()
+    {
+        QFETCH(QString, face);
+        QFETCH(QString, text);
+        QFETCH(QString, alike);
+        QFETCH(bool, bare);
+        const auto paint = [&](bool asAlike, QColor page) {
+            QImage img(1200, 120, QImage::Format_RGB32);
+            img.setDotsPerMeterX(qRound(600 / 0.0254));
+            img.setDotsPerMeterY(qRound(600 / 0.0254));
+            img.fill(page);
+            QPainter painter(&img);
+            QtCanvas canvas(painter, Qt::white);
+            canvas.setFontName(face);
+            canvas.setFontSize(8);
+            if (asAlike)
+                canvas.textOutAlike(15, 20, text, alike);
+            else
+                canvas.textOut(15, 20, text);
+            return img;
+        };
+        const QImage expected = paint(false, Qt::white);
+        QCOMPARE(paint(true, Qt::white), expected);
+        int inked = 0;
+        for (int y = 0; y < expected.height(); ++y)
+            for (int x = 0; x < expected.width(); ++x)
+                inked += qRed(expected.pixel(x, y)) < 128 ? 1 : 0;
+        QVERIFY(inked > 100);
+        QCOMPARE(paint(true, Qt::red).pixel(15, 20) == qRgb(255, 0, 0), bare);
+    }
+
     void linesUseTheDefaultPenAndRectsTheBrush()
     {
         QImage img(20, 20, QImage::Format_RGB32);

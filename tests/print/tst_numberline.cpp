@@ -9,6 +9,7 @@
 #include "print/CardPrintJob.h"
 #include "print/NumberLine.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -166,6 +167,7 @@ private Q_SLOTS:
         QCOMPARE(printCards(numbersRequest(QStringLiteral("20"), QStringLiteral("4")), cells,
                             {service, prompts, random, nullptr, &numbering}),
                  PrintOutcome::Printed);
+        service.canvasOf.setFontSize(NumberLinePoints);
         int number = 0;
         for (const FakePrintService::Page &page : service.lastDocument()) {
             const QList<PrintedCard> cards = cardsOfPage(page, 6, 5);
@@ -176,6 +178,12 @@ private Q_SLOTS:
                 QCOMPARE(t.text, QStringLiteral("Card %1 \u00B7 Game K7Q2MX").arg(++number));
                 const int own = t.text == line ? width : int(t.text.size()) * NumberLinePoints;
                 QCOMPARE(t.x + own, cards[i].x + cards[i].width + 1);
+                // Written alike to a line of the same width with some of its
+                // digits made 0s: the odd digits stay.
+                const QRegularExpression digit(QStringLiteral("[1-9]"));
+                QCOMPARE(service.canvasOf.textWidth(t.alike), own);
+                QCOMPARE(QString(t.alike).replace(digit, QStringLiteral("0")),
+                         QString(t.text).replace(digit, QStringLiteral("0")));
                 ++i;
             }
             QCOMPARE(i, 4);

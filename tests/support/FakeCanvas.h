@@ -33,6 +33,8 @@ public:
         // Drawn with textOutClipped: nothing outside clip shows.
         bool clipped = false;
         CanvasRect clip{};
+        // Drawn with textOutAlike: the text it is said to draw as.
+        QString alike;
     };
 
     explicit FakeCanvas(int width = 441, int height = 313) : clip{0, 0, width, height} {}
@@ -71,11 +73,15 @@ public:
     }
     void textOut(int x, int y, const QString &text) override
     {
-        texts.append({x, y, text, m_size, m_style, m_face, m_color});
+        texts.append({x, y, text, m_size, m_style, m_face, m_color, false, {}, {}});
     }
     void textOutClipped(int x, int y, const QString &text, const CanvasRect &clip) override
     {
-        texts.append({x, y, text, m_size, m_style, m_face, m_color, true, clip});
+        texts.append({x, y, text, m_size, m_style, m_face, m_color, true, clip, {}});
+    }
+    void textOutAlike(int x, int y, const QString &text, const QString &alike) override
+    {
+        texts.append({x, y, text, m_size, m_style, m_face, m_color, false, {}, alike});
     }
     int textWidth(const QString &text) override
     {

@@ -1,15 +1,22 @@
 #include "app/adapters/QtCanvas.h"
 
+#include <QGlyphRun>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QPainterPath>
+#include <QRawFont>
+#include <QTextLayout>
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
 // Bounds the memo of one font: a long print job of distinct texts must not
 // grow it without end.
 constexpr qsizetype MaxMemoisedWidths = 20000;
+// Texts shaped for textOutAlike are few: one per length of number in a job.
+constexpr qsizetype MaxShapedTexts = 64;
 
 quint64 fontKey(int faceId, int points, FontStyle style)
 {
@@ -17,6 +24,17 @@ quint64 fontKey(int faceId, int points, FontStyle style)
 }
 
 } // namespace
+
+// A text shaped once, its glyphs placed from the start of its baseline, with
+// the glyph of each of its 0s, in order. Unusable when that cannot be told
+// (more than one run, a font without digits, a 0 joined to its neighbour).
+struct QtCanvas::Shaped
+{
+    QGlyphRun run;
+    QList<qsizetype> zeros;
+    std::array<quint32, 10> digits{};
+    bool usable = false;
+};
 
 struct QtCanvas::Metrics
 {
@@ -33,6 +51,7 @@ struct QtCanvas::Metrics
     int ascent;
     int height;
     QHash<QString, int> widths;
+    QHash<QString, Shaped> shaped;
 };
 
 QtCanvas::QtCanvas(QPainter &painter, const QColor &background)
@@ -123,6 +142,73 @@ void QtCanvas::textOutClipped(int x, int y, const QString &text, const CanvasRec
     m_painter.setClipRect(clip.left, clip.top, clip.width, clip.height);
     textOut(x, y, text);
     m_painter.setClipping(false);
+}
+
+const QtCanvas::Shaped &QtCanvas::shaped(Metrics &m, const QString &text)
+{
+    const auto known = m.shaped.constFind(text);
+    if (known != m.shaped.cend())
+        return *known;
+    if (m.shaped.size() >= MaxShapedTexts)
+        m.shaped.clear();
+    Shaped &s = m.shaped[text];
+    QTextLayout layout(text, m.font, m_device);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    const QList<QGlyphRun> runs = line.glyphRuns();
+    if (runs.size() != 1)
+        return s;
+    s.run = runs.first();
+    const QList<quint32> digits = s.run.rawFont().glyphIndexesForString(QStringLiteral("0123456789"));
+    if (digits.size() != 10 || digits.contains(0U))
+        return s;
+    std::copy(digits.cbegin(), digits.cend(), s.digits.begin());
+    // Glyphs without an outline (spaces) are left out: they draw nothing,
+    // and a PDF spends as much on each as on a letter.
+    const QRawFont font = s.run.rawFont();
+    const QList<quint32> shapedGlyphs = s.run.glyphIndexes();
+    const QList<QPointF> shapedPositions = s.run.positions();
+    QList<quint32> glyphs;
+    QList<QPointF> positions;
+    for (qsizetype i = 0; i < shapedGlyphs.size(); ++i) {
+        const quint32 glyph = shapedGlyphs[i];
+        if (glyph == s.digits[0])
+            s.zeros.append(glyphs.size());
+        else if (font.pathForGlyph(glyph).isEmpty())
+            continue;
+        glyphs.append(glyph);
+        positions.append(shapedPositions[i] - QPointF(0, line.ascent()));
+    }
+    if (s.zeros.size() != text.count(QLatin1Char('0')))
+        return s;
+    s.run.setGlyphIndexes(glyphs);
+    s.run.setPositions(positions);
+    s.usable = true;
+    return s;
+}
+
+void QtCanvas::textOutAlike(int x, int y, const QString &text, const QString &alike)
+{
+    Metrics &m = current();
+    const Shaped &s = shaped(m, alike);
+    if (!s.usable || text.size() != alike.size())
+        return textOut(x, y, text);
+    QList<quint32> glyphs = s.run.glyphIndexes();
+    qsizetype zero = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t a = alike[i].unicode();
+        const char16_t t = text[i].unicode();
+        if (a != t && (a != u'0' || t < u'0' || t > u'9'))
+            return textOut(x, y, text);
+        if (a == u'0')
+            glyphs[s.zeros[zero++]] = s.digits[std::size_t(t - u'0')];
+    }
+    QGlyphRun run = s.run;
+    run.setGlyphIndexes(glyphs);
+    if (m_painter.pen().color() != m_textColor)
+        m_painter.setPen(m_textColor);
+    m_painter.drawGlyphRun(QPointF(x, y + m.ascent), run);
 }
 
 int QtCanvas::textWidth(const QString &text)

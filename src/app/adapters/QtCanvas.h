@@ -40,6 +40,7 @@ public:
 
     void textOut(int x, int y, const QString &text) override;
     void textOutClipped(int x, int y, const QString &text, const CanvasRect &clip) override;
+    void textOutAlike(int x, int y, const QString &text, const QString &alike) override;
     int textWidth(const QString &text) override;
     int textHeight(const QString &text) override;
 
@@ -53,7 +54,9 @@ public:
 
 private:
     struct Metrics;
+    struct Shaped;
     Metrics &current();
+    const Shaped &shaped(Metrics &m, const QString &text);
 
     QPainter &m_painter;
     QPaintDevice *m_device;
