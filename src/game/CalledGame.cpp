@@ -66,9 +66,9 @@ void CalledGame::keepCalls()
 {
     if (!m_cards)
         return;
-    GameRecord record = m_cards->record();
-    record.calls = m_session.calledTexts();
-    saveGameRecord(m_path, record);
+    if (!m_head)
+        m_head = std::make_unique<GameFileHead>(m_cards->record());
+    saveGameCalls(m_path, *m_head, m_session.calledTexts());
     m_kept = m_session.calls();
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 class GameLock;
+struct GameFileHead;
 
 // A game on the caller's screen: its board and calls and, for a recorded
 // game, every card indexed for the winners and the file its calls are kept
@@ -59,6 +60,8 @@ private:
     QString m_path;
     std::unique_ptr<GameLock> m_lock;
     std::unique_ptr<GameCards> m_cards;
+    // Made at the first save.
+    std::unique_ptr<GameFileHead> m_head;
     GameRecord m_listRecord;
     CallSession m_session;
     int m_passedOver = 0;

@@ -164,15 +164,20 @@ QSet<QString> entrySet(const QStringList &entries)
     return QSet<QString>(entries.cbegin(), entries.cend());
 }
 
-QByteArray formatCalls(const GameRecord &record, const QByteArray &check, const QSet<QString> &entries)
+QByteArray journalOf(const QStringList &calls, const QByteArray &check, const QSet<QString> &entries)
 {
     QByteArray out;
-    if (record.format >= 2) {
-        JournalState state;
-        state.lastCheck = check;
-        appendJournalLines(out, state, record.calls, entries);
-        return out;
-    }
+    JournalState state;
+    state.lastCheck = check;
+    appendJournalLines(out, state, calls, entries);
+    return out;
+}
+
+QByteArray formatCalls(const GameRecord &record, const QByteArray &check, const QSet<QString> &entries)
+{
+    if (record.format >= 2)
+        return journalOf(record.calls, check, entries);
+    QByteArray out;
     for (const QString &call : record.calls)
         out += escapedGameText(call, true).toUtf8() + '\n';
     return out;
@@ -411,9 +416,9 @@ void writeAt(int fd, const QByteArray &bytes, off_t at)
 // file holds this very game in this form: the bytes already there never
 // change, so no moment of the save leaves the file unreadable; a damaged end
 // is cut off first. False when the file is to be written whole instead.
-bool appendCalls(const QString &path, const GameRecord &record, const QByteArray &head, const QByteArray &check,
-                 const QSet<QString> &entries)
+bool appendCalls(const QString &path, const GameFileHead &kept, const QStringList &calls)
 {
+    const QByteArray &head = kept.head;
     const FileDescriptor fd(::open(QFile::encodeName(path).constData(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     struct stat st
     {
@@ -424,12 +429,12 @@ bool appendCalls(const QString &path, const GameRecord &record, const QByteArray
     QByteArray bytes(qsizetype(st.st_size), Qt::Uninitialized);
     if (!readAt(fd.get(), bytes) || !bytes.startsWith(head))
         return false;
-    JournalRead journal = readJournal(bytes, head.size(), check, entries);
+    JournalRead journal = readJournal(bytes, head.size(), kept.check, kept.entries);
     if (journal.damage == JournalRead::Damage::Middle || journal.sectionFollows)
         return false;
     const std::uint64_t linesBefore = journal.state.lines;
     QByteArray lines = journal.soundEndsLine ? QByteArray() : QByteArray("\n");
-    appendJournalLines(lines, journal.state, record.calls, entries);
+    appendJournalLines(lines, journal.state, calls, kept.entries);
     if (journal.state.lines == linesBefore && journal.damage == JournalRead::Damage::None)
         return true;
     if (journal.soundEnd + lines.size() > MaxGameFileSize)
@@ -451,16 +456,10 @@ void makeFolderOf(const QString &path)
 }
 
 // Throws MorvaneError saying only why.
-void keepRecord(const QString &path, const GameRecord &record)
+void keepRecord(const QString &path, const GameFileHead &kept, const QStringList &calls)
 {
-    // Whatever form the game was read in, it is kept in the current one.
-    GameRecord current = record;
-    current.format = GameRecord::CurrentFormat;
-    const QByteArray check = checkOf(current);
-    const QByteArray head = formatHead(current, check);
-    const QSet<QString> entries = entrySet(current.entries);
-    if (!appendCalls(path, current, head, check, entries))
-        writeFileAtomically(path, head + formatCalls(current, check, entries));
+    if (!appendCalls(path, kept, calls))
+        writeFileAtomically(path, kept.head + journalOf(calls, kept.check, kept.entries));
 }
 
 } // namespace
@@ -507,17 +506,32 @@ GameRecord readGameRecord(const QString &path)
     return parseGameRecord(bytes, name);
 }
 
+GameFileHead::GameFileHead(const GameRecord &record)
+{
+    // Whatever form the game was read in, it is kept in the current one.
+    GameRecord current = record;
+    current.format = GameRecord::CurrentFormat;
+    check = checkOf(current);
+    head = formatHead(current, check);
+    entries = entrySet(current.entries);
+}
+
 void saveGameRecord(const QString &path, const GameRecord &record)
 {
+    saveGameCalls(path, GameFileHead(record), record.calls);
+}
+
+void saveGameCalls(const QString &path, const GameFileHead &head, const QStringList &calls)
+{
     makeFolderOf(path);
-    keepRecord(path, record);
+    keepRecord(path, head, calls);
 }
 
 void writeGameRecord(const QString &path, const GameRecord &record)
 {
     makeFolderOf(path);
     try {
-        keepRecord(path, record);
+        keepRecord(path, GameFileHead(record), record.calls);
     } catch (const MorvaneError &e) {
         throw MorvaneError(QCoreApplication::translate("GameFile", "The game %1 cannot be saved: %2.")
                                .arg(quoted(QFileInfo(path).fileName()), e.message()));

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QSet>
 #include <QString>
 
 // The game file, "<code>.mrvgame": UTF-8 text a person can read.
@@ -55,6 +56,20 @@ void writeGameRecord(const QString &path, const GameRecord &record);
 // The same, its MorvaneError saying only why ("Disk full."), for a message
 // that names the file itself.
 void saveGameRecord(const QString &path, const GameRecord &record);
+
+// What a save writes before the calls, and what it checks them against.
+// While a game is called only its calls change: its caller makes this once
+// rather than for every call, which on a list of a million entries costs a
+// second a call.
+struct GameFileHead
+{
+    explicit GameFileHead(const GameRecord &record);
+    QByteArray check;
+    QByteArray head;
+    QSet<QString> entries;
+};
+// saveGameRecord for the game of head, with these calls.
+void saveGameCalls(const QString &path, const GameFileHead &head, const QStringList &calls);
 
 // The size of the record's file in the current format once every entry has
 // been called: a game larger than MaxGameFileSize could not be read back.
