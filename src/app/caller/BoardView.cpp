@@ -4,6 +4,7 @@
 #include "game/CallSession.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -79,7 +80,7 @@ void BoardView::mousePressEvent(QMouseEvent *event)
         Q_EMIT itemClicked(item);
 }
 
-void BoardView::paintEvent(QPaintEvent *)
+void BoardView::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -92,16 +93,28 @@ void BoardView::paintEvent(QPaintEvent *)
     bold.setPixelSize(m_pixels);
     painter.setFont(bold);
     const double radius = m_grid.gap * 1.5;
+    // A board of a great many entries leaves its tiles no room: a tile is
+    // painted only where it has some, and its text only where a letter fits,
+    // so that a call on such a board is not held up by a million tiles
+    // nobody can see.
+    const QRectF dirty = event->rect();
+    const auto shown = [&dirty](const QRectF &tile) {
+        return tile.width() >= 1 && tile.height() >= 1 && tile.intersects(dirty);
+    };
+    const auto readable = [this](const QRectF &tile) { return tile.width() >= m_pixels && tile.height() >= m_pixels; };
     for (int row = 0; row < m_layout.rows; ++row) {
-        if (m_labelColumns > 0) {
+        const QRectF first = m_grid.cell(row, 0);
+        if (first.bottom() < dirty.top() || first.top() > dirty.bottom())
+            continue;
+        if (m_labelColumns > 0 && shown(first) && readable(first)) {
             painter.setPen(CallerPalette::ink());
-            painter.drawText(m_grid.cell(row, 0), TileTextFlags, m_layout.rowLabels.at(row));
+            painter.drawText(first, TileTextFlags, m_layout.rowLabels.at(row));
         }
         for (int column = 0; column < m_layout.columns; ++column) {
             const int item = m_layout.itemAt(row, column);
-            if (item < 0)
-                continue;
             const QRectF tile = m_grid.cell(row, column + m_labelColumns);
+            if (item < 0 || !shown(tile))
+                continue;
             QColor fill = CallerPalette::open();
             QColor ink = CallerPalette::faint();
             if (item == m_session->lastCall()) {
@@ -114,8 +127,10 @@ void BoardView::paintEvent(QPaintEvent *)
             painter.setPen(Qt::NoPen);
             painter.setBrush(fill);
             painter.drawRoundedRect(tile, radius, radius);
-            painter.setPen(ink);
-            painter.drawText(tile, TileTextFlags, board.label(item));
+            if (readable(tile)) {
+                painter.setPen(ink);
+                painter.drawText(tile, TileTextFlags, board.label(item));
+            }
         }
     }
 }
