@@ -1070,8 +1070,8 @@
         <translation>Spieler-&amp;Links...</translation>
     </message>
     <message>
-        <source>Open the other game without them?</source>
-        <translation>Das andere Spiel ohne sie öffnen?</translation>
+        <source>Open the other game without saving?</source>
+        <translation>Das andere Spiel öffnen, ohne zu speichern?</translation>
     </message>
     <message numerus="yes">
         <source>%Ln of the call(s) kept in the game file named no entry of the game, or repeated an earlier call, and were left out.</source>
@@ -1081,8 +1081,8 @@
         </translation>
     </message>
     <message>
-        <source>Call the word list without them?</source>
-        <translation>Die Wortliste ohne sie ausrufen?</translation>
+        <source>Call the word list without saving?</source>
+        <translation>Die Wortliste ausrufen, ohne zu speichern?</translation>
     </message>
     <message numerus="yes">
         <source>Game %1 · %Ln card(s) · %2 x %2</source>
@@ -1119,8 +1119,8 @@
         <translation>Aufruf %1, %2, zurücknehmen? Die %3 folgenden Aufrufe rücken einen Platz vor, und die Gewinner werden neu ermittelt.</translation>
     </message>
     <message>
-        <source>Close the Caller without them?</source>
-        <translation>Den Ausrufer ohne sie schließen?</translation>
+        <source>Close the Caller without saving?</source>
+        <translation>Den Ausrufer schließen, ohne zu speichern?</translation>
     </message>
     <message>
         <source>Play on Phones starts a small web server inside Morvane, on this computer&apos;s local network. Players open its address (or scan its QR code) on their phones and get a card of this game; nothing is sent to the internet. Your firewall may ask whether to let phones connect.

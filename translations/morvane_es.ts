@@ -1070,8 +1070,8 @@
         <translation>En&amp;laces de jugadores...</translation>
     </message>
     <message>
-        <source>Open the other game without them?</source>
-        <translation>¿Abrir la otra partida sin ellas?</translation>
+        <source>Open the other game without saving?</source>
+        <translation>¿Abrir la otra partida sin guardar?</translation>
     </message>
     <message numerus="yes">
         <source>%Ln of the call(s) kept in the game file named no entry of the game, or repeated an earlier call, and were left out.</source>
@@ -1081,8 +1081,8 @@
         </translation>
     </message>
     <message>
-        <source>Call the word list without them?</source>
-        <translation>¿Cantar la lista de palabras sin ellas?</translation>
+        <source>Call the word list without saving?</source>
+        <translation>¿Cantar la lista de palabras sin guardar?</translation>
     </message>
     <message numerus="yes">
         <source>Game %1 · %Ln card(s) · %2 x %2</source>
@@ -1119,8 +1119,8 @@
         <translation>¿Retirar la llamada %1, %2? Las %3 llamadas siguientes suben un puesto y se vuelven a calcular los ganadores.</translation>
     </message>
     <message>
-        <source>Close the Caller without them?</source>
-        <translation>¿Cerrar la ventana del cantor sin ellas?</translation>
+        <source>Close the Caller without saving?</source>
+        <translation>¿Cerrar la ventana del cantor sin guardar?</translation>
     </message>
     <message>
         <source>Play on Phones starts a small web server inside Morvane, on this computer&apos;s local network. Players open its address (or scan its QR code) on their phones and get a card of this game; nothing is sent to the internet. Your firewall may ask whether to let phones connect.

@@ -363,9 +363,11 @@ private Q_SLOTS:
         QTest::addColumn<int>("calls");
         QTest::addColumn<int>("keptCalls");
         QTest::addColumn<bool>("bannerStays");
-        QTest::newRow("room made, a call key saves") << "free" << 3 << 3 << false;
-        QTest::newRow("the unsaved call taken back") << "undo" << 2 << 2 << false;
-        QTest::newRow("a mark waits too") << "mark" << 3 << 2 << true;
+        QTest::addColumn<bool>("autoCall");
+        QTest::newRow("room made, a call key saves") << "free" << 3 << 3 << false << false;
+        QTest::newRow("the unsaved call taken back") << "undo" << 2 << 2 << false << false;
+        QTest::newRow("a mark waits too") << "mark" << 3 << 2 << true << false;
+        QTest::newRow("Auto Call stops") << "free" << 3 << 3 << false << true;
     }
     void callsNotSavedStopTheCalling()
     {
@@ -373,6 +375,7 @@ private Q_SLOTS:
         QFETCH(int, calls);
         QFETCH(int, keptCalls);
         QFETCH(bool, bannerStays);
+        QFETCH(bool, autoCall);
         Caller c;
         TFrmCaller &w = c.open();
         c.key(Qt::Key_Space);
@@ -380,8 +383,15 @@ private Q_SLOTS:
         QVERIFY(c.banner().isEmpty());
         FileSizeLimit limit(rlim_t(QFileInfo(c.path).size()));
         QVERIFY(limit.set());
-        for (int i = 0; i < 4; ++i)
-            c.key(Qt::Key_Space);
+        if (autoCall)
+            w.MnuAutoCallClick();
+        for (int i = 0; i < 4; ++i) {
+            if (autoCall)
+                w.TmrAutoCallTimer();
+            else
+                c.key(Qt::Key_Space);
+        }
+        QVERIFY(!w.autoCalling());
         QCOMPARE(c.count(), QStringLiteral("Call 3 of 75"));
         QCOMPARE(c.kept().size(), 2);
         const QString banner =
@@ -425,7 +435,7 @@ private Q_SLOTS:
         QCOMPARE(w.close(), yes);
         QCOMPARE(c.prompts.texts(),
                  QStringList{QStringLiteral("Call 2 was not saved in \"%1\": Disk full. Close the Caller without "
-                                            "them?")
+                                            "saving?")
                                  .arg(QDir::toNativeSeparators(c.path))});
         QCOMPARE(c.prompts.shown.at(0).defaultButton, DefaultButton::No);
         QCOMPARE(w.isVisible(), !yes);

@@ -203,6 +203,11 @@ void TFrmCaller::TmrAutoCallTimer()
         pauseAutoCall();
         return;
     }
+    // Calls that could not be kept wait for the caller, as the call keys do.
+    if (!m_saveProblem.isEmpty() && !keepCalls()) {
+        pauseAutoCall();
+        return;
+    }
     CallSession &session = m_game->session();
     const int item = session.callNext(*m_services.random);
     if (item < 0) {

@@ -112,7 +112,7 @@ bool TFrmCaller::openGame(const QString &path)
     // The game shown already: nothing to read again, and its lock is ours.
     if (m_game && m_game->hasCards() && sameFile(m_game->path(), path))
         return true;
-    if (!mayDropUnsaved(tr("Open the other game without them?")))
+    if (!mayDropUnsaved(tr("Open the other game without saving?")))
         return false;
     std::unique_ptr<CalledGame> opened;
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -139,7 +139,7 @@ bool TFrmCaller::openGame(const QString &path)
 
 void TFrmCaller::openWordList(const QStringList &entries, const CardSettings &settings)
 {
-    if (!mayDropUnsaved(tr("Call the word list without them?")))
+    if (!mayDropUnsaved(tr("Call the word list without saving?")))
         return;
     m_game = std::make_unique<CalledGame>(entries, settings);
     m_saveProblem.clear();
@@ -249,7 +249,10 @@ void TFrmCaller::callsChanged(int newCall)
     // Shown and kept first: a failed write must not hide the call the hall
     // heard, and speech, however slow, holds up neither.
     refresh();
-    keepCalls();
+    // Auto Call stops with a call that could not be kept: the banner waits
+    // for the caller.
+    if (!keepCalls())
+        pauseAutoCall();
     if (newCall >= 0)
         m_announcer->announce(m_game->session().board(), newCall);
     if (PnlPlay)
@@ -463,7 +466,7 @@ void TFrmCaller::keyPressEvent(QKeyEvent *event)
 
 void TFrmCaller::closeEvent(QCloseEvent *event)
 {
-    if (!mayDropUnsaved(tr("Close the Caller without them?"))) {
+    if (!mayDropUnsaved(tr("Close the Caller without saving?"))) {
         event->ignore();
         return;
     }
