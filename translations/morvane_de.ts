@@ -616,8 +616,8 @@
 <context>
     <name>NumberedGame</name>
     <message>
-        <source>These entries are too many or too long for a numbered game: its record could not be opened again. Print the cards without numbers, or use fewer or shorter entries.</source>
-        <translation>Diese Einträge sind zu viele oder zu lang für ein nummeriertes Spiel: Seine Aufzeichnung konnte nicht wieder geöffnet werden. Drucken Sie die Karten ohne Nummern oder verwenden Sie weniger oder kürzere Einträge.</translation>
+        <source>These entries are too many or too long for a numbered game: with its calls kept, its record would grow too large to be opened again. Print the cards without numbers, or use fewer or shorter entries.</source>
+        <translation>Diese Einträge sind zu viele oder zu lang für ein nummeriertes Spiel: Mit seinen Aufrufen würde seine Aufzeichnung zu groß, um wieder geöffnet zu werden. Drucken Sie die Karten ohne Nummern oder verwenden Sie weniger oder kürzere Einträge.</translation>
     </message>
 </context>
 <context>

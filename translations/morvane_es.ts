@@ -616,8 +616,8 @@
 <context>
     <name>NumberedGame</name>
     <message>
-        <source>These entries are too many or too long for a numbered game: its record could not be opened again. Print the cards without numbers, or use fewer or shorter entries.</source>
-        <translation>Estas entradas son demasiadas o demasiado largas para una partida numerada: su registro no se podría volver a abrir. Imprima las tarjetas sin números o use menos entradas o más cortas.</translation>
+        <source>These entries are too many or too long for a numbered game: with its calls kept, its record would grow too large to be opened again. Print the cards without numbers, or use fewer or shorter entries.</source>
+        <translation>Estas entradas son demasiadas o demasiado largas para una partida numerada: con sus llamadas guardadas, su registro crecería demasiado para volver a abrirse. Imprima las tarjetas sin números o use menos entradas o más cortas.</translation>
     </message>
 </context>
 <context>

@@ -44,8 +44,9 @@ NumberedGame::NumberedGame(const PrintRequest &request, QString gamesFolder, std
     largest.created = createdNow();
     if (calledGameFileSize(largest) > MaxGameFileSize)
         throw MorvaneError(QCoreApplication::translate(
-            "NumberedGame", "These entries are too many or too long for a numbered game: its record could not be "
-                            "opened again. Print the cards without numbers, or use fewer or shorter entries."));
+            "NumberedGame", "These entries are too many or too long for a numbered game: with its calls kept, its "
+                            "record would grow too large to be opened again. Print the cards without numbers, or use "
+                            "fewer or shorter entries."));
     m_numbering.seed = seed;
     m_numbering.code = m_record.code;
     m_numbering.kind = request.settings.kind;
